@@ -1,0 +1,33 @@
+# The front door: `make run` and `make test` install what the machine lacks, then build.
+BUILD    ?= build
+APP_DIR  := $(BUILD)/app
+TEST_DIR := $(BUILD)/test
+RUN_DIR  := $(BUILD)/run
+JOBS     ?= $(shell nproc)
+
+.PHONY: run test bench deps build clean
+
+deps:
+	@tools/install-deps.sh
+
+build: deps
+	cmake -S . -B $(APP_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(APP_DIR) -j$(JOBS)
+
+# Starts the program on a fresh copy of the demo image, in a working folder under build/,
+# so that the checkout itself is never written to.
+run: build
+	mkdir -p $(RUN_DIR)
+	cp examples/demo.bin $(RUN_DIR)/demo.bin
+	cd $(RUN_DIR) && ../app/bin/chaserom demo.bin
+
+test: deps
+	cmake -S . -B $(TEST_DIR) -DCMAKE_BUILD_TYPE=Debug -DCHASEROM_SANITIZE=ON
+	cmake --build $(TEST_DIR) -j$(JOBS)
+	cd $(TEST_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+
+bench: build
+	QT_QPA_PLATFORM=offscreen $(APP_DIR)/bin/chaserom-bench
+
+clean:
+	rm -rf $(BUILD)

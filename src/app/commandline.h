@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace chaserom {
+
+/// What the command line asks for: `chaserom [IMAGE]`, `--help` or `--version`.
+struct CommandLine {
+    enum class Action { Run, Help, Version, Error };
+
+    Action action = Action::Run;
+    /// The image to open at start-up instead of asking; empty to ask.
+    QString image;
+    /// What was wrong, for Action::Error.
+    QString error;
+};
+
+/// Reads the arguments after the program name.
+[[nodiscard]] CommandLine parseCommandLine(const QStringList& arguments);
+
+/// The text `--help` prints.
+[[nodiscard]] QString helpText();
+/// The text `--version` prints.
+[[nodiscard]] QString versionText();
+
+} // namespace chaserom

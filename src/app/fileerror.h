@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace chaserom {
+
+/// The file operation that failed, for the wording of its report.
+enum class FileAction {
+    OpenImage,
+    Backup,
+    ReadImage,
+    WriteImage,
+    ReadColours,
+    WriteColours,
+    ReadLayout,
+    WriteLayout,
+    ReadPicture,
+    WriteResizedCopy,
+};
+
+/// A failed file operation: what was done, to which file, and why it failed (in Russian).
+struct FileError {
+    FileAction action;
+    QString path;
+    QString reason;
+};
+
+/// Empty when a file operation succeeded, else what went wrong.
+using FileFailure = std::optional<FileError>;
+
+/// The reason for a system error number, in Russian.
+[[nodiscard]] QString systemErrorReason(int errorNumber);
+
+/// A failure built from the calling thread's errno, read at once after the failing call.
+[[nodiscard]] FileError lastSystemError(FileAction action, const QString& path);
+
+/// The full text of a failure report, naming the file and the reason.
+[[nodiscard]] QString failureText(const FileError& error);
+
+} // namespace chaserom

@@ -1,0 +1,123 @@
+#include "imagefile.h"
+
+#include <QSaveFile>
+
+#include <algorithm>
+#include <cerrno>
+
+namespace chaserom {
+
+ImageFile::ImageFile() = default;
+ImageFile::~ImageFile() = default;
+ImageFile::ImageFile(ImageFile&&) noexcept = default;
+ImageFile& ImageFile::operator=(ImageFile&&) noexcept = default;
+
+FileFailure ImageFile::open(const QString& path)
+{
+    close();
+    auto file = std::make_unique<QFile>(path);
+    errno = 0;
+    if (!file->open(QIODevice::ReadWrite | QIODevice::ExistingOnly | QIODevice::Unbuffered)) {
+        return lastSystemError(FileAction::OpenImage, path);
+    }
+    m_file = std::move(file);
+    return std::nullopt;
+}
+
+void ImageFile::close()
+{
+    m_file.reset();
+}
+
+bool ImageFile::isOpen() const
+{
+    return m_file != nullptr;
+}
+
+QString ImageFile::path() const
+{
+    return m_file ? m_file->fileName() : QString();
+}
+
+qint64 ImageFile::size() const
+{
+    return m_file ? m_file->size() : -1;
+}
+
+FileFailure ImageFile::read(qint64 address, qint64 count, QByteArray& bytes)
+{
+    bytes.clear();
+    if (!m_file) {
+        return std::nullopt;
+    }
+    errno = 0;
+    if (!m_file->seek(address)) {
+        return lastSystemError(FileAction::ReadImage, path());
+    }
+    bytes.resize(count);
+    qint64 got = 0;
+    while (got < count) {
+        const qint64 n = m_file->read(bytes.data() + got, count - got);
+        if (n < 0) {
+            bytes.clear();
+            return lastSystemError(FileAction::ReadImage, path());
+        }
+        if (n == 0) {
+            break;
+        }
+        got += n;
+    }
+    bytes.truncate(got);
+    return std::nullopt;
+}
+
+FileFailure ImageFile::write(qint64 address, QByteArrayView bytes)
+{
+    if (!m_file) {
+        return std::nullopt;
+    }
+    errno = 0;
+    if (!m_file->seek(address)) {
+        return lastSystemError(FileAction::WriteImage, path());
+    }
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const qint64 n = m_file->write(bytes.data() + done, bytes.size() - done);
+        if (n <= 0) {
+            return lastSystemError(FileAction::WriteImage, path());
+        }
+        done += n;
+    }
+    return std::nullopt;
+}
+
+FileFailure ImageFile::writeCopy(const QString& target, qint64 size, char fill, FileAction action)
+{
+    constexpr qint64 chunkSize = 1 << 16;
+    QSaveFile copy(target);
+    errno = 0;
+    if (!copy.open(QIODevice::WriteOnly)) {
+        return lastSystemError(action, target);
+    }
+    QByteArray chunk;
+    for (qint64 address = 0; address < size; address += chunk.size()) {
+        const qint64 wanted = std::min(chunkSize, size - address);
+        if (auto failure = read(address, wanted, chunk)) {
+            return failure;
+        }
+        if (chunk.size() < wanted) {
+            chunk.append(QByteArray(wanted - chunk.size(), fill));
+        }
+        errno = 0;
+        if (copy.write(chunk) != chunk.size()) {
+            return lastSystemError(action, target);
+        }
+    }
+    errno = 0;
+    if (!copy.commit()) {
+        return lastSystemError(action, target);
+    }
+    return std::nullopt;
+}
+
+} // namespace chaserom

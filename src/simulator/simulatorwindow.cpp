@@ -1,0 +1,200 @@
+#include "simulatorwindow.h"
+
+#include "app/kanalcount.h"
+#include "simulator/backgroundpicture.h"
+#include "simulator/lamphittest.h"
+#include "simulator/layoutfile.h"
+#include "simulator/simulatorlayout.h"
+#include "simulator/toolstrip.h"
+#include "ui/dialogs.h"
+#include "ui/failurereport.h"
+#include "ui/pointer.h"
+#include "ui/twips.h"
+#include "ui/windowsetup.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace chaserom {
+
+using namespace simulator;
+
+namespace {
+
+/// Lamps that start red; the others start black.
+constexpr bool startsRed(int lamp)
+{
+    return lamp % 32 == 0;
+}
+
+QPoint lampTopLeft(LampPosition position)
+{
+    return {twipsToPixels(position.left), twipsToPixels(position.top)};
+}
+
+/// Beyond this many lamps changing at once, one repaint of the window is cheaper than
+/// collecting their areas.
+constexpr int ManyLamps = 48;
+
+} // namespace
+
+SimulatorWindow::SimulatorWindow(const KanalCount& kanalCount)
+    : m_kanalCount(kanalCount)
+    , m_lamps({ShapeArray::Kind::Circle, true, Black, 1})
+    , m_layout(LampStartPositions)
+{
+    setUpFixedWindow(*this, QStringLiteral("Panel_Simulator"),
+                     QString::fromUtf8("Симулятор экрана"), ClientWidth, ClientHeight);
+    setMouseTracking(true);
+
+    m_toolStrip = placeControl<ToolStrip>(this, QStringLiteral("Frame1"), Frame1Place);
+    connect(m_toolStrip->loadButton(), &QPushButton::clicked, this, &SimulatorWindow::loadLayout);
+    connect(m_toolStrip->saveButton(), &QPushButton::clicked, this, &SimulatorWindow::saveLayout);
+    connect(m_toolStrip->backgroundButton(), &QToolButton::clicked, this,
+            &SimulatorWindow::changeBackground);
+
+    m_labelKanal = placeControl<QLabel>(this, QStringLiteral("LabelKanal"), LabelKanalPlace);
+    m_labelKanal->setAutoFillBackground(true);
+    QFont labelFont = m_labelKanal->font();
+    labelFont.setBold(true);
+    m_labelKanal->setFont(labelFont);
+    QPalette labelPalette = m_labelKanal->palette();
+    labelPalette.setColor(QPalette::WindowText, Qt::red);
+    m_labelKanal->setPalette(labelPalette);
+
+    for (int lamp = 0; lamp < LampCount; ++lamp) {
+        const QPoint topLeft = lampTopLeft(m_layout[lamp]);
+        m_lamps.add({topLeft, QSize(twipsToPixels(LampDiameter), twipsToPixels(LampDiameter))},
+                    startsRed(lamp) ? Red : Black);
+    }
+}
+
+void SimulatorWindow::setLampColours(const std::array<Bgr, LampCount>& colours)
+{
+    QRect changed[ManyLamps];
+    int count = 0;
+    for (int lamp = 0; lamp < LampCount; ++lamp) {
+        const QRect area = m_lamps.setFill(lamp, colours[lamp]);
+        if (area.isEmpty()) {
+            continue;
+        }
+        if (count < ManyLamps) {
+            changed[count] = area;
+        }
+        ++count;
+    }
+    if (count > ManyLamps) {
+        update();
+        return;
+    }
+    for (int i = 0; i < count; ++i) {
+        update(changed[i]);
+    }
+}
+
+void SimulatorWindow::setLayout(const LampLayout& layout)
+{
+    for (int lamp = 0; lamp < LampCount; ++lamp) {
+        moveLamp(lamp, layout[lamp]);
+    }
+}
+
+void SimulatorWindow::moveLamp(int lamp, LampPosition position)
+{
+    m_layout[lamp] = position;
+    update(m_lamps.moveTo(lamp, lampTopLeft(position)));
+}
+
+void SimulatorWindow::setBackground(const QPixmap& picture)
+{
+    m_background = picture;
+    // One picture pixel on one screen pixel, whatever the screen's scale.
+    m_background.setDevicePixelRatio(devicePixelRatioF());
+    update();
+}
+
+void SimulatorWindow::formMouseMove(int buttons, float x, float y)
+{
+    const auto lamp = lampAt(m_layout, x, y);
+    if (!lamp) {
+        m_labelKanal->clear();
+        return;
+    }
+    m_labelKanal->setText(QString::number(channelLabelOf(*lamp, m_kanalCount.value())));
+    m_labelKanal->move(twipsToPixels(x + LabelOffset), twipsToPixels(y + LabelOffset));
+    if (buttons == 1) {
+        moveLamp(*lamp, {x - DragOffset, y - DragOffset});
+    }
+}
+
+std::optional<QString> SimulatorWindow::chooseFile(bool forSaving)
+{
+    const auto path = forSaving ? chooseFileToSave(this, QString(), m_lastPath)
+                                : chooseFileToOpen(this, QString(), m_lastPath);
+    if (path) {
+        m_lastPath = *path;
+    }
+    return path;
+}
+
+void SimulatorWindow::saveLayout()
+{
+    if (const auto path = chooseFile(true)) {
+        if (auto failure = saveLayoutFile(*path, m_layout)) {
+            reportFailure(this, *failure);
+        }
+    }
+}
+
+void SimulatorWindow::loadLayout()
+{
+    if (const auto path = chooseFile(false)) {
+        LampLayout layout = m_layout;
+        if (auto failure = loadLayoutFile(*path, layout)) {
+            reportFailure(this, *failure);
+            return;
+        }
+        setLayout(layout);
+    }
+}
+
+void SimulatorWindow::changeBackground()
+{
+    if (const auto path = chooseFile(false)) {
+        QPixmap picture;
+        if (auto failure = loadBackgroundPicture(*path, picture)) {
+            reportFailure(this, *failure);
+            return;
+        }
+        setBackground(picture);
+    }
+}
+
+void SimulatorWindow::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    if (!m_background.isNull()) {
+        painter.drawPixmap(0, 0, m_background);
+    }
+    paintLines(painter, palette(), Line1);
+    m_lamps.paint(painter, event->rect());
+}
+
+void SimulatorWindow::mouseMoveEvent(QMouseEvent* event)
+{
+    formMouseMove(buttonMask(event->buttons()),
+                  static_cast<float>(pixelsToTwips(event->position().x())),
+                  static_cast<float>(pixelsToTwips(event->position().y())));
+}
+
+void SimulatorWindow::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    emit unloaded();
+}
+
+} // namespace chaserom

@@ -1,0 +1,68 @@
+// Grabs the three windows of the program, opened on an image, into PNG pictures for the
+// README: `chaserom-screenshots IMAGE OUTPUT_FOLDER`. Runs under any platform plugin,
+// offscreen included.
+#include "app/app.h"
+#include "codeview/codeviewwindow.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPainter>
+#include <QScrollBar>
+#include <QTextStream>
+
+namespace {
+
+QPixmap framed(QWidget& window)
+{
+    // A plain title bar over each grab, so the pictures read as windows.
+    constexpr int TitleHeight = 22;
+    const QPixmap content = window.grab();
+    QPixmap picture(content.width() + 2, content.height() + TitleHeight + 1);
+    picture.fill(QColor(0x4a, 0x6e, 0xa9));
+    QPainter painter(&picture);
+    painter.setPen(Qt::white);
+    QFont font = painter.font();
+    font.setBold(true);
+    painter.setFont(font);
+    painter.drawText(QRect(8, 0, picture.width() - 16, TitleHeight), Qt::AlignVCenter,
+                     window.windowTitle());
+    painter.drawPixmap(1, TitleHeight, content);
+    return picture;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() != 3) {
+        QTextStream(stderr) << "usage: chaserom-screenshots IMAGE OUTPUT_FOLDER\n";
+        return 2;
+    }
+    const QDir output(arguments[2]);
+    chaserom::App app;
+    app.start(arguments[1]);
+    // A step into the effect, where the lamps show something.
+    app.codeView().findChild<QScrollBar*>(QStringLiteral("VScroll1"))->setValue(40);
+    QApplication::processEvents();
+
+    const QPixmap codeView = framed(app.codeView());
+    const QPixmap simulator = framed(app.simulator());
+    const QPixmap colours = framed(app.colourPanel());
+    codeView.save(output.filePath(QStringLiteral("codeview.png")));
+    simulator.save(output.filePath(QStringLiteral("simulator.png")));
+    colours.save(output.filePath(QStringLiteral("colourpanel.png")));
+
+    constexpr int Gap = 12;
+    QPixmap all(codeView.width() + Gap + simulator.width(),
+                std::max(codeView.height(), simulator.height() + Gap + colours.height()));
+    all.fill(QColor(0x30, 0x30, 0x30));
+    QPainter painter(&all);
+    painter.drawPixmap(0, 0, codeView);
+    painter.drawPixmap(codeView.width() + Gap, 0, simulator);
+    painter.drawPixmap(codeView.width() + Gap, simulator.height() + Gap, colours);
+    painter.end();
+    all.save(output.filePath(QStringLiteral("windows.png")));
+    return 0;
+}
