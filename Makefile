@@ -5,7 +5,7 @@ TEST_DIR := $(BUILD)/test
 RUN_DIR  := $(BUILD)/run
 JOBS     ?= $(shell nproc)
 
-.PHONY: run test bench deps build clean
+.PHONY: run test bench deps build clean screenshots
 
 deps:
 	@tools/install-deps.sh
@@ -31,3 +31,9 @@ bench: build
 
 clean:
 	rm -rf $(BUILD)
+
+# Grabs the three windows on the demo image into docs/, offscreen.
+screenshots: build
+	mkdir -p $(RUN_DIR)/screenshots
+	cp examples/demo.bin $(RUN_DIR)/screenshots/demo.bin
+	cd $(RUN_DIR)/screenshots && QT_QPA_PLATFORM=offscreen ../../app/bin/chaserom-screenshots demo.bin $(CURDIR)/docs
