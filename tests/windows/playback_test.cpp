@@ -1,0 +1,126 @@
+// The channel count, the step timer and its interval, and the keyboard order of the code
+// view's controls.
+#include "windowtesting.h"
+
+#include "app/app.h"
+#include "codeview/codeviewwindow.h"
+
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+
+using namespace chaserom;
+using namespace testing_support;
+
+class PlaybackTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_folder = std::make_unique<WorkFolder>();
+        m_app = startApp(m_folder->write(QStringLiteral("a.bin"), countingBytes(8192)));
+        m_view = &m_app->codeView();
+        m_scroll = control<QScrollBar>(m_view, QStringLiteral("VScroll1"));
+    }
+
+    void cleanup()
+    {
+        m_app.reset();
+        m_folder.reset();
+    }
+
+    void intervalFollowsVScroll2()
+    {
+        auto* interval = control<QScrollBar>(m_view, QStringLiteral("VScroll2"));
+        auto* timer = m_view->findChild<QTimer*>(QStringLiteral("Timer1"));
+        QVERIFY(timer && timer->isActive());
+        QCOMPARE(timer->interval(), 300);
+        interval->setValue(1);
+        QCOMPARE(timer->interval(), 1);
+        QCOMPARE(control<QLabel>(m_view, QStringLiteral("LabelIntervalSim"))->text(),
+                 QStringLiteral("1ms"));
+        interval->setValue(1000);
+        QCOMPARE(control<QLabel>(m_view, QStringLiteral("LabelIntervalSim"))->text(),
+                 QStringLiteral("1000ms"));
+        QCOMPARE(interval->minimum(), 1);
+        QCOMPARE(interval->maximum(), 1000);
+    }
+
+    void choosingAChannelCountDoesNotMoveThePage()
+    {
+        m_scroll->setValue(5);
+        m_app->codeView().chooseChannelOption(2);
+        QCOMPARE(m_app->kanalCount().value(), 24);
+        QCOMPARE(m_app->model().pageAddress(), 5);
+        control<QCheckBox>(m_view, QStringLiteral("Check1"))->setChecked(true);
+        m_app->codeView().timer1Tick();
+        QCOMPARE(m_scroll->value(), 8);
+        QCOMPARE(m_app->model().pageAddress(), 6);
+    }
+
+    void sizeOptionTakesTheMarkButNotTheCount()
+    {
+        control<QAbstractButton>(m_view, QStringLiteral("OptionSize_2"))->click();
+        QVERIFY(!control<QAbstractButton>(m_view, QStringLiteral("OptionKanal_0"))->isChecked());
+        QCOMPARE(m_app->kanalCount().value(), 8);
+        QCOMPARE(control<QLineEdit>(m_view, QStringLiteral("TextSize"))->text(),
+                 QStringLiteral("1024"));
+    }
+
+    void stepTimerRunsWhileTheOpenDialogIsShown()
+    {
+        control<QCheckBox>(m_view, QStringLiteral("CheckSave"))->setChecked(true);
+        control<QCheckBox>(m_view, QStringLiteral("Check1"))->setChecked(true);
+        control<QScrollBar>(m_view, QStringLiteral("VScroll2"))->setValue(1);
+        int seenWhileOpen = 0;
+        whenModal("QFileDialog", [&](QWidget* dialog) {
+            const int before = m_scroll->value();
+            QTest::qWait(100);
+            seenWhileOpen = m_scroll->value() - before;
+            static_cast<QFileDialog*>(dialog)->reject();
+        });
+        control<QPushButton>(m_view, QStringLiteral("Command1"))->click();
+        QVERIFY(seenWhileOpen > 0);
+        QVERIFY(m_app->model().hasImage());
+        control<QCheckBox>(m_view, QStringLiteral("Check1"))->setChecked(false);
+        QCOMPARE(m_folder->read(QStringLiteral("a.bin")), countingBytes(8192));
+    }
+
+    void tabWalksTheControlsInTheirOrder()
+    {
+        QStringList expected;
+        for (int row = 0; row < 16; ++row) {
+            expected << QStringLiteral("Text1_%1").arg(row);
+        }
+        expected << "VScroll1" << "Text3" << "Command1" << "Text4" << "Text6" << "Check1"
+                 << "CheckSave" << "CommandInv" << "Text8" << "Text9" << "Text10"
+                 << "CommandCopy" << "CommandMirror" << "VScroll2" << "OptionSize_0"
+                 << "OptionSize_1" << "OptionSize_2" << "OptionSize_3" << "OptionSize_4"
+                 << "TextSize" << "CommandSize" << "OptionKanal_0" << "OptionKanal_1"
+                 << "OptionKanal_3" << "OptionKanal_2" << "CommandSimulator";
+        QStringList chain;
+        QWidget* widget = control<QWidget>(m_view, QStringLiteral("Text1_0"));
+        do {
+            if (widget->isEnabled() && (widget->focusPolicy() & Qt::TabFocus)) {
+                chain << widget->objectName();
+            }
+            widget = widget->nextInFocusChain();
+        } while (widget->objectName() != QLatin1String("Text1_0") && chain.size() < 100);
+        QCOMPARE(chain, expected);
+    }
+
+private:
+    std::unique_ptr<WorkFolder> m_folder;
+    std::unique_ptr<App> m_app;
+    QWidget* m_view = nullptr;
+    QScrollBar* m_scroll = nullptr;
+};
+
+QTEST_MAIN(PlaybackTest)
+#include "playback_test.moc"
