@@ -13,7 +13,7 @@ App::App()
     , m_simulator([this] { return createSimulator(); })
     , m_colourPanel([this] { return createColourPanel(); })
 {
-    connect(&m_model, &PageModel::rowChanged, this, &App::relightLamps);
+    connect(&m_model, &PageModel::rowsChanged, this, &App::relightLamps);
     connect(&m_kanalCount, &KanalCount::changed, this, [this] {
         relightLamps();
         showSwatchesForChannelCount();

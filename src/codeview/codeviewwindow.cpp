@@ -93,6 +93,7 @@ CodeViewWindow::CodeViewWindow(PageModel& model, KanalCount& kanalCount)
     for (int row = 0; row < PageRowCount; ++row) {
         showRow(row);
     }
+    showStrip();
     showAddresses();
     showImage();
 }
@@ -180,7 +181,8 @@ void CodeViewWindow::createPlaybackControls()
     m_timer1->setObjectName(QStringLiteral("Timer1"));
     m_timer1->setTimerType(Qt::PreciseTimer);
     m_timer1->setInterval(DefaultInterval);
-    connect(m_timer1, &QTimer::timeout, this, &CodeViewWindow::timer1Tick);
+    connect(m_timer1, &QTimer::timeout, this, &CodeViewWindow::timer1Timeout);
+    m_clock.start();
     m_timer1->start();
 }
 
@@ -249,6 +251,7 @@ void CodeViewWindow::setTabOrder()
 void CodeViewWindow::connectModel()
 {
     connect(&m_model, &PageModel::rowChanged, this, &CodeViewWindow::showRow);
+    connect(&m_model, &PageModel::rowsChanged, this, &CodeViewWindow::showStrip);
     connect(&m_model, &PageModel::pageMoved, this, &CodeViewWindow::showAddresses);
     connect(&m_model, &PageModel::imageChanged, this, &CodeViewWindow::showImage);
     connect(&m_kanalCount, &KanalCount::changed, this, &CodeViewWindow::showStrip);
@@ -283,9 +286,11 @@ void CodeViewWindow::showRow(int row)
         const QSignalBlocker blocker(m_text1[row]);
         m_text1[row]->setText(rowText);
     }
-    m_text2[row]->setText(HexToBin(rowText));
+    const QString bits = HexToBin(rowText);
+    if (m_text2[row]->text() != bits) {
+        m_text2[row]->setText(bits);
+    }
     update(m_shapes.showLedRow(row, static_cast<quint8>(m_model.rowValue(row))));
-    showStrip();
 }
 
 void CodeViewWindow::showStrip()
@@ -357,6 +362,18 @@ void CodeViewWindow::setScrollPosition(int position)
         m_vscroll1->setValue(position);
     }
     vscroll1Change();
+}
+
+void CodeViewWindow::timer1Timeout()
+{
+    if (!m_check1->isChecked()) {
+        m_pace.restart(m_clock.elapsed());
+        return;
+    }
+    const int steps = m_pace.stepsDue(m_clock.elapsed(), m_timer1->interval());
+    for (int step = 0; step < steps && m_check1->isChecked(); ++step) {
+        timer1Tick();
+    }
 }
 
 void CodeViewWindow::timer1Tick()

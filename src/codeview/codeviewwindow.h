@@ -3,7 +3,9 @@
 #include "app/fileerror.h"
 #include "codeview/codeviewshapes.h"
 #include "codeview/pageaddress.h"
+#include "codeview/playbackpace.h"
 
+#include <QElapsedTimer>
 #include <QPoint>
 #include <QWidget>
 
@@ -82,6 +84,7 @@ private:
     void showImage();
     void showStrip();
 
+    void timer1Timeout();
     void vscroll1Change();
     void vscroll1Scroll(int position);
     void movePageTo(int position, Alignment alignment);
@@ -121,6 +124,8 @@ private:
     QLineEdit* m_textSize = nullptr;
     QPushButton* m_commandSize = nullptr;
 
+    PlaybackPace m_pace;
+    QElapsedTimer m_clock;
     QPoint m_mouse;
     bool m_clickPressed = false;
 };

@@ -62,6 +62,7 @@ void PageModel::setRowText(int row, const QString& text)
     }
     m_rows[row] = text;
     emit rowChanged(row);
+    emit rowsChanged();
 }
 
 void PageModel::invertRow(int row)
@@ -121,6 +122,9 @@ FileFailure PageModel::readPage(int address)
         if (changed[row]) {
             emit rowChanged(row);
         }
+    }
+    if (std::find(changed.begin(), changed.end(), true) != changed.end()) {
+        emit rowsChanged();
     }
     emit pageMoved(address);
     return std::nullopt;

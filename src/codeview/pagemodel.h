@@ -73,7 +73,10 @@ public:
     [[nodiscard]] FileFailure readPage(int address);
 
 signals:
+    /// A row's text changed.
     void rowChanged(int row);
+    /// One or more rows changed, once for all the rows a page read changed.
+    void rowsChanged();
     void pageMoved(int address);
     void imageChanged();
 

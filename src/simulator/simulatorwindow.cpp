@@ -36,10 +36,6 @@ QPoint lampTopLeft(LampPosition position)
     return {twipsToPixels(position.left), twipsToPixels(position.top)};
 }
 
-/// Beyond this many lamps changing at once, one repaint of the window is cheaper than
-/// collecting their areas.
-constexpr int ManyLamps = 48;
-
 } // namespace
 
 SimulatorWindow::SimulatorWindow(const KanalCount& kanalCount)
@@ -75,25 +71,13 @@ SimulatorWindow::SimulatorWindow(const KanalCount& kanalCount)
 
 void SimulatorWindow::setLampColours(const std::array<Bgr, LampCount>& colours)
 {
-    QRect changed[ManyLamps];
-    int count = 0;
+    // One area around every lamp that changed: a region of many small pieces costs more
+    // to build than copying the lamps inside their bounding box.
+    QRect changed;
     for (int lamp = 0; lamp < LampCount; ++lamp) {
-        const QRect area = m_lamps.setFill(lamp, colours[lamp]);
-        if (area.isEmpty()) {
-            continue;
-        }
-        if (count < ManyLamps) {
-            changed[count] = area;
-        }
-        ++count;
+        changed |= m_lamps.setFill(lamp, colours[lamp]);
     }
-    if (count > ManyLamps) {
-        update();
-        return;
-    }
-    for (int i = 0; i < count; ++i) {
-        update(changed[i]);
-    }
+    update(changed);
 }
 
 void SimulatorWindow::setLayout(const LampLayout& layout)

@@ -78,32 +78,65 @@ QRect ShapeArray::moveTo(int index, const QPoint& topLeft)
     return shape.visible ? before.united(shape.rect) : QRect();
 }
 
-void ShapeArray::paint(QPainter& painter, const QRect& area) const
+void ShapeArray::drawOutline(QPainter& painter, const QRect& rect) const
 {
-    painter.setRenderHint(QPainter::Antialiasing, false);
     // The border lies inside the shape's bounds, as the window system draws it; an aliased
     // pen of width w covers w pixels around its path, one more on the left and top side.
     const int insetTopLeft = m_style.borderWidth / 2;
     const int insetBottomRight = 1 + (m_style.borderWidth - 1) / 2;
+    const QRect outline =
+        rect.adjusted(insetTopLeft, insetTopLeft, -insetBottomRight, -insetBottomRight);
+    if (m_style.kind == Kind::Circle) {
+        painter.drawEllipse(outline);
+    } else {
+        painter.drawRect(outline);
+    }
+}
+
+const QPixmap& ShapeArray::sprite(const Shape& shape, qreal pixelRatio) const
+{
+    if (pixelRatio != m_spriteRatio) {
+        m_sprites.clear();
+        m_spriteRatio = pixelRatio;
+    }
+    const quint64 key = quint64{shape.fill} | quint64(shape.rect.width()) << 24 |
+                        quint64(shape.rect.height()) << 44;
+    auto found = m_sprites.find(key);
+    if (found == m_sprites.end()) {
+        QPixmap picture(shape.rect.size() * pixelRatio);
+        picture.setDevicePixelRatio(pixelRatio);
+        picture.fill(Qt::transparent);
+        QPainter painter(&picture);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        QPen pen(toQColor(m_style.border), m_style.borderWidth);
+        pen.setJoinStyle(Qt::MiterJoin);
+        painter.setPen(pen);
+        painter.setBrush(toQColor(shape.fill));
+        drawOutline(painter, QRect(QPoint(0, 0), shape.rect.size()));
+        found = m_sprites.insert(key, picture);
+    }
+    return *found;
+}
+
+void ShapeArray::paint(QPainter& painter, const QRect& area) const
+{
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    if (m_style.filled) {
+        const qreal ratio = painter.device()->devicePixelRatioF();
+        for (const Shape& shape : m_shapes) {
+            if (shape.visible && shape.rect.intersects(area)) {
+                painter.drawPixmap(shape.rect.topLeft(), sprite(shape, ratio));
+            }
+        }
+        return;
+    }
     QPen pen(toQColor(m_style.border), m_style.borderWidth);
     pen.setJoinStyle(Qt::MiterJoin);
     painter.setPen(pen);
-    if (!m_style.filled) {
-        painter.setBrush(Qt::NoBrush);
-    }
+    painter.setBrush(Qt::NoBrush);
     for (const Shape& shape : m_shapes) {
-        if (!shape.visible || !shape.rect.intersects(area)) {
-            continue;
-        }
-        if (m_style.filled) {
-            painter.setBrush(toQColor(shape.fill));
-        }
-        const QRect outline = shape.rect.adjusted(insetTopLeft, insetTopLeft, -insetBottomRight,
-                                                  -insetBottomRight);
-        if (m_style.kind == Kind::Circle) {
-            painter.drawEllipse(outline);
-        } else {
-            painter.drawRect(outline);
+        if (shape.visible && shape.rect.intersects(area)) {
+            drawOutline(painter, shape.rect);
         }
     }
 }
