@@ -2,8 +2,11 @@
 
 #include "app/kanalcount.h"
 #include "codeview/codeviewlayout.h"
+#include "codeview/filenaming.h"
 #include "codeview/hextext.h"
+#include "codeview/imageops.h"
 #include "codeview/ledgrid.h"
+#include "codeview/overflowprompt.h"
 #include "codeview/pagemodel.h"
 #include "ui/dialogs.h"
 #include "ui/failurereport.h"
@@ -13,6 +16,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -23,6 +27,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <cerrno>
 
 namespace chaserom {
 
@@ -201,6 +206,7 @@ void CodeViewWindow::createFileOperations()
     m_commandInv = placeButton<QPushButton>(this, QStringLiteral("CommandInv"), CommandInvPlace,
                                             text("Инверсия"));
     m_commandInv->setToolTip(text("Инверсия всего содержимого файла."));
+    connect(m_commandInv, &QPushButton::clicked, this, &CodeViewWindow::commandInvClick);
     QLabel* range = placeLabel(this, QStringLiteral("Label5"), Label5Place,
                                text("Данные из диапазона"), Qt::AlignHCenter | Qt::AlignTop);
     range->setToolTip(text("Адреса в десятичном виде с которых копировать данные"));
@@ -213,9 +219,11 @@ void CodeViewWindow::createFileOperations()
     m_text10 = placeTextBox(this, QStringLiteral("Text10"), Text10Place);
     m_commandCopy = placeButton<QPushButton>(this, QStringLiteral("CommandCopy"),
                                              CommandCopyPlace, text("Копировать"));
+    connect(m_commandCopy, &QPushButton::clicked, this, &CodeViewWindow::commandCopyClick);
     m_commandMirror = placeButton<QPushButton>(this, QStringLiteral("CommandMirror"),
                                                CommandMirrorPlace, text("Нач. <-> Кон."));
     m_commandMirror->setToolTip(text("Ячейки со старшими адресами поместить в начало и наоборот."));
+    connect(m_commandMirror, &QPushButton::clicked, this, &CodeViewWindow::commandMirrorClick);
 }
 
 void CodeViewWindow::createSizeControls()
@@ -232,6 +240,7 @@ void CodeViewWindow::createSizeControls()
     m_commandSize = placeButton<QPushButton>(this, QStringLiteral("CommandSize"), CommandSizePlace,
                                              text("Старт"));
     m_commandSize->setToolTip(text("Привести размер к указанному"));
+    connect(m_commandSize, &QPushButton::clicked, this, &CodeViewWindow::commandSizeClick);
 }
 
 void CodeViewWindow::setTabOrder()
@@ -413,6 +422,98 @@ void CodeViewWindow::textSizeClick()
         option->setAutoExclusive(false);
         option->setChecked(false);
         option->setAutoExclusive(true);
+    }
+}
+
+bool CodeViewWindow::readyForImageOperation()
+{
+    if (!m_model.hasImage()) {
+        reportFailure(this, text("Файл образа не открыт: откройте его кнопкой «Файл»."));
+        return false;
+    }
+    if (auto failure = m_model.writeBack()) {
+        reportFailure(this, *failure);
+        return false;
+    }
+    return true;
+}
+
+void CodeViewWindow::rereadPage()
+{
+    if (auto failure = m_model.readPage(m_model.pageAddress())) {
+        reportFailure(this, *failure);
+    }
+}
+
+void CodeViewWindow::commandCopyClick()
+{
+    if (!readyForImageOperation()) {
+        return;
+    }
+    const int length = m_model.imageLength().value_or(0);
+    QString problem;
+    const auto range =
+        readCopyRange(m_text8->text(), m_text9->text(), m_text10->text(), length, problem);
+    if (!range) {
+        reportFailure(this, problem);
+        return;
+    }
+    const Overflow answer = copyFits(*range, length) ? Overflow::Lengthen : askOverflow(this);
+    // The step timer may have moved and written the page while the prompt waited: the
+    // copy reads the file as it is now.
+    if (auto failure = copyRange(m_model.image(), *range, length, answer)) {
+        reportFailure(this, *failure);
+    }
+    rereadPage();
+}
+
+void CodeViewWindow::commandInvClick()
+{
+    if (!readyForImageOperation()) {
+        return;
+    }
+    if (auto failure = invertImage(m_model.image(), m_model.imageLength().value_or(0))) {
+        reportFailure(this, *failure);
+    }
+    rereadPage();
+}
+
+void CodeViewWindow::commandMirrorClick()
+{
+    if (!readyForImageOperation()) {
+        return;
+    }
+    if (auto failure = reverseImage(m_model.image(), m_model.imageLength().value_or(0))) {
+        reportFailure(this, *failure);
+    }
+    rereadPage();
+}
+
+void CodeViewWindow::commandSizeClick()
+{
+    if (!readyForImageOperation()) {
+        return;
+    }
+    QString problem;
+    const auto size = readTargetSize(m_textSize->text(), problem);
+    if (!size) {
+        reportFailure(this, problem);
+        return;
+    }
+    const QString& imagePath = m_model.imagePath();
+    const auto target = resizedCopyPathFor(imagePath, m_textSize->text());
+    if (!target) {
+        reportFailure(this, text("Имя файла образа слишком короткое для имени копии."));
+        return;
+    }
+    if (!QFileInfo::exists(imagePath)) {
+        reportFailure(this, FileError{FileAction::ReadImage, imagePath,
+                                      systemErrorReason(ENOENT)});
+        return;
+    }
+    if (auto failure = m_model.image().writeCopy(*target, *size, '\xFF',
+                                                 FileAction::WriteResizedCopy)) {
+        reportFailure(this, *failure);
     }
 }
 

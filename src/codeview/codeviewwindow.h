@@ -56,6 +56,13 @@ public:
     /// Chooses the channel count of option `index` (8, 16, 24, 32), as a click on it does.
     void chooseChannelOption(int index);
 
+    /// The whole-image operations and the resized copy. Each first writes the page back
+    /// while saving is on; bad numbers and a missing image are reported and touch no file.
+    void commandCopyClick();
+    void commandInvClick();
+    void commandMirrorClick();
+    void commandSizeClick();
+
 signals:
     void simulatorRequested();
     /// The user closed the window: the program shuts down.
@@ -93,6 +100,11 @@ private:
     void optionSizeClick(int index);
     void textSizeClick();
     void reportPageFailure(const FileError& error);
+    /// Whether an image is open and its page written back, ready for a whole-image
+    /// operation; reports why not.
+    [[nodiscard]] bool readyForImageOperation();
+    /// Shows the changed file: the page at the current address, read again.
+    void rereadPage();
 
     PageModel& m_model;
     KanalCount& m_kanalCount;

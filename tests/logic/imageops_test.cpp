@@ -1,0 +1,231 @@
+#include "codeview/imageops.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <random>
+
+using namespace chaserom;
+
+namespace {
+
+class ImageOpsTest : public ::testing::Test {
+protected:
+    QString write(const QString& name, const QByteArray& bytes)
+    {
+        const QString path = m_dir.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return path;
+    }
+
+    QByteArray contentOf(const QString& path)
+    {
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        return file.readAll();
+    }
+
+    /// Opens a file with the given bytes, runs `operation` on it, returns the bytes after.
+    template <typename Operation>
+    QByteArray after(const QByteArray& bytes, Operation operation)
+    {
+        const QString path = write(QStringLiteral("image.bin"), bytes);
+        ImageFile image;
+        EXPECT_FALSE(image.open(path));
+        EXPECT_FALSE(operation(image));
+        image.close();
+        return contentOf(path);
+    }
+
+    QTemporaryDir m_dir;
+};
+
+/// The copy as the description gives it: one positioned read and one positioned write per
+/// byte, upwards, on the file itself.
+void referenceCopy(const QString& path, const CopyRange& range, int length, Overflow answer)
+{
+    int last = range.end;
+    if (range.destination + (range.end - range.start) > length - 1) {
+        if (answer == Overflow::Cancel) {
+            return;
+        }
+        if (answer == Overflow::CutAtEnd) {
+            last = range.start + (length - 1 - range.destination);
+        }
+    }
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite | QIODevice::Unbuffered));
+    for (int i = range.start; i <= last; ++i) {
+        char byte = 0;
+        file.seek(i);
+        file.read(&byte, 1);
+        file.seek(range.destination + (i - range.start));
+        file.write(&byte, 1);
+    }
+}
+
+QByteArray bytesOf(std::initializer_list<int> values)
+{
+    QByteArray bytes;
+    for (const int value : values) {
+        bytes.append(static_cast<char>(value));
+    }
+    return bytes;
+}
+
+QByteArray counting(int length)
+{
+    QByteArray bytes(length, '\0');
+    for (int i = 0; i < length; ++i) {
+        bytes[i] = static_cast<char>(i);
+    }
+    return bytes;
+}
+
+TEST_F(ImageOpsTest, CopiesLikeTheDescribedExamples)
+{
+    const auto copy = [this](CopyRange range, Overflow answer) {
+        return after(counting(16), [&](ImageFile& image) {
+            return copyRange(image, range, 16, answer);
+        });
+    };
+    QByteArray expected = counting(16);
+    expected.replace(8, 4, bytesOf({0, 1, 2, 3}));
+    EXPECT_EQ(copy({0, 3, 8}, Overflow::Cancel), expected);
+
+    expected = counting(16);
+    expected.replace(5, 10, bytesOf({0, 1, 2, 3, 4, 0, 1, 2, 3, 4}));
+    EXPECT_EQ(copy({0, 9, 5}, Overflow::Cancel), expected);
+
+    expected = counting(16);
+    expected.replace(2, 4, bytesOf({8, 9, 10, 11}));
+    EXPECT_EQ(copy({8, 11, 2}, Overflow::Cancel), expected);
+
+    expected = counting(16);
+    expected.replace(12, 4, bytesOf({0, 1, 2, 3}));
+    EXPECT_EQ(copy({0, 3, 12}, Overflow::Cancel), expected);
+
+    // Past the end: Yes lengthens, No cuts at the end, Cancel copies nothing.
+    expected = counting(13) + bytesOf({0, 1, 2, 3});
+    EXPECT_EQ(copy({0, 3, 13}, Overflow::Lengthen), expected);
+    expected = counting(13) + bytesOf({0, 1, 2});
+    EXPECT_EQ(copy({0, 3, 13}, Overflow::CutAtEnd), expected);
+    EXPECT_EQ(copy({0, 3, 13}, Overflow::Cancel), counting(16));
+    // A gap between the end of the file and the destination is filled with zeros.
+    EXPECT_EQ(copy({0, 1, 20}, Overflow::Lengthen),
+              counting(16) + QByteArray(4, '\0') + bytesOf({0, 1}));
+    EXPECT_EQ(copy({0, 1, 20}, Overflow::CutAtEnd), counting(16));
+    // An end before the start copies nothing.
+    EXPECT_EQ(copy({5, 3, 14}, Overflow::Lengthen), counting(16));
+}
+
+TEST_F(ImageOpsTest, CopyEqualsTheByteAtATimeCopyOnRandomImages)
+{
+    std::mt19937 random(11);
+    for (int trial = 0; trial < 400; ++trial) {
+        const int length = std::uniform_int_distribution<int>(1, 300)(random);
+        QByteArray bytes(length, '\0');
+        for (char& byte : bytes) {
+            byte = static_cast<char>(random());
+        }
+        std::uniform_int_distribution<int> inside(0, length - 1);
+        const CopyRange range{inside(random), inside(random),
+                              std::uniform_int_distribution<int>(0, length + 40)(random)};
+        for (const Overflow answer : {Overflow::Lengthen, Overflow::CutAtEnd, Overflow::Cancel}) {
+            const QString referencePath = write(QStringLiteral("reference.bin"), bytes);
+            referenceCopy(referencePath, range, length, answer);
+            const QByteArray fast = after(bytes, [&](ImageFile& image) {
+                return copyRange(image, range, length, answer);
+            });
+            ASSERT_EQ(fast, contentOf(referencePath))
+                << "length " << length << ", " << range.start << " to " << range.end << " at "
+                << range.destination << ", answer " << static_cast<int>(answer);
+        }
+    }
+}
+
+TEST_F(ImageOpsTest, InvertsAndReverses)
+{
+    const auto invert = [](ImageFile& image) { return invertImage(image, 4); };
+    EXPECT_EQ(after(bytesOf({0x00, 0xFF, 0x5A, 0x80}), invert),
+              bytesOf({0xFF, 0x00, 0xA5, 0x7F}));
+    EXPECT_EQ(after(bytesOf({1, 2, 3, 4}), [](ImageFile& image) { return reverseImage(image, 4); }),
+              bytesOf({4, 3, 2, 1}));
+    EXPECT_EQ(after(bytesOf({1, 2, 3, 4, 5}),
+                    [](ImageFile& image) { return reverseImage(image, 5); }),
+              bytesOf({5, 4, 3, 2, 1}));
+    EXPECT_EQ(after(bytesOf({7}), [](ImageFile& image) { return reverseImage(image, 1); }),
+              bytesOf({7}));
+    EXPECT_EQ(after({}, [](ImageFile& image) { return reverseImage(image, 0); }), QByteArray());
+}
+
+TEST_F(ImageOpsTest, TwiceRestoresTheImageAndBytesPastTheLengthStay)
+{
+    QByteArray bytes(40000, '\0');
+    std::mt19937 random(5);
+    for (char& byte : bytes) {
+        byte = static_cast<char>(random());
+    }
+    const auto twice = [](auto operation) {
+        return [operation](ImageFile& image) {
+            auto failure = operation(image, 32767);
+            return failure ? failure : operation(image, 32767);
+        };
+    };
+    EXPECT_EQ(after(bytes, twice(invertImage)), bytes);
+    EXPECT_EQ(after(bytes, twice(reverseImage)), bytes);
+
+    const QByteArray once =
+        after(bytes, [](ImageFile& image) { return invertImage(image, 32767); });
+    EXPECT_EQ(once.mid(32767), bytes.mid(32767));
+    EXPECT_EQ(static_cast<char>(~once[32766]), bytes[32766]);
+}
+
+TEST(DecimalFields, TakeWholeNumbersWithBlanksAround)
+{
+    EXPECT_EQ(readDecimalField(QStringLiteral("42")), 42);
+    EXPECT_EQ(readDecimalField(QStringLiteral("  42\t")), 42);
+    EXPECT_EQ(readDecimalField(QStringLiteral("+7")), 7);
+    EXPECT_EQ(readDecimalField(QStringLiteral("-3")), -3);
+    EXPECT_EQ(readDecimalField(QStringLiteral("007")), 7);
+    for (const char* bad : {"", " ", "4 2", "4.2", "1e3", "0x10", "+", "--1", "12a",
+                            "9999999999999", "\xd9\xa1"}) {
+        EXPECT_FALSE(readDecimalField(QString::fromUtf8(bad))) << bad;
+    }
+}
+
+TEST(DecimalFields, CopyRangeMustLieInTheImage)
+{
+    QString problem;
+    const auto range = readCopyRange(QStringLiteral("0"), QStringLiteral(" 15"),
+                                     QStringLiteral("32766"), 16, problem);
+    ASSERT_TRUE(range);
+    EXPECT_EQ(range->end, 15);
+    EXPECT_FALSE(readCopyRange(QStringLiteral("16"), QStringLiteral("1"), QStringLiteral("1"), 16,
+                               problem));
+    EXPECT_TRUE(problem.contains(QStringLiteral("от 0 до 15")));
+    EXPECT_FALSE(readCopyRange(QStringLiteral("1"), QStringLiteral("-1"), QStringLiteral("1"), 16,
+                               problem));
+    EXPECT_FALSE(readCopyRange(QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("32767"),
+                               16, problem));
+    EXPECT_FALSE(readCopyRange(QStringLiteral("1"), QStringLiteral("2"), QString(), 16, problem));
+    EXPECT_FALSE(readCopyRange(QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"), 0,
+                               problem));
+}
+
+TEST(DecimalFields, TargetSizeFromOneByteTo16MiB)
+{
+    QString problem;
+    EXPECT_EQ(readTargetSize(QStringLiteral(" 8192"), problem), 8192);
+    EXPECT_EQ(readTargetSize(QStringLiteral("16777216"), problem), 16777216);
+    EXPECT_EQ(readTargetSize(QStringLiteral("1"), problem), 1);
+    for (const char* bad : {"0", "-5", "16777217", "8k", "", "1.5"}) {
+        EXPECT_FALSE(readTargetSize(QString::fromUtf8(bad), problem)) << bad;
+    }
+}
+
+} // namespace
