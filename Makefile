@@ -28,6 +28,8 @@ test: deps
 
 bench: build
 	QT_QPA_PLATFORM=offscreen $(APP_DIR)/bin/chaserom-bench
+	xvfb-run -a -s "-screen 0 1400x900x24" $(APP_DIR)/bin/chaserom-startup-bench \
+		$(APP_DIR)/bin/chaserom $(APP_DIR)/bin/chaserom-bare examples/demo.bin
 
 clean:
 	rm -rf $(BUILD)
