@@ -1,6 +1,9 @@
 #include "imageops.h"
 
+#include <QtEndian>
+
 #include <algorithm>
+#include <cstring>
 
 namespace chaserom {
 
@@ -9,6 +12,21 @@ namespace {
 bool isBlank(QChar c)
 {
     return c == u' ' || c == u'\t';
+}
+
+/// Copies `count` bytes from `source` to `target` as an upward byte-by-byte copy does: a
+/// target inside the source repeats the source's first (target - source) bytes.
+void copyUpwards(const char* source, char* target, qsizetype count)
+{
+    const qsizetype period = target - source;
+    if (period <= 0 || period >= count) {
+        std::memmove(target, source, count); // the upward copy reads every byte first
+        return;
+    }
+    std::memcpy(target, source, period);
+    for (qsizetype filled = period; filled < count; filled *= 2) {
+        std::memcpy(target + filled, target, std::min(filled, count - filled));
+    }
 }
 
 /// The image's bytes 0 to length - 1 as far as the file holds them.
@@ -115,12 +133,8 @@ FileFailure copyRange(ImageFile& image, const CopyRange& range, int length, Over
         return failure;
     }
     bytes.append(QByteArray(to - from - bytes.size(), '\0'));
-    // Upwards, one byte at a time: a destination inside the range reads bytes it has
-    // already overwritten, as the byte-by-byte copy on the file does.
     char* const base = bytes.data() - from;
-    for (int i = 0; i < count; ++i) {
-        base[range.destination + i] = base[range.start + i];
-    }
+    copyUpwards(base + range.start, base + range.destination, count);
     const qint64 writeFrom = std::min<qint64>(range.destination, fileSize);
     const qint64 writeTo = range.destination + count;
     return image.write(writeFrom, QByteArrayView(base + writeFrom, writeTo - writeFrom));
@@ -132,8 +146,18 @@ FileFailure invertImage(ImageFile& image, int length)
     if (auto failure = readImageStart(image, length, bytes)) {
         return failure;
     }
-    for (char& byte : bytes) {
-        byte = static_cast<char>(~byte);
+    char* const data = bytes.data();
+    const qsizetype size = bytes.size();
+    qsizetype i = 0;
+    // Eight bytes at a time: the compiler does not widen this loop by itself at -O2.
+    for (; i + 8 <= size; i += 8) {
+        quint64 word;
+        std::memcpy(&word, data + i, 8);
+        word = ~word;
+        std::memcpy(data + i, &word, 8);
+    }
+    for (; i < size; ++i) {
+        data[i] = static_cast<char>(~data[i]);
     }
     return image.write(0, bytes);
 }
@@ -144,7 +168,21 @@ FileFailure reverseImage(ImageFile& image, int length)
     if (auto failure = readImageStart(image, length, bytes)) {
         return failure;
     }
-    std::reverse(bytes.begin(), bytes.end());
+    char* const data = bytes.data();
+    qsizetype low = 0;
+    qsizetype high = bytes.size();
+    // Eight bytes from each end at a time, each word's bytes swapped end for end.
+    for (; high - low >= 16; low += 8, high -= 8) {
+        quint64 front;
+        quint64 back;
+        std::memcpy(&front, data + low, 8);
+        std::memcpy(&back, data + high - 8, 8);
+        front = qbswap(front);
+        back = qbswap(back);
+        std::memcpy(data + low, &back, 8);
+        std::memcpy(data + high - 8, &front, 8);
+    }
+    std::reverse(data + low, data + high);
     return image.write(0, bytes);
 }
 

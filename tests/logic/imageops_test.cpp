@@ -163,6 +163,25 @@ TEST_F(ImageOpsTest, InvertsAndReverses)
     EXPECT_EQ(after({}, [](ImageFile& image) { return reverseImage(image, 0); }), QByteArray());
 }
 
+TEST_F(ImageOpsTest, ReverseAndInvertFollowTheByteRuleForShortLengths)
+{
+    for (int length = 0; length <= 40; ++length) {
+        const QByteArray bytes = counting(length) + QByteArray(3, '\x77');
+        QByteArray reversed = bytes;
+        std::reverse(reversed.begin(), reversed.begin() + length);
+        EXPECT_EQ(after(bytes, [length](ImageFile& image) { return reverseImage(image, length); }),
+                  reversed)
+            << length;
+        QByteArray inverted = bytes;
+        for (int i = 0; i < length; ++i) {
+            inverted[i] = static_cast<char>(~inverted[i]);
+        }
+        EXPECT_EQ(after(bytes, [length](ImageFile& image) { return invertImage(image, length); }),
+                  inverted)
+            << length;
+    }
+}
+
 TEST_F(ImageOpsTest, TwiceRestoresTheImageAndBytesPastTheLengthStay)
 {
     QByteArray bytes(40000, '\0');
