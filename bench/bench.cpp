@@ -159,7 +159,7 @@ double bufferedReadAndWriteMs(const QString& path, qint64 readBytes, qint64 writ
     });
 }
 
-/// The description's way: one positioned read and one positioned write per byte.
+/// The plain way: one positioned read and one positioned write per byte.
 double byteAtATimeMs(const QString& path, qint64 readBytes, qint64 writeBytes,
                      const QString& target)
 {

@@ -44,7 +44,7 @@ protected:
     QTemporaryDir m_dir;
 };
 
-/// The copy as the description gives it: one positioned read and one positioned write per
+/// The copy as it is defined: one positioned read and one positioned write per
 /// byte, upwards, on the file itself.
 void referenceCopy(const QString& path, const CopyRange& range, int length, Overflow answer)
 {
