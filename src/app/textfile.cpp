@@ -33,8 +33,11 @@ FileFailure writeFileAtomically(const QString& path, QByteArrayView content, Fil
         return lastSystemError(action, path);
     }
     errno = 0;
-    if (file.write(content.data(), content.size()) != content.size()) {
-        return lastSystemError(action, path);
+    // commit() does not see a write that the buffer's flush cut short: flush first.
+    if (file.write(content.data(), content.size()) != content.size() || !file.flush()) {
+        const FileError error = lastSystemError(action, path);
+        file.cancelWriting();
+        return error;
     }
     errno = 0;
     if (!file.commit()) {

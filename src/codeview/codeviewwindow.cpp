@@ -283,9 +283,16 @@ void CodeViewWindow::openAction()
 
 void CodeViewWindow::openImage(const QString& path)
 {
-    if (auto failure = m_model.openImage(path)) {
-        reportFailure(this, *failure);
+    auto failure = m_model.openImage(path);
+    if (!failure) {
+        return;
     }
+    QString report = failureText(*failure);
+    if (failure->action == FileAction::WriteImage) {
+        report += text("\nНовый образ не открыт, страница осталась в окне. Чтобы открыть его "
+                       "без записи страницы, снимите «Сохранять».");
+    }
+    reportFailure(this, report);
 }
 
 void CodeViewWindow::showRow(int row)

@@ -1,11 +1,29 @@
 #include "imagefile.h"
 
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <algorithm>
 #include <cerrno>
 
+#include <sys/stat.h>
+
 namespace chaserom {
+
+namespace {
+
+bool fileIdentity(const QString& path, quint64& device, quint64& inode)
+{
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0) {
+        return false;
+    }
+    device = status.st_dev;
+    inode = status.st_ino;
+    return true;
+}
+
+} // namespace
 
 ImageFile::ImageFile() = default;
 ImageFile::~ImageFile() = default;
@@ -20,6 +38,13 @@ FileFailure ImageFile::open(const QString& path)
     if (!file->open(QIODevice::ReadWrite | QIODevice::ExistingOnly | QIODevice::Unbuffered)) {
         return lastSystemError(FileAction::OpenImage, path);
     }
+    struct stat status {};
+    if (::fstat(file->handle(), &status) != 0) {
+        return lastSystemError(FileAction::OpenImage, path);
+    }
+    m_device = status.st_dev;
+    m_inode = status.st_ino;
+    m_absolutePath = QFileInfo(path).absoluteFilePath();
     m_file = std::move(file);
     return std::nullopt;
 }
@@ -44,11 +69,26 @@ qint64 ImageFile::size() const
     return m_file ? m_file->size() : -1;
 }
 
+FileFailure ImageFile::checkStillOnDisk(FileAction action) const
+{
+    quint64 device = 0;
+    quint64 inode = 0;
+    if (!fileIdentity(m_absolutePath, device, inode) || device != m_device || inode != m_inode) {
+        return FileError{action, path(),
+                         QStringLiteral("файл удалён или заменён другим после открытия; "
+                                        "откройте его снова")};
+    }
+    return std::nullopt;
+}
+
 FileFailure ImageFile::read(qint64 address, qint64 count, QByteArray& bytes)
 {
     bytes.clear();
     if (!m_file) {
         return std::nullopt;
+    }
+    if (auto failure = checkStillOnDisk(FileAction::ReadImage)) {
+        return failure;
     }
     errno = 0;
     if (!m_file->seek(address)) {
@@ -75,6 +115,9 @@ FileFailure ImageFile::write(qint64 address, QByteArrayView bytes)
 {
     if (!m_file) {
         return std::nullopt;
+    }
+    if (auto failure = checkStillOnDisk(FileAction::WriteImage)) {
+        return failure;
     }
     errno = 0;
     if (!m_file->seek(address)) {
@@ -110,8 +153,17 @@ FileFailure ImageFile::writeCopy(const QString& target, qint64 size, char fill, 
         }
         errno = 0;
         if (copy.write(chunk) != chunk.size()) {
-            return lastSystemError(action, target);
+            const FileError error = lastSystemError(action, target);
+            copy.cancelWriting();
+            return error;
         }
+    }
+    errno = 0;
+    // commit() does not see a write that the buffer's flush cut short: flush first.
+    if (!copy.flush()) {
+        const FileError error = lastSystemError(action, target);
+        copy.cancelWriting();
+        return error;
     }
     errno = 0;
     if (!copy.commit()) {

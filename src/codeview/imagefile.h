@@ -11,7 +11,8 @@ namespace chaserom {
 
 /// The open ROM image: raw bytes addressed from 0, read and written at any address. Reads
 /// and writes go straight to the file (no buffer in between), so a write has reached the
-/// file when it returns.
+/// file when it returns. Every read and write first checks that the path still names the
+/// file that was opened: bytes are never written into a file deleted or replaced since.
 class ImageFile {
 public:
     ImageFile();
@@ -24,6 +25,8 @@ public:
     void close();
 
     [[nodiscard]] bool isOpen() const;
+    /// Whether the path still names the file that was opened (not deleted or replaced).
+    [[nodiscard]] bool isStillOnDisk() const { return !checkStillOnDisk(FileAction::ReadImage); }
     [[nodiscard]] QString path() const;
     /// The file's length in bytes now, or -1 when no file is open.
     [[nodiscard]] qint64 size() const;
@@ -40,7 +43,13 @@ public:
                                         FileAction action);
 
 private:
+    /// A failure when the path no longer names the opened file.
+    [[nodiscard]] FileFailure checkStillOnDisk(FileAction action) const;
+
     std::unique_ptr<QFile> m_file;
+    QString m_absolutePath;
+    quint64 m_device = 0;
+    quint64 m_inode = 0;
 };
 
 } // namespace chaserom

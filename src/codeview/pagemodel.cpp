@@ -29,8 +29,12 @@ PageBytes PageModel::pageBytes() const
 
 FileFailure PageModel::openImage(const QString& path)
 {
-    if (auto failure = writeBack()) {
-        return failure;
+    // A page whose file is gone has nowhere to go; any other failed write-back keeps the
+    // image open with its page, so that nothing is lost.
+    if (!hasImage() || m_image.isStillOnDisk()) {
+        if (auto failure = writeBack()) {
+            return failure;
+        }
     }
     ImageFile next;
     if (auto failure = next.open(path)) {

@@ -52,7 +52,8 @@ public:
 
     /// Opens an image: writes the current page back (while saving is on), makes the backup
     /// copy, takes the length, and shows the page at address 0. On failure the image that
-    /// was open stays open and nothing changes.
+    /// was open stays open and nothing changes; the page of an image deleted or replaced
+    /// since it was opened is not written anywhere.
     [[nodiscard]] FileFailure openImage(const QString& path);
     /// Writes the page back (while saving is on) and closes the image.
     [[nodiscard]] FileFailure closeImage();

@@ -5,8 +5,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <unistd.h>
-
 using namespace chaserom;
 
 namespace {
@@ -66,19 +64,6 @@ TEST_F(ImageFileTest, ReportsAFileThatCannotBeOpened)
     const auto folder = image.open(m_dir.path());
     ASSERT_TRUE(folder);
     EXPECT_EQ(folder->reason, QStringLiteral("это папка, а не файл"));
-}
-
-TEST_F(ImageFileTest, ReportsAReadOnlyImage)
-{
-    if (geteuid() == 0) {
-        GTEST_SKIP() << "the superuser may write any file";
-    }
-    const QString path = write(QStringLiteral("ro.bin"), "abc");
-    QFile::setPermissions(path, QFileDevice::ReadOwner);
-    ImageFile image;
-    const auto failure = image.open(path);
-    ASSERT_TRUE(failure);
-    EXPECT_EQ(failure->reason, QStringLiteral("нет прав доступа"));
 }
 
 TEST_F(ImageFileTest, WritesCopiesCutOrPadded)

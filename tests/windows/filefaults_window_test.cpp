@@ -1,0 +1,99 @@
+// What the user sees of file faults: one report that names the file and the reason, and a
+// program that goes on.
+#include "windowtesting.h"
+
+#include "app/app.h"
+#include "codeview/codeviewwindow.h"
+#include "colours/colourpanel.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QScrollBar>
+#include <QTest>
+
+using namespace chaserom;
+using namespace testing_support;
+
+class FileFaultsWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { m_folder = std::make_unique<WorkFolder>(); }
+    void cleanup()
+    {
+        QVERIFY(waitForNoModal());
+        m_folder.reset();
+    }
+
+    void imageDeletedDuringPlaybackStopsItWithOneReport()
+    {
+        const QString path = m_folder->write(QStringLiteral("a.bin"), countingBytes(4096));
+        auto app = startApp(path);
+        QWidget* view = &app->codeView();
+        control<QCheckBox>(view, QStringLiteral("CheckSave"))->setChecked(true);
+        control<QScrollBar>(view, QStringLiteral("VScroll2"))->setValue(1);
+        auto* playback = control<QCheckBox>(view, QStringLiteral("Check1"));
+        playback->setChecked(true);
+        QTest::qWait(30);
+        QVERIFY(QFile::remove(path));
+        int boxes = 0;
+        QString text;
+        whenModal("QMessageBox", [&](QWidget* modal) {
+            ++boxes;
+            text = static_cast<QMessageBox*>(modal)->text();
+            QTest::qWait(50); // further ticks while the box is up add no box
+            static_cast<QMessageBox*>(modal)->accept();
+        });
+        QVERIFY(QTest::qWaitFor([&] { return boxes == 1 && !QApplication::activeModalWidget(); }));
+        QVERIFY(!playback->isChecked());
+        QVERIFY(text.contains(path));
+        QVERIFY(text.contains(QString::fromUtf8("удалён")));
+        QTest::qWait(20);
+        QCOMPARE(boxes, 1);
+
+        // The program goes on: another image opens.
+        app->codeView().openImage(m_folder->write(QStringLiteral("b.bin"), countingBytes(32)));
+        QCOMPARE(control<QLineEdit>(view, QStringLiteral("Text3"))->text(),
+                 m_folder->path(QStringLiteral("b.bin")));
+    }
+
+    void failedWriteBackKeepsTheImageWhenOpeningAnother()
+    {
+        const QString path = m_folder->write(QStringLiteral("a.bin"), countingBytes(64));
+        auto app = startApp(path);
+        control<QCheckBox>(&app->codeView(), QStringLiteral("CheckSave"))->setChecked(true);
+        // A folder named like the backup stops the next open after its write-back.
+        QVERIFY(QDir(m_folder->path(QString())).mkdir(QStringLiteral("b.bak")));
+        const auto seen = answerMessageBox(QMessageBox::Ok);
+        app->codeView().openImage(m_folder->write(QStringLiteral("b.bin"), countingBytes(8)));
+        QVERIFY(QTest::qWaitFor([&] { return seen->shown; }));
+        QVERIFY(seen->text.contains(m_folder->path(QStringLiteral("b.bak"))));
+        QCOMPARE(app->model().imagePath(), path);
+        QVERIFY(app->model().hasImage());
+    }
+
+    void colourFileThatIsAFolderIsReportedBothWays()
+    {
+        QVERIFY(QDir(m_folder->path(QString())).mkdir(QStringLiteral("ColorKanal.txt")));
+        const auto seen = answerMessageBox(QMessageBox::Ok);
+        auto panel = std::make_unique<ColourPanel>();
+        QVERIFY(QTest::qWaitFor([&] { return seen->shown; }));
+        QVERIFY(seen->text.contains(QStringLiteral("ColorKanal.txt")));
+        QVERIFY(seen->text.contains(QString::fromUtf8("это папка")));
+        QVERIFY(waitForNoModal());
+
+        const auto atClose = answerMessageBox(QMessageBox::Ok);
+        panel->close();
+        QVERIFY(atClose->shown);
+        QVERIFY(atClose->text.contains(QString::fromUtf8("Не удалось сохранить файл цветов")));
+    }
+
+private:
+    std::unique_ptr<WorkFolder> m_folder;
+};
+
+QTEST_MAIN(FileFaultsWindowTest)
+#include "filefaults_window_test.moc"
