@@ -5,7 +5,7 @@ TEST_DIR := $(BUILD)/test
 RUN_DIR  := $(BUILD)/run
 JOBS     ?= $(shell nproc)
 
-.PHONY: run test bench deps build clean screenshots
+.PHONY: run test bench deps build clean screenshots fuzz
 
 deps:
 	@tools/install-deps.sh
@@ -30,6 +30,28 @@ bench: build
 	QT_QPA_PLATFORM=offscreen $(APP_DIR)/bin/chaserom-bench
 	xvfb-run -a -s "-screen 0 1400x900x24" $(APP_DIR)/bin/chaserom-startup-bench \
 		$(APP_DIR)/bin/chaserom $(APP_DIR)/bin/chaserom-bare examples/demo.bin
+
+# Runs every fuzz target for FUZZ_SECONDS (60 unless given) from the seed corpus in
+# tests/fuzz/corpus; new inputs go to build/fuzz/corpus, never into the checkout.
+FUZZ_SECONDS ?= 60
+FUZZ_DIR     := $(BUILD)/fuzz
+FUZZ_TARGETS := colourfile layoutfile hextext decimalfields pageaddress
+
+fuzz: deps
+	@tools/install-deps.sh tools/fuzz-packages.txt
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DCHASEROM_FUZZ=ON -DCHASEROM_SANITIZE=ON -DBUILD_TESTING=OFF
+	cmake --build $(FUZZ_DIR) -j$(JOBS) --target $(addprefix fuzz_,$(FUZZ_TARGETS))
+	@for target in $(FUZZ_TARGETS); do \
+		mkdir -p $(FUZZ_DIR)/corpus/$$target; \
+		echo "== fuzz_$$target for $(FUZZ_SECONDS) s"; \
+		$(FUZZ_DIR)/bin/fuzz_$$target -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+			-artifact_prefix=$(FUZZ_DIR)/fuzz_$$target- \
+			$(FUZZ_DIR)/corpus/$$target tests/fuzz/corpus/$$target 2>&1 \
+			| grep -E 'stat::number_of_executed_units|stat::new_units_added|ERROR|invariant|SUMMARY|Done' \
+			|| true; \
+		test -z "$$(ls $(FUZZ_DIR)/fuzz_$$target-* 2>/dev/null)" || { echo "finding in fuzz_$$target"; exit 1; }; \
+	done
 
 clean:
 	rm -rf $(BUILD)

@@ -1,9 +1,10 @@
 #!/bin/sh
-# Installs the Debian packages listed in tools/debian-packages.txt that are not installed yet.
+# Installs the Debian packages of a list (tools/debian-packages.txt unless another is given)
+# that are not installed yet.
 set -eu
-here=$(dirname "$0")
+list=${1:-$(dirname "$0")/debian-packages.txt}
 missing=""
-for pkg in $(grep -v '^#' "$here/debian-packages.txt"); do
+for pkg in $(grep -v '^#' "$list"); do
     if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
         missing="$missing $pkg"
     fi
