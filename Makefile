@@ -5,7 +5,7 @@ TEST_DIR := $(BUILD)/test
 RUN_DIR  := $(BUILD)/run
 JOBS     ?= $(shell nproc)
 
-.PHONY: run test bench deps build clean screenshots fuzz
+.PHONY: run test bench deps build clean screenshots fuzz soak coverage
 
 deps:
 	@tools/install-deps.sh
@@ -52,6 +52,26 @@ fuzz: deps
 			|| true; \
 		test -z "$$(ls $(FUZZ_DIR)/fuzz_$$target-* 2>/dev/null)" || { echo "finding in fuzz_$$target"; exit 1; }; \
 	done
+
+# Plays the demo image at 1 ms with saving on for SOAK_MINUTES (10 unless given) under
+# Xvfb, and reports memory and whether the image stayed unchanged.
+SOAK_MINUTES ?= 10
+
+soak: build
+	xvfb-run -a -s "-screen 0 1400x900x24" $(APP_DIR)/bin/chaserom-soak examples/demo.bin \
+		$(SOAK_MINUTES)
+
+# Line and branch coverage of src/ by the tests.
+COVERAGE_DIR := $(BUILD)/coverage
+
+coverage: deps
+	@tools/install-deps.sh tools/coverage-packages.txt
+	cmake -S . -B $(COVERAGE_DIR) -DCMAKE_BUILD_TYPE=Debug -DCHASEROM_COVERAGE=ON
+	cmake --build $(COVERAGE_DIR) -j$(JOBS)
+	find $(COVERAGE_DIR) -name '*.gcda' -delete
+	cd $(COVERAGE_DIR) && QT_QPA_PLATFORM=offscreen ctest -j$(JOBS) --output-on-failure
+	gcovr --root . --object-directory $(COVERAGE_DIR) --filter 'src/' \
+		--exclude-unreachable-branches --exclude-throw-branches --print-summary --txt
 
 clean:
 	rm -rf $(BUILD)
