@@ -5,7 +5,7 @@ TEST_DIR := $(BUILD)/test
 RUN_DIR  := $(BUILD)/run
 JOBS     ?= $(shell nproc)
 
-.PHONY: run test bench deps build clean screenshots fuzz soak coverage
+.PHONY: run test bench deps build clean screenshots fuzz soak coverage package
 
 deps:
 	@tools/install-deps.sh
@@ -73,11 +73,17 @@ coverage: deps
 	gcovr --root . --object-directory $(COVERAGE_DIR) --filter 'src/' \
 		--exclude-unreachable-branches --exclude-throw-branches --print-summary --txt
 
+# A Debian package of the program, in build/app.
+package: build
+	@tools/install-deps.sh tools/package-packages.txt
+	cd $(APP_DIR) && cpack -G DEB
+
 clean:
 	rm -rf $(BUILD)
 
-# Grabs the three windows on the demo image into docs/, offscreen.
+# Grabs the windows on the example images into docs/, offscreen.
 screenshots: build
-	mkdir -p $(RUN_DIR)/screenshots
-	cp examples/demo.bin $(RUN_DIR)/screenshots/demo.bin
-	cd $(RUN_DIR)/screenshots && QT_QPA_PLATFORM=offscreen ../../app/bin/chaserom-screenshots demo.bin $(CURDIR)/docs
+	rm -rf $(RUN_DIR)/screenshots && mkdir -p $(RUN_DIR)/screenshots
+	cp examples/* $(RUN_DIR)/screenshots/
+	cd $(RUN_DIR)/screenshots && QT_QPA_PLATFORM=offscreen \
+		../../app/bin/chaserom-screenshots . $(CURDIR)/docs

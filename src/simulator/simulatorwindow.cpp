@@ -61,6 +61,7 @@ SimulatorWindow::SimulatorWindow(const KanalCount& kanalCount)
     QPalette labelPalette = m_labelKanal->palette();
     labelPalette.setColor(QPalette::WindowText, Qt::red);
     m_labelKanal->setPalette(labelPalette);
+    m_labelKanal->hide();
 
     for (int lamp = 0; lamp < LampCount; ++lamp) {
         const QPoint topLeft = lampTopLeft(m_layout[lamp]);
@@ -106,9 +107,11 @@ void SimulatorWindow::formMouseMove(int buttons, float x, float y)
     const auto lamp = lampAt(m_layout, x, y);
     if (!lamp) {
         m_labelKanal->clear();
+        m_labelKanal->hide(); // an empty box would hide part of the board for nothing
         return;
     }
     m_labelKanal->setText(QString::number(channelLabelOf(*lamp, m_kanalCount.value())));
+    m_labelKanal->show();
     m_labelKanal->move(twipsToPixels(x + LabelOffset), twipsToPixels(y + LabelOffset));
     if (buttons == 1) {
         moveLamp(*lamp, {x - DragOffset, y - DragOffset});

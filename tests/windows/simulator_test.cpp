@@ -76,6 +76,7 @@ private slots:
         m_simulator->formMouseMove(0, 11000, 2000);
         QCOMPARE(m_label->text(), QString());
         QCOMPARE(m_label->pos(), where);
+        QVERIFY(m_label->isHidden()); // an empty label is no box over the board
     }
 
     void leftButtonAloneDragsTheLamp()

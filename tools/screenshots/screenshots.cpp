@@ -1,8 +1,11 @@
-// Grabs the three windows of the program, opened on an image, into PNG pictures for the
-// README: `chaserom-screenshots IMAGE OUTPUT_FOLDER`. Runs under any platform plugin,
-// offscreen included.
+// Grabs the windows of the program into PNG pictures for the README:
+//   chaserom-screenshots EXAMPLES_FOLDER OUTPUT_FOLDER
+// the three windows on the 8-channel demo, and the simulator with the example board, its
+// layout and the 32-channel effect. Runs under any platform plugin, offscreen included.
 #include "app/app.h"
 #include "codeview/codeviewwindow.h"
+#include "simulator/backgroundpicture.h"
+#include "simulator/layoutfile.h"
 
 #include <QApplication>
 #include <QDir>
@@ -37,12 +40,13 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() != 3) {
-        QTextStream(stderr) << "usage: chaserom-screenshots IMAGE OUTPUT_FOLDER\n";
+        QTextStream(stderr) << "usage: chaserom-screenshots EXAMPLES_FOLDER OUTPUT_FOLDER\n";
         return 2;
     }
+    const QDir examples(arguments[1]);
     const QDir output(arguments[2]);
     chaserom::App app;
-    app.start(arguments[1]);
+    app.start(examples.filePath(QStringLiteral("demo.bin")));
     // A step into the effect, where the lamps show something.
     app.codeView().findChild<QScrollBar*>(QStringLiteral("VScroll1"))->setValue(40);
     QApplication::processEvents();
@@ -64,5 +68,21 @@ int main(int argc, char** argv)
     painter.drawPixmap(codeView.width() + Gap, simulator.height() + Gap, colours);
     painter.end();
     all.save(output.filePath(QStringLiteral("windows.png")));
+
+    // The example board: 32 channels, its layout and its picture.
+    app.codeView().openImage(examples.filePath(QStringLiteral("demo32.bin")));
+    app.codeView().chooseChannelOption(3);
+    chaserom::LampLayout layout{};
+    QPixmap board;
+    if (chaserom::loadLayoutFile(examples.filePath(QStringLiteral("board-layout.txt")), layout) ||
+        chaserom::loadBackgroundPicture(examples.filePath(QStringLiteral("board.png")), board)) {
+        QTextStream(stderr) << "cannot read the example board\n";
+        return 1;
+    }
+    app.simulator().setLayout(layout);
+    app.simulator().setBackground(board);
+    app.codeView().findChild<QScrollBar*>(QStringLiteral("VScroll1"))->setValue(4 * 40);
+    QApplication::processEvents();
+    framed(app.simulator()).save(output.filePath(QStringLiteral("board.png")));
     return 0;
 }
