@@ -5,7 +5,7 @@ TEST_DIR := $(BUILD)/test
 RUN_DIR  := $(BUILD)/run
 JOBS     ?= $(shell nproc)
 
-.PHONY: run test bench deps build clean screenshots fuzz soak coverage package
+.PHONY: run test bench deps build clean screenshots fuzz soak coverage package examples
 
 deps:
 	@tools/install-deps.sh
@@ -72,6 +72,11 @@ coverage: deps
 	cd $(COVERAGE_DIR) && QT_QPA_PLATFORM=offscreen ctest -j$(JOBS) --output-on-failure
 	gcovr --root . --object-directory $(COVERAGE_DIR) --filter 'src/' \
 		--exclude-unreachable-branches --exclude-throw-branches --print-summary --txt
+
+# The example effects, board picture and lamp layout in examples/, made again.
+examples: build
+	python3 examples/make_effects.py
+	QT_QPA_PLATFORM=offscreen $(APP_DIR)/bin/chaserom-make-board examples
 
 # A Debian package of the program, in build/app.
 package: build
