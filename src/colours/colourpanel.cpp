@@ -6,6 +6,7 @@
 #include "ui/bgrcolour.h"
 #include "ui/dialogs.h"
 #include "ui/failurereport.h"
+#include "ui/pointer.h"
 #include "ui/twips.h"
 #include "ui/windowsetup.h"
 
@@ -68,7 +69,7 @@ void ColourPanel::showSwatchesFor(int channelCount)
     }
 }
 
-void ColourPanel::formMouseMove(double x, double y)
+void ColourPanel::formMouseMove(int /*buttons*/, double x, double y)
 {
     m_mouse = QPoint(roundTwips(x), roundTwips(y));
     if (const auto swatch = SwatchGrid::swatchAt(m_mouse.x(), m_mouse.y())) {
@@ -111,7 +112,8 @@ void ColourPanel::paintEvent(QPaintEvent* event)
 
 void ColourPanel::mouseMoveEvent(QMouseEvent* event)
 {
-    formMouseMove(pixelsToTwips(event->position().x()), pixelsToTwips(event->position().y()));
+    formMouseMove(buttonMask(event->buttons()), pixelsToTwips(event->position().x()),
+                  pixelsToTwips(event->position().y()));
 }
 
 void ColourPanel::mouseDoubleClickEvent(QMouseEvent* event)

@@ -30,7 +30,8 @@ public:
 
     /// The pointer handlers in twips: a move selects the swatch whose cell is under the
     /// pointer (over a gap the selection stays); a double-click recolours the selection.
-    void formMouseMove(double x, double y);
+    /// The held buttons do not matter.
+    void formMouseMove(int buttons, double x, double y);
     void formDoubleClick();
     [[nodiscard]] int selectedKanal() const { return m_selectedKanal; }
 

@@ -92,8 +92,8 @@ private slots:
         ColourPanel panel;
         QCOMPARE(panel.selectedKanal(), 0);
         panel.showSwatchesFor(8);
-        panel.formMouseMove(2600, 300); // swatch 5
-        panel.formMouseMove(x, y);
+        panel.formMouseMove(0, 2600, 300); // swatch 5
+        panel.formMouseMove(0, x, y);
         QCOMPARE(panel.selectedKanal(), selected);
     }
 
@@ -101,7 +101,7 @@ private slots:
     {
         ColourPanel panel;
         QSignalSpy changed(&panel, &ColourPanel::colourChanged);
-        panel.formMouseMove(1100, 700); // swatch 10
+        panel.formMouseMove(0, 1100, 700); // swatch 10
         whenModal("QColorDialog", [](QWidget* modal) {
             auto* dialog = static_cast<QColorDialog*>(modal);
             dialog->setCurrentColor(QColor(0x12, 0x34, 0x56));
