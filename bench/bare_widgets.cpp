@@ -12,17 +12,14 @@
 
 namespace {
 
-template <typename Widget>
-void add(QWidget* window, int count, int width = 40, int height = 19)
-{
+template <typename Widget> void add(QWidget* window, int count, int width = 40, int height = 19) {
     for (int i = 0; i < count; ++i) {
         auto* widget = new Widget(window);
         widget->setGeometry((i * 37) % (window->width() - width), (i * 23) % 400, width, height);
     }
 }
 
-QWidget* window(const QString& title, int width, int height)
-{
+QWidget* window(const QString& title, int width, int height) {
     auto* window = new QWidget;
     window->setWindowTitle(title);
     window->setFixedSize(width, height);
@@ -35,8 +32,7 @@ QWidget* window(const QString& title, int width, int height)
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QApplication application(argc, argv);
 
     QWidget* simulator = window(QString::fromUtf8("Симулятор экрана"), 833, 597);

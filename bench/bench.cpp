@@ -5,24 +5,22 @@
 #include "codeview/imageops.h"
 
 #include <QApplication>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QCheckBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLineEdit>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
-
 #include <algorithm>
-#include <random>
-#include <vector>
-
 #include <fcntl.h>
+#include <random>
 #include <unistd.h>
+#include <vector>
 
 using namespace chaserom;
 
@@ -33,22 +31,19 @@ QTextStream out(stdout);
 struct Durations {
     std::vector<qint64> nanoseconds;
 
-    [[nodiscard]] double percentileMicroseconds(double fraction)
-    {
+    [[nodiscard]] double percentileMicroseconds(double fraction) {
         std::sort(nanoseconds.begin(), nanoseconds.end());
         const auto index = static_cast<size_t>(fraction * (nanoseconds.size() - 1));
         return nanoseconds[index] / 1000.0;
     }
 };
 
-void row(const QString& what, const QString& figure)
-{
+void row(const QString& what, const QString& figure) {
     out << what.leftJustified(58) << figure << "\n";
     out.flush();
 }
 
-QString writeImage(const QTemporaryDir& dir, const QString& name, int length)
-{
+QString writeImage(const QTemporaryDir& dir, const QString& name, int length) {
     QByteArray bytes(length, '\0');
     std::mt19937 random(1);
     for (char& byte : bytes) {
@@ -61,8 +56,7 @@ QString writeImage(const QTemporaryDir& dir, const QString& name, int length)
 }
 
 /// Steps per second with the interval at 1 ms, counted over `seconds`.
-double playbackRate(App& app, int kanalOption, bool save, int seconds)
-{
+double playbackRate(App& app, int kanalOption, bool save, int seconds) {
     CodeViewWindow& view = app.codeView();
     view.chooseChannelOption(kanalOption);
     view.findChild<QCheckBox*>(QStringLiteral("CheckSave"))->setChecked(save);
@@ -83,8 +77,7 @@ double playbackRate(App& app, int kanalOption, bool save, int seconds)
     return steps / elapsed;
 }
 
-void pageMoves(App& app)
-{
+void pageMoves(App& app) {
     auto* scroll = app.codeView().findChild<QScrollBar*>(QStringLiteral("VScroll1"));
     app.codeView().chooseChannelOption(0);
     std::mt19937 random(2);
@@ -109,8 +102,7 @@ void pageMoves(App& app)
         QStringLiteral("%1 us").arg(durations.percentileMicroseconds(0.99), 0, 'f', 1));
 }
 
-void pointerMoves(App& app)
-{
+void pointerMoves(App& app) {
     SimulatorWindow& simulator = app.simulator();
     std::mt19937 random(3);
     std::uniform_real_distribution<double> xs(0, simulator.width());
@@ -130,9 +122,7 @@ void pointerMoves(App& app)
 }
 
 /// The median of `runs` timings of `work`, in milliseconds.
-template <typename Work>
-double medianMs(int runs, Work work)
-{
+template <typename Work> double medianMs(int runs, Work work) {
     Durations durations;
     for (int i = 0; i < runs; ++i) {
         QElapsedTimer clock;
@@ -146,8 +136,7 @@ double medianMs(int runs, Work work)
 /// One buffered read of `readBytes` and one write of `writeBytes`: what a whole-image
 /// operation cannot beat.
 double bufferedReadAndWriteMs(const QString& path, qint64 readBytes, qint64 writeBytes,
-                              const QString& target)
-{
+                              const QString& target) {
     return medianMs(5, [&] {
         QFile source(path);
         source.open(QIODevice::ReadOnly);
@@ -161,8 +150,7 @@ double bufferedReadAndWriteMs(const QString& path, qint64 readBytes, qint64 writ
 
 /// The plain way: one positioned read and one positioned write per byte.
 double byteAtATimeMs(const QString& path, qint64 readBytes, qint64 writeBytes,
-                     const QString& target)
-{
+                     const QString& target) {
     return medianMs(1, [&] {
         const int in = ::open(path.toLocal8Bit().constData(), O_RDONLY);
         const int out = ::open(target.toLocal8Bit().constData(), O_RDWR | O_CREAT, 0644);
@@ -180,8 +168,7 @@ double byteAtATimeMs(const QString& path, qint64 readBytes, qint64 writeBytes,
     });
 }
 
-void wholeImageOperations(const QTemporaryDir& dir)
-{
+void wholeImageOperations(const QTemporaryDir& dir) {
     constexpr int Length = 32767;
     const QString path = writeImage(dir, QStringLiteral("ops.bin"), Length);
     const QString scratch = dir.filePath(QStringLiteral("scratch.bin"));
@@ -227,15 +214,15 @@ void wholeImageOperations(const QTemporaryDir& dir)
     const QString big = writeImage(dir, QStringLiteral("big.bin"), Source);
     App sizing;
     sizing.start(big);
-    sizing.codeView().findChild<QLineEdit*>(QStringLiteral("TextSize"))
+    sizing.codeView()
+        .findChild<QLineEdit*>(QStringLiteral("TextSize"))
         ->setText(QString::number(Target));
     auto* start = sizing.codeView().findChild<QPushButton*>(QStringLiteral("CommandSize"));
     const double took = medianMs(5, [start] { start->click(); });
     const double bigBuffered = bufferedReadAndWriteMs(big, Source, Target, scratch);
     // Byte at a time over 16 MiB takes long: measured over 1 MiB and scaled.
     constexpr qint64 Sample = 1024 * 1024;
-    const double bigReference =
-        byteAtATimeMs(big, Sample / 2, Sample, scratch) * (Target / Sample);
+    const double bigReference = byteAtATimeMs(big, Sample / 2, Sample, scratch) * (Target / Sample);
     row(QStringLiteral("16 MiB: one buffered read and write"),
         QStringLiteral("%1 ms").arg(bigBuffered, 0, 'f', 2));
     row(QStringLiteral("16 MiB: byte-at-a-time (1 MiB measured, scaled)"),
@@ -250,8 +237,7 @@ void wholeImageOperations(const QTemporaryDir& dir)
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QTemporaryDir dir;
     QDir::setCurrent(dir.path());

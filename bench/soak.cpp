@@ -20,8 +20,7 @@ using namespace chaserom;
 
 namespace {
 
-qint64 residentKiB()
-{
+qint64 residentKiB() {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly)) {
         return -1;
@@ -34,16 +33,14 @@ qint64 residentKiB()
     return -1;
 }
 
-QByteArray contentOf(const QString& path)
-{
+QByteArray contentOf(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QTextStream out(stdout);
     const QStringList arguments = QApplication::arguments();

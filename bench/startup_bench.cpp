@@ -10,13 +10,10 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTextStream>
-
-#include <xcb/xcb.h>
-
-#include <poll.h>
-
 #include <algorithm>
+#include <poll.h>
 #include <vector>
+#include <xcb/xcb.h>
 
 namespace {
 
@@ -24,8 +21,7 @@ QTextStream out(stdout);
 
 const QByteArray CodeViewTitle = QString::fromUtf8("Просмотр кода").toUtf8();
 
-xcb_atom_t atom(xcb_connection_t* connection, const char* name)
-{
+xcb_atom_t atom(xcb_connection_t* connection, const char* name) {
     auto* reply = xcb_intern_atom_reply(
         connection, xcb_intern_atom(connection, 0, static_cast<uint16_t>(qstrlen(name)), name),
         nullptr);
@@ -35,8 +31,7 @@ xcb_atom_t atom(xcb_connection_t* connection, const char* name)
 }
 
 QByteArray windowTitle(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t name,
-                       xcb_atom_t utf8)
-{
+                       xcb_atom_t utf8) {
     auto* reply = xcb_get_property_reply(
         connection, xcb_get_property(connection, 0, window, name, utf8, 0, 256), nullptr);
     QByteArray title;
@@ -48,8 +43,7 @@ QByteArray windowTitle(xcb_connection_t* connection, xcb_window_t window, xcb_at
     return title;
 }
 
-qint64 residentKiB(qint64 pid)
-{
+qint64 residentKiB(qint64 pid) {
     QFile status(QStringLiteral("/proc/%1/status").arg(pid));
     if (!status.open(QIODevice::ReadOnly)) {
         return -1;
@@ -69,8 +63,7 @@ struct Sample {
 
 /// Starts `program` and waits for its code view to be mapped.
 Sample measure(xcb_connection_t* connection, const QString& program, const QStringList& arguments,
-               const QString& folder)
-{
+               const QString& folder) {
     const xcb_atom_t name = atom(connection, "_NET_WM_NAME");
     const xcb_atom_t utf8 = atom(connection, "UTF8_STRING");
     QProcess process;
@@ -103,8 +96,7 @@ Sample measure(xcb_connection_t* connection, const QString& program, const QStri
     return sample;
 }
 
-Sample median(std::vector<Sample> samples)
-{
+Sample median(std::vector<Sample> samples) {
     std::sort(samples.begin(), samples.end(),
               [](const Sample& a, const Sample& b) { return a.milliseconds < b.milliseconds; });
     Sample middle = samples[samples.size() / 2];
@@ -116,8 +108,7 @@ Sample median(std::vector<Sample> samples)
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() < 4) {

@@ -11,8 +11,7 @@ namespace chaserom {
 App::App()
     : m_codeView(std::make_unique<CodeViewWindow>(m_model, m_kanalCount))
     , m_simulator([this] { return createSimulator(); })
-    , m_colourPanel([this] { return createColourPanel(); })
-{
+    , m_colourPanel([this] { return createColourPanel(); }) {
     connect(&m_model, &PageModel::rowsChanged, this, &App::relightLamps);
     connect(&m_kanalCount, &KanalCount::changed, this, [this] {
         relightLamps();
@@ -22,16 +21,14 @@ App::App()
     connect(m_codeView.get(), &CodeViewWindow::closing, this, &App::shutDown);
 }
 
-App::~App()
-{
+App::~App() {
     delete m_simulator.existing();
     delete m_colourPanel.existing();
     // Windows closed earlier wait for their deferred deletion.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-void App::start(const QString& image)
-{
+void App::start(const QString& image) {
     showSimulator();
     m_colourPanel.get().show();
     m_codeView->load();
@@ -43,8 +40,7 @@ void App::start(const QString& image)
     m_codeView->show();
 }
 
-void App::shutDown()
-{
+void App::shutDown() {
     if (m_shutDown) {
         return;
     }
@@ -57,23 +53,20 @@ void App::shutDown()
     emit finished();
 }
 
-SimulatorWindow* App::createSimulator()
-{
+SimulatorWindow* App::createSimulator() {
     auto* simulator = new SimulatorWindow(m_kanalCount);
     // A simulator created again shows the current step at once, not its design colours.
     simulator->setLampColours(lampColours());
     return simulator;
 }
 
-ColourPanel* App::createColourPanel()
-{
+ColourPanel* App::createColourPanel() {
     auto* panel = new ColourPanel();
     connect(panel, &ColourPanel::colourChanged, this, &App::relightLamps);
     return panel;
 }
 
-void App::showSimulator()
-{
+void App::showSimulator() {
     SimulatorWindow& simulator = m_simulator.get();
     if (simulator.isVisible()) {
         simulator.raise();
@@ -81,8 +74,7 @@ void App::showSimulator()
     simulator.show();
 }
 
-std::array<Bgr, LampCount> App::lampColours()
-{
+std::array<Bgr, LampCount> App::lampColours() {
     const PageBytes page = m_model.pageBytes();
     const ChannelColours channelColours = m_colourPanel.get().colours();
     const int kanalCount = m_kanalCount.value();
@@ -93,13 +85,11 @@ std::array<Bgr, LampCount> App::lampColours()
     return colours;
 }
 
-void App::relightLamps()
-{
+void App::relightLamps() {
     m_simulator.get().setLampColours(lampColours());
 }
 
-void App::showSwatchesForChannelCount()
-{
+void App::showSwatchesForChannelCount() {
     m_colourPanel.get().showSwatchesFor(m_kanalCount.value());
 }
 

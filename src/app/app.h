@@ -8,7 +8,6 @@
 
 #include <QObject>
 #include <QString>
-
 #include <memory>
 
 namespace chaserom {

@@ -1,7 +1,6 @@
 #include "fileerror.h"
 
 #include <QFileInfo>
-
 #include <cerrno>
 #include <cstring>
 
@@ -36,8 +35,7 @@ constexpr ErrorReason reasons[] = {
     {EXDEV, "файл нельзя переместить на другой диск"},
 };
 
-const char* actionText(FileAction action)
-{
+const char* actionText(FileAction action) {
     switch (action) {
     case FileAction::OpenImage:
         return "Не удалось открыть файл образа";
@@ -65,8 +63,7 @@ const char* actionText(FileAction action)
 
 } // namespace
 
-QString systemErrorReason(int errorNumber)
-{
+QString systemErrorReason(int errorNumber) {
     for (const auto& entry : reasons) {
         if (entry.number == errorNumber) {
             return QString::fromUtf8(entry.reason);
@@ -77,8 +74,7 @@ QString systemErrorReason(int errorNumber)
         .arg(QString::fromLocal8Bit(std::strerror(errorNumber)));
 }
 
-FileError lastSystemError(FileAction action, const QString& path)
-{
+FileError lastSystemError(FileAction action, const QString& path) {
     int number = errno;
     // Qt refuses to open a folder as a file without a system error of its own.
     if (number == 0 && QFileInfo(path).isDir()) {
@@ -88,8 +84,7 @@ FileError lastSystemError(FileAction action, const QString& path)
             number != 0 ? systemErrorReason(number) : QStringLiteral("неизвестная ошибка")};
 }
 
-QString failureText(const FileError& error)
-{
+QString failureText(const FileError& error) {
     return QStringLiteral("%1 «%2»: %3.")
         .arg(QString::fromUtf8(actionText(error.action)), error.path, error.reason);
 }

@@ -3,12 +3,9 @@
 namespace chaserom {
 
 KanalCount::KanalCount(QObject* parent)
-    : QObject(parent)
-{
-}
+    : QObject(parent) {}
 
-void KanalCount::set(int count)
-{
+void KanalCount::set(int count) {
     if (count != 8 && count != 16 && count != 24 && count != 32) {
         return;
     }

@@ -4,14 +4,12 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
-
 #include <cstdio>
 
 namespace {
 
 /// The standard dialogs and message boxes speak the program's language.
-void loadQtTranslations(QApplication& application)
-{
+void loadQtTranslations(QApplication& application) {
     auto* translator = new QTranslator(&application);
     if (translator->load(QStringLiteral("qtbase_ru"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
@@ -19,8 +17,7 @@ void loadQtTranslations(QApplication& application)
     }
 }
 
-QStringList argumentsOf(int argc, char** argv)
-{
+QStringList argumentsOf(int argc, char** argv) {
     QStringList arguments;
     for (int i = 1; i < argc; ++i) {
         arguments << QString::fromLocal8Bit(argv[i]);
@@ -30,8 +27,7 @@ QStringList argumentsOf(int argc, char** argv)
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     using chaserom::CommandLine;
     const CommandLine commandLine = chaserom::parseCommandLine(argumentsOf(argc, argv));
     switch (commandLine.action) {

@@ -10,8 +10,7 @@ namespace chaserom {
 
 namespace {
 
-QByteArray numberLine(bool negative, QByteArrayView digits)
-{
+QByteArray numberLine(bool negative, QByteArrayView digits) {
     QByteArray line;
     line.reserve(digits.size() + 4);
     line.append(negative ? '-' : ' ');
@@ -20,25 +19,20 @@ QByteArray numberLine(bool negative, QByteArrayView digits)
     return line;
 }
 
-bool isBlank(char c)
-{
+bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-bool isSeparator(char c)
-{
+bool isSeparator(char c) {
     return c == ',' || c == '\n' || c == '\r';
 }
 
 /// The text without a leading plus sign, which from_chars does not take.
-QByteArrayView withoutPlus(QByteArrayView text)
-{
+QByteArrayView withoutPlus(QByteArrayView text) {
     return text.startsWith('+') && !text.sliced(1).startsWith('-') ? text.sliced(1) : text;
 }
 
-template <typename Number>
-std::optional<Number> parseNumber(QByteArrayView text)
-{
+template <typename Number> std::optional<Number> parseNumber(QByteArrayView text) {
     text = withoutPlus(text);
     Number value{};
     const char* end = text.data() + text.size();
@@ -51,15 +45,13 @@ std::optional<Number> parseNumber(QByteArrayView text)
 
 } // namespace
 
-QByteArray printNumberLine(qint64 value)
-{
+QByteArray printNumberLine(qint64 value) {
     const bool negative = value < 0;
     const quint64 magnitude = negative ? 0 - static_cast<quint64>(value) : value;
     return numberLine(negative, QByteArray::number(magnitude));
 }
 
-QByteArray printNumberLine(float value)
-{
+QByteArray printNumberLine(float value) {
     const bool negative = std::signbit(value) && value != 0.0F;
     char digits[32];
     const auto result = std::to_chars(digits, digits + sizeof digits, std::fabs(value));
@@ -67,12 +59,9 @@ QByteArray printNumberLine(float value)
 }
 
 NumberReader::NumberReader(QByteArrayView text)
-    : m_text(text)
-{
-}
+    : m_text(text) {}
 
-std::optional<QByteArrayView> NumberReader::next()
-{
+std::optional<QByteArrayView> NumberReader::next() {
     while (m_position < m_text.size()) {
         qsizetype end = m_position;
         while (end < m_text.size() && !isSeparator(m_text[end])) {
@@ -95,14 +84,12 @@ std::optional<QByteArrayView> NumberReader::next()
     return std::nullopt;
 }
 
-QString quotedToken(QByteArrayView text)
-{
+QString quotedToken(QByteArrayView text) {
     constexpr qsizetype Longest = 40;
     return QString::fromUtf8(text.first(std::min(text.size(), Longest)));
 }
 
-std::optional<float> parseFloat(QByteArrayView text)
-{
+std::optional<float> parseFloat(QByteArrayView text) {
     const auto value = parseNumber<float>(text);
     if (!value || !std::isfinite(*value)) {
         return std::nullopt;
@@ -110,8 +97,7 @@ std::optional<float> parseFloat(QByteArrayView text)
     return value;
 }
 
-std::optional<qint32> parseInt32(QByteArrayView text)
-{
+std::optional<qint32> parseInt32(QByteArrayView text) {
     const auto value = parseNumber<double>(text);
     if (!value || !std::isfinite(*value)) {
         return std::nullopt;

@@ -2,14 +2,12 @@
 
 #include <QFile>
 #include <QSaveFile>
-
 #include <cerrno>
 
 namespace chaserom {
 
 FileFailure readFileStart(const QString& path, qint64 limit, FileAction action,
-                          QByteArray& content)
-{
+                          QByteArray& content) {
     content.clear();
     QFile file(path);
     errno = 0;
@@ -25,8 +23,7 @@ FileFailure readFileStart(const QString& path, qint64 limit, FileAction action,
     return std::nullopt;
 }
 
-FileFailure writeFileAtomically(const QString& path, QByteArrayView content, FileAction action)
-{
+FileFailure writeFileAtomically(const QString& path, QByteArrayView content, FileAction action) {
     QSaveFile file(path);
     errno = 0;
     if (!file.open(QIODevice::WriteOnly)) {

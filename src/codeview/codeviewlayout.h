@@ -19,8 +19,7 @@ inline constexpr ControlPlace Text5Column = {960, 0, 495, 285};
 inline constexpr ControlPlace Text1Column = {1680, 0, 495, 285};
 inline constexpr ControlPlace Text2Column = {2280, 0, 855, 285};
 
-[[nodiscard]] constexpr ControlPlace inRow(ControlPlace column, int row)
-{
+[[nodiscard]] constexpr ControlPlace inRow(ControlPlace column, int row) {
     column.top = RowTop + RowPitch * row;
     return column;
 }
@@ -87,8 +86,7 @@ inline constexpr std::array<int, 2> StripRowTops = {7560, 8160};
 
 /// Left of strip bar `bar`: 64 bars on an average pitch of 100 twips, snapped to whole
 /// pixels, with two bars of the lower row standing 10 twips further right.
-[[nodiscard]] constexpr int stripBarLeft(int bar)
-{
+[[nodiscard]] constexpr int stripBarLeft(int bar) {
     if (bar == 80) {
         return 1825;
     }

@@ -11,8 +11,7 @@ namespace chaserom {
 namespace {
 
 /// The LED colours of the window before the first page is shown.
-constexpr Bgr designLedColour(int led)
-{
+constexpr Bgr designLedColour(int led) {
     if (led == 0) {
         return White;
     }
@@ -26,13 +25,12 @@ constexpr Bgr designLedColour(int led)
 
 CodeViewShapes::CodeViewShapes()
     : m_leds({ShapeArray::Kind::Circle, true, Black, 1})
-    , m_bars({ShapeArray::Kind::Rectangle, true, Black, 1})
-{
+    , m_bars({ShapeArray::Kind::Rectangle, true, Black, 1}) {
     for (const auto& frame : codeview::Shape2Frames) {
         ShapeArray& outline = m_frames.emplace_back(ShapeArray::Style{
             ShapeArray::Kind::Rectangle, false, frame.border, codeview::Shape2BorderWidth});
-        outline.add(twipsRect(frame.place.left, frame.place.top, frame.place.width,
-                              frame.place.height));
+        outline.add(
+            twipsRect(frame.place.left, frame.place.top, frame.place.width, frame.place.height));
     }
     for (int led = 0; led < LedCount; ++led) {
         const int left = LedGrid::Left + LedGrid::Pitch * (led % LedGrid::Columns);
@@ -46,8 +44,7 @@ CodeViewShapes::CodeViewShapes()
     }
 }
 
-QRect CodeViewShapes::showLedRow(int row, quint8 value)
-{
+QRect CodeViewShapes::showLedRow(int row, quint8 value) {
     QRect changed;
     for (int column = 0; column < LedGrid::Columns; ++column) {
         const bool one = (value >> (7 - column)) & 1;
@@ -56,8 +53,7 @@ QRect CodeViewShapes::showLedRow(int row, quint8 value)
     return changed;
 }
 
-QRegion CodeViewShapes::showStrip(const PageBytes& page, int kanalCount)
-{
+QRegion CodeViewShapes::showStrip(const PageBytes& page, int kanalCount) {
     std::array<QRect, 2> changed;
     for (int bar = 0; bar < StripBarCount; ++bar) {
         changed[bar / 64] |= m_bars.setFill(bar, stripColour(page, bar, kanalCount));
@@ -65,8 +61,7 @@ QRegion CodeViewShapes::showStrip(const PageBytes& page, int kanalCount)
     return QRegion(changed[0]) + changed[1];
 }
 
-void CodeViewShapes::paint(QPainter& painter, const QPalette& palette, const QRect& area) const
-{
+void CodeViewShapes::paint(QPainter& painter, const QPalette& palette, const QRect& area) const {
     for (const ShapeArray& outline : m_frames) {
         outline.paint(painter, area);
     }

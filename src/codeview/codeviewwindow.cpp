@@ -2,11 +2,8 @@
 
 #include "app/kanalcount.h"
 #include "codeview/codeviewlayout.h"
-#include "codeview/filenaming.h"
 #include "codeview/hextext.h"
-#include "codeview/imageops.h"
 #include "codeview/ledgrid.h"
-#include "codeview/overflowprompt.h"
 #include "codeview/pagemodel.h"
 #include "ui/dialogs.h"
 #include "ui/failurereport.h"
@@ -16,7 +13,6 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -25,9 +21,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTimer>
-
 #include <algorithm>
-#include <cerrno>
 
 namespace chaserom {
 
@@ -38,14 +32,12 @@ namespace {
 constexpr int DefaultInterval = 300;
 constexpr int SizePresets[] = {256, 512, 1024, 2048, 4096};
 
-QString text(const char* utf8)
-{
+QString text(const char* utf8) {
     return QString::fromUtf8(utf8);
 }
 
 QLabel* placeLabel(QWidget* parent, const QString& name, const ControlPlace& place,
-                   const QString& caption, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop)
-{
+                   const QString& caption, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop) {
     auto* label = placeControl<QLabel>(parent, name, place);
     label->setText(caption);
     label->setAlignment(alignment);
@@ -56,23 +48,20 @@ QLabel* placeLabel(QWidget* parent, const QString& name, const ControlPlace& pla
 
 template <typename Button>
 Button* placeButton(QWidget* parent, const QString& name, const ControlPlace& place,
-                    const QString& caption)
-{
+                    const QString& caption) {
     auto* button = placeControl<Button>(parent, name, place);
     button->setText(caption);
     return button;
 }
 
 QLineEdit* placeTextBox(QWidget* parent, const QString& name, const ControlPlace& place,
-                        const QString& content = QString())
-{
+                        const QString& content = QString()) {
     auto* box = placeControl<QLineEdit>(parent, name, place);
     box->setText(content);
     return box;
 }
 
-QScrollBar* placeScrollBar(QWidget* parent, const QString& name, const ControlPlace& place)
-{
+QScrollBar* placeScrollBar(QWidget* parent, const QString& name, const ControlPlace& place) {
     auto* bar = placeControl<QScrollBar>(parent, name, place);
     bar->setOrientation(Qt::Vertical);
     bar->setFocusPolicy(Qt::StrongFocus);
@@ -84,7 +73,7 @@ QScrollBar* placeScrollBar(QWidget* parent, const QString& name, const ControlPl
 CodeViewWindow::CodeViewWindow(PageModel& model, KanalCount& kanalCount)
     : m_model(model)
     , m_kanalCount(kanalCount)
-{
+    , m_commands(model, this) {
     setUpFixedWindow(*this, QStringLiteral("Panel_Generator"), text("Просмотр кода"), ClientWidth,
                      ClientHeight);
     setMouseTracking(true);
@@ -103,8 +92,7 @@ CodeViewWindow::CodeViewWindow(PageModel& model, KanalCount& kanalCount)
     showImage();
 }
 
-void CodeViewWindow::createPageRows()
-{
+void CodeViewWindow::createPageRows() {
     placeLabel(this, QStringLiteral("Label2"), Label2Place, text("Адрес"));
     placeLabel(this, QStringLiteral("Label3"), Label3Place, text("Данные"));
     for (int row = 0; row < PageRowCount; ++row) {
@@ -114,13 +102,12 @@ void CodeViewWindow::createPageRows()
         m_text5[row]->setEnabled(false);
         m_text1[row] = placeTextBox(this, elementName("Text1", row), inRow(Text1Column, row));
         m_text1[row]->installEventFilter(this);
-        connect(m_text1[row], &QLineEdit::textChanged, this,
-                [this, row](const QString& typed) {
-                    m_model.setRowText(row, typed);
-                    if (m_model.rowText(row) != typed) {
-                        showRow(row); // a row past the end of the image stays empty
-                    }
-                });
+        connect(m_text1[row], &QLineEdit::textChanged, this, [this, row](const QString& typed) {
+            m_model.setRowText(row, typed);
+            if (m_model.rowText(row) != typed) {
+                showRow(row); // a row past the end of the image stays empty
+            }
+        });
         m_text2[row] = placeTextBox(this, elementName("Text2", row), inRow(Text2Column, row));
         m_text2[row]->setEnabled(false);
     }
@@ -137,10 +124,9 @@ void CodeViewWindow::createPageRows()
     connect(m_vscroll1, &QScrollBar::sliderReleased, this, &CodeViewWindow::vscroll1Change);
 }
 
-void CodeViewWindow::createFileControls()
-{
-    m_command1 = placeButton<QPushButton>(this, QStringLiteral("Command1"), Command1Place,
-                                          text("Файл"));
+void CodeViewWindow::createFileControls() {
+    m_command1 =
+        placeButton<QPushButton>(this, QStringLiteral("Command1"), Command1Place, text("Файл"));
     connect(m_command1, &QPushButton::clicked, this, &CodeViewWindow::openAction);
     m_text3 = placeTextBox(this, QStringLiteral("Text3"), Text3Place);
     m_text3->setReadOnly(true);
@@ -155,18 +141,16 @@ void CodeViewWindow::createFileControls()
     m_text6->setReadOnly(true);
 }
 
-void CodeViewWindow::createPlaybackControls()
-{
-    m_check1 = placeButton<QCheckBox>(this, QStringLiteral("Check1"), Check1Place,
-                                      text("Симуляция"));
-    m_commandSimulator = placeButton<WrappingButton>(
-        this, QStringLiteral("CommandSimulator"), CommandSimulatorPlace,
-        text("Показать окно симуляции"));
+void CodeViewWindow::createPlaybackControls() {
+    m_check1 =
+        placeButton<QCheckBox>(this, QStringLiteral("Check1"), Check1Place, text("Симуляция"));
+    m_commandSimulator =
+        placeButton<WrappingButton>(this, QStringLiteral("CommandSimulator"), CommandSimulatorPlace,
+                                    text("Показать окно симуляции"));
     connect(m_commandSimulator, &QPushButton::clicked, this, &CodeViewWindow::simulatorRequested);
 
-    m_labelIntervalSim = placeLabel(this, QStringLiteral("LabelIntervalSim"),
-                                    LabelIntervalSimPlace, QString(),
-                                    Qt::AlignRight | Qt::AlignTop);
+    m_labelIntervalSim = placeLabel(this, QStringLiteral("LabelIntervalSim"), LabelIntervalSimPlace,
+                                    QString(), Qt::AlignRight | Qt::AlignTop);
     m_vscroll2 = placeScrollBar(this, QStringLiteral("VScroll2"), VScroll2Place);
     m_vscroll2->setRange(1, 1000);
     m_vscroll2->setSingleStep(1);
@@ -191,10 +175,9 @@ void CodeViewWindow::createPlaybackControls()
     m_timer1->start();
 }
 
-void CodeViewWindow::createFileOperations()
-{
-    QLabel* title = placeLabel(this, QStringLiteral("Label7"), Label7Place,
-                               text("Работа с файлом"), Qt::AlignHCenter | Qt::AlignTop);
+void CodeViewWindow::createFileOperations() {
+    QLabel* title = placeLabel(this, QStringLiteral("Label7"), Label7Place, text("Работа с файлом"),
+                               Qt::AlignHCenter | Qt::AlignTop);
     QFont titleFont;
     titleFont.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")});
     titleFont.setStyleHint(QFont::Serif);
@@ -217,8 +200,8 @@ void CodeViewWindow::createFileOperations()
     placeLabel(this, QStringLiteral("Label6"), Label6Place, text("копировать с"),
                Qt::AlignHCenter | Qt::AlignTop);
     m_text10 = placeTextBox(this, QStringLiteral("Text10"), Text10Place);
-    m_commandCopy = placeButton<QPushButton>(this, QStringLiteral("CommandCopy"),
-                                             CommandCopyPlace, text("Копировать"));
+    m_commandCopy = placeButton<QPushButton>(this, QStringLiteral("CommandCopy"), CommandCopyPlace,
+                                             text("Копировать"));
     connect(m_commandCopy, &QPushButton::clicked, this, &CodeViewWindow::commandCopyClick);
     m_commandMirror = placeButton<QPushButton>(this, QStringLiteral("CommandMirror"),
                                                CommandMirrorPlace, text("Нач. <-> Кон."));
@@ -226,16 +209,15 @@ void CodeViewWindow::createFileOperations()
     connect(m_commandMirror, &QPushButton::clicked, this, &CodeViewWindow::commandMirrorClick);
 }
 
-void CodeViewWindow::createSizeControls()
-{
+void CodeViewWindow::createSizeControls() {
     for (int i = 0; i < 5; ++i) {
         m_optionSize[i] =
             placeButton<QRadioButton>(this, elementName("OptionSize", i), OptionSizePlaces[i],
                                       QString::number(SizePresets[i]));
         connect(m_optionSize[i], &QRadioButton::clicked, this, [this, i] { optionSizeClick(i); });
     }
-    m_textSize = placeTextBox(this, QStringLiteral("TextSize"), TextSizePlace,
-                              QStringLiteral("8192"));
+    m_textSize =
+        placeTextBox(this, QStringLiteral("TextSize"), TextSizePlace, QStringLiteral("8192"));
     m_textSize->installEventFilter(this);
     m_commandSize = placeButton<QPushButton>(this, QStringLiteral("CommandSize"), CommandSizePlace,
                                              text("Старт"));
@@ -243,22 +225,20 @@ void CodeViewWindow::createSizeControls()
     connect(m_commandSize, &QPushButton::clicked, this, &CodeViewWindow::commandSizeClick);
 }
 
-void CodeViewWindow::setTabOrder()
-{
+void CodeViewWindow::setTabOrder() {
     QList<QWidget*> order(m_text1.begin(), m_text1.end());
     order << m_vscroll1 << m_text3 << m_command1 << m_text4 << m_text6 << m_check1 << m_checkSave
           << m_commandInv << m_text8 << m_text9 << m_text10 << m_commandCopy << m_commandMirror
           << m_vscroll2;
     order.append(QList<QWidget*>(m_optionSize.begin(), m_optionSize.end()));
-    order << m_textSize << m_commandSize << m_optionKanal[0] << m_optionKanal[1]
-          << m_optionKanal[3] << m_optionKanal[2] << m_commandSimulator;
+    order << m_textSize << m_commandSize << m_optionKanal[0] << m_optionKanal[1] << m_optionKanal[3]
+          << m_optionKanal[2] << m_commandSimulator;
     for (qsizetype i = 1; i < order.size(); ++i) {
         QWidget::setTabOrder(order[i - 1], order[i]);
     }
 }
 
-void CodeViewWindow::connectModel()
-{
+void CodeViewWindow::connectModel() {
     connect(&m_model, &PageModel::rowChanged, this, &CodeViewWindow::showRow);
     connect(&m_model, &PageModel::rowsChanged, this, &CodeViewWindow::showStrip);
     connect(&m_model, &PageModel::pageMoved, this, &CodeViewWindow::showAddresses);
@@ -266,23 +246,20 @@ void CodeViewWindow::connectModel()
     connect(&m_kanalCount, &KanalCount::changed, this, &CodeViewWindow::showStrip);
 }
 
-void CodeViewWindow::load()
-{
+void CodeViewWindow::load() {
     chooseChannelOption(0);
     m_commandMirror->setToolTip(m_commandMirror->toolTip() + QChar(13) +
                                 text("Аналогична применению реверсивного счетчика"));
     vscroll2Change(m_vscroll2->value());
 }
 
-void CodeViewWindow::openAction()
-{
+void CodeViewWindow::openAction() {
     if (const auto path = chooseFileToOpen(this, text("Открыть файл образа"))) {
         openImage(*path);
     }
 }
 
-void CodeViewWindow::openImage(const QString& path)
-{
+void CodeViewWindow::openImage(const QString& path) {
     auto failure = m_model.openImage(path);
     if (!failure) {
         return;
@@ -295,8 +272,7 @@ void CodeViewWindow::openImage(const QString& path)
     reportFailure(this, report);
 }
 
-void CodeViewWindow::showRow(int row)
-{
+void CodeViewWindow::showRow(int row) {
     const QString& rowText = m_model.rowText(row);
     if (m_text1[row]->text() != rowText) {
         const QSignalBlocker blocker(m_text1[row]);
@@ -309,13 +285,11 @@ void CodeViewWindow::showRow(int row)
     update(m_shapes.showLedRow(row, static_cast<quint8>(m_model.rowValue(row))));
 }
 
-void CodeViewWindow::showStrip()
-{
+void CodeViewWindow::showStrip() {
     update(m_shapes.showStrip(m_model.pageBytes(), m_kanalCount.value()));
 }
 
-void CodeViewWindow::showAddresses()
-{
+void CodeViewWindow::showAddresses() {
     const int address = m_model.pageAddress();
     for (int row = 0; row < PageRowCount; ++row) {
         m_text5[row]->setText(addressToHex(address + row));
@@ -325,8 +299,7 @@ void CodeViewWindow::showAddresses()
     m_text6->setText(m_model.pageRead() ? QString::number(address) : QString());
 }
 
-void CodeViewWindow::showImage()
-{
+void CodeViewWindow::showImage() {
     m_text3->setText(m_model.imagePath());
     const auto length = m_model.imageLength();
     m_text4->setText(length ? QString::number(*length) : QString());
@@ -338,38 +311,33 @@ void CodeViewWindow::showImage()
     }
 }
 
-void CodeViewWindow::vscroll1Change()
-{
+void CodeViewWindow::vscroll1Change() {
     movePageTo(m_vscroll1->value(), Alignment::Aligned);
 }
 
-void CodeViewWindow::vscroll1Scroll(int position)
-{
+void CodeViewWindow::vscroll1Scroll(int position) {
     movePageTo(position, Alignment::Unaligned);
 }
 
-void CodeViewWindow::movePageTo(int position, Alignment alignment)
-{
+void CodeViewWindow::movePageTo(int position, Alignment alignment) {
     if (!m_model.hasImage()) {
         return;
     }
-    const int address = pageAddressFor(position, m_vscroll1->maximum(),
-                                       m_model.imageLength().value_or(0), m_kanalCount.value(),
-                                       alignment);
+    const int address =
+        pageAddressFor(position, m_vscroll1->maximum(), m_model.imageLength().value_or(0),
+                       m_kanalCount.value(), alignment);
     if (auto failure = m_model.movePage(address)) {
         reportPageFailure(*failure);
     }
 }
 
-void CodeViewWindow::reportPageFailure(const FileError& error)
-{
+void CodeViewWindow::reportPageFailure(const FileError& error) {
     // Every further step would fail the same way: playback stops at the page that failed.
     m_check1->setChecked(false);
     reportFailure(this, error);
 }
 
-void CodeViewWindow::setScrollPosition(int position)
-{
+void CodeViewWindow::setScrollPosition(int position) {
     if (m_vscroll1->value() == position) {
         return;
     }
@@ -380,8 +348,7 @@ void CodeViewWindow::setScrollPosition(int position)
     vscroll1Change();
 }
 
-void CodeViewWindow::timer1Timeout()
-{
+void CodeViewWindow::timer1Timeout() {
     if (!m_check1->isChecked()) {
         m_pace.restart(m_clock.elapsed());
         return;
@@ -392,8 +359,7 @@ void CodeViewWindow::timer1Timeout()
     }
 }
 
-void CodeViewWindow::timer1Tick()
-{
+void CodeViewWindow::timer1Tick() {
     if (!m_check1->isChecked()) {
         return;
     }
@@ -405,25 +371,21 @@ void CodeViewWindow::timer1Tick()
     }
 }
 
-void CodeViewWindow::chooseChannelOption(int index)
-{
+void CodeViewWindow::chooseChannelOption(int index) {
     m_optionKanal[index]->setChecked(true);
     m_kanalCount.set((index + 1) * 8);
 }
 
-void CodeViewWindow::vscroll2Change(int value)
-{
+void CodeViewWindow::vscroll2Change(int value) {
     m_timer1->setInterval(value);
     m_labelIntervalSim->setText(QString::number(value) + QStringLiteral("ms"));
 }
 
-void CodeViewWindow::optionSizeClick(int index)
-{
+void CodeViewWindow::optionSizeClick(int index) {
     m_textSize->setText(QString::number(SizePresets[index]));
 }
 
-void CodeViewWindow::textSizeClick()
-{
+void CodeViewWindow::textSizeClick() {
     for (QRadioButton* option : m_optionSize) {
         // An exclusive button cannot be unticked directly.
         option->setAutoExclusive(false);
@@ -432,149 +394,64 @@ void CodeViewWindow::textSizeClick()
     }
 }
 
-bool CodeViewWindow::readyForImageOperation()
-{
-    if (!m_model.hasImage()) {
-        reportFailure(this, text("Файл образа не открыт: откройте его кнопкой «Файл»."));
-        return false;
-    }
-    if (auto failure = m_model.writeBack()) {
-        reportFailure(this, *failure);
-        return false;
-    }
-    return true;
+void CodeViewWindow::commandCopyClick() {
+    m_commands.copy(m_text8->text(), m_text9->text(), m_text10->text());
 }
 
-void CodeViewWindow::rereadPage()
-{
-    if (auto failure = m_model.readPage(m_model.pageAddress())) {
-        reportFailure(this, *failure);
-    }
+void CodeViewWindow::commandInvClick() {
+    m_commands.invert();
 }
 
-void CodeViewWindow::commandCopyClick()
-{
-    if (!readyForImageOperation()) {
-        return;
-    }
-    const int length = m_model.imageLength().value_or(0);
-    QString problem;
-    const auto range =
-        readCopyRange(m_text8->text(), m_text9->text(), m_text10->text(), length, problem);
-    if (!range) {
-        reportFailure(this, problem);
-        return;
-    }
-    const Overflow answer = copyFits(*range, length) ? Overflow::Lengthen : askOverflow(this);
-    // The step timer may have moved and written the page while the prompt waited: the
-    // copy reads the file as it is now.
-    if (auto failure = copyRange(m_model.image(), *range, length, answer)) {
-        reportFailure(this, *failure);
-    }
-    rereadPage();
+void CodeViewWindow::commandMirrorClick() {
+    m_commands.reverse();
 }
 
-void CodeViewWindow::commandInvClick()
-{
-    if (!readyForImageOperation()) {
-        return;
-    }
-    if (auto failure = invertImage(m_model.image(), m_model.imageLength().value_or(0))) {
-        reportFailure(this, *failure);
-    }
-    rereadPage();
+void CodeViewWindow::commandSizeClick() {
+    m_commands.writeResizedCopy(m_textSize->text());
 }
 
-void CodeViewWindow::commandMirrorClick()
-{
-    if (!readyForImageOperation()) {
-        return;
-    }
-    if (auto failure = reverseImage(m_model.image(), m_model.imageLength().value_or(0))) {
-        reportFailure(this, *failure);
-    }
-    rereadPage();
-}
-
-void CodeViewWindow::commandSizeClick()
-{
-    if (!readyForImageOperation()) {
-        return;
-    }
-    QString problem;
-    const auto size = readTargetSize(m_textSize->text(), problem);
-    if (!size) {
-        reportFailure(this, problem);
-        return;
-    }
-    const QString& imagePath = m_model.imagePath();
-    const auto target = resizedCopyPathFor(imagePath, m_textSize->text());
-    if (!target) {
-        reportFailure(this, text("Имя файла образа слишком короткое для имени копии."));
-        return;
-    }
-    if (!QFileInfo::exists(imagePath)) {
-        reportFailure(this, FileError{FileAction::ReadImage, imagePath,
-                                      systemErrorReason(ENOENT)});
-        return;
-    }
-    if (auto failure = m_model.image().writeCopy(*target, *size, '\xFF',
-                                                 FileAction::WriteResizedCopy)) {
-        reportFailure(this, *failure);
-    }
-}
-
-void CodeViewWindow::formMouseMove(int /*buttons*/, double x, double y)
-{
+void CodeViewWindow::formMouseMove(int /*buttons*/, double x, double y) {
     m_mouse = QPoint(roundTwips(x), roundTwips(y));
 }
 
-void CodeViewWindow::formClick()
-{
+void CodeViewWindow::formClick() {
     if (const auto cell = LedGrid::cellAt(m_mouse.x(), m_mouse.y())) {
         m_model.invertBit(cell->row, cell->column);
     }
 }
 
-void CodeViewWindow::paintEvent(QPaintEvent* event)
-{
+void CodeViewWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     m_shapes.paint(painter, palette(), event->rect());
 }
 
-void CodeViewWindow::mouseMoveEvent(QMouseEvent* event)
-{
+void CodeViewWindow::mouseMoveEvent(QMouseEvent* event) {
     formMouseMove(buttonMask(event->buttons()), pixelsToTwips(event->position().x()),
                   pixelsToTwips(event->position().y()));
 }
 
-void CodeViewWindow::mousePressEvent(QMouseEvent* event)
-{
+void CodeViewWindow::mousePressEvent(QMouseEvent* event) {
     m_clickPressed = event->button() == Qt::LeftButton;
 }
 
-void CodeViewWindow::mouseReleaseEvent(QMouseEvent* event)
-{
+void CodeViewWindow::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && m_clickPressed) {
         m_clickPressed = false;
         formClick();
     }
 }
 
-void CodeViewWindow::mouseDoubleClickEvent(QMouseEvent*)
-{
+void CodeViewWindow::mouseDoubleClickEvent(QMouseEvent*) {
     // The second press of a double-click is not a click: a bit is inverted once.
     m_clickPressed = false;
 }
 
-void CodeViewWindow::closeEvent(QCloseEvent* event)
-{
+void CodeViewWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     emit closing();
 }
 
-bool CodeViewWindow::eventFilter(QObject* watched, QEvent* event)
-{
+bool CodeViewWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonDblClick) {
         const auto row = std::find(m_text1.begin(), m_text1.end(), watched);
         if (row != m_text1.end()) {

@@ -4,11 +4,11 @@
 #include "codeview/codeviewshapes.h"
 #include "codeview/pageaddress.h"
 #include "codeview/playbackpace.h"
+#include "codeview/wholeimagecommands.h"
 
 #include <QElapsedTimer>
 #include <QPoint>
 #include <QWidget>
-
 #include <array>
 
 class QCheckBox;
@@ -100,15 +100,11 @@ private:
     void optionSizeClick(int index);
     void textSizeClick();
     void reportPageFailure(const FileError& error);
-    /// Whether an image is open and its page written back, ready for a whole-image
-    /// operation; reports why not.
-    [[nodiscard]] bool readyForImageOperation();
-    /// Shows the changed file: the page at the current address, read again.
-    void rereadPage();
 
     PageModel& m_model;
     KanalCount& m_kanalCount;
     CodeViewShapes m_shapes;
+    WholeImageCommands m_commands;
 
     std::array<QLineEdit*, PageRowCount> m_text1{};
     std::array<QLineEdit*, PageRowCount> m_text2{};

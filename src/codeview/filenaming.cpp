@@ -2,8 +2,7 @@
 
 namespace chaserom {
 
-QString backupPathFor(const QString& imagePath)
-{
+QString backupPathFor(const QString& imagePath) {
     const QStringView name = QStringView(imagePath).mid(imagePath.lastIndexOf(u'/') + 1);
     const bool hasThreeLetterExtension =
         name.size() >= 4 && name[name.size() - 4] == u'.' && !name.right(3).contains(u'.');
@@ -13,8 +12,7 @@ QString backupPathFor(const QString& imagePath)
     return imagePath + QStringLiteral(".bak");
 }
 
-std::optional<QString> resizedCopyPathFor(const QString& imagePath, const QString& sizeText)
-{
+std::optional<QString> resizedCopyPathFor(const QString& imagePath, const QString& sizeText) {
     if (imagePath.size() < 3) {
         return std::nullopt;
     }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <optional>
 
 namespace chaserom {
@@ -15,6 +14,6 @@ namespace chaserom {
 /// as typed, then ".bin" (effect.bin and 4096 give effect.4096.bin). Empty when the path is
 /// shorter than three characters.
 [[nodiscard]] std::optional<QString> resizedCopyPathFor(const QString& imagePath,
-                                                       const QString& sizeText);
+                                                        const QString& sizeText);
 
 } // namespace chaserom

@@ -2,18 +2,15 @@
 
 #include <QFileInfo>
 #include <QSaveFile>
-
 #include <algorithm>
 #include <cerrno>
-
 #include <sys/stat.h>
 
 namespace chaserom {
 
 namespace {
 
-bool fileIdentity(const QString& path, quint64& device, quint64& inode)
-{
+bool fileIdentity(const QString& path, quint64& device, quint64& inode) {
     struct stat status {};
     if (::stat(QFile::encodeName(path).constData(), &status) != 0) {
         return false;
@@ -30,8 +27,7 @@ ImageFile::~ImageFile() = default;
 ImageFile::ImageFile(ImageFile&&) noexcept = default;
 ImageFile& ImageFile::operator=(ImageFile&&) noexcept = default;
 
-FileFailure ImageFile::open(const QString& path)
-{
+FileFailure ImageFile::open(const QString& path) {
     close();
     auto file = std::make_unique<QFile>(path);
     errno = 0;
@@ -49,28 +45,23 @@ FileFailure ImageFile::open(const QString& path)
     return std::nullopt;
 }
 
-void ImageFile::close()
-{
+void ImageFile::close() {
     m_file.reset();
 }
 
-bool ImageFile::isOpen() const
-{
+bool ImageFile::isOpen() const {
     return m_file != nullptr;
 }
 
-QString ImageFile::path() const
-{
+QString ImageFile::path() const {
     return m_file ? m_file->fileName() : QString();
 }
 
-qint64 ImageFile::size() const
-{
+qint64 ImageFile::size() const {
     return m_file ? m_file->size() : -1;
 }
 
-FileFailure ImageFile::checkStillOnDisk(FileAction action) const
-{
+FileFailure ImageFile::checkStillOnDisk(FileAction action) const {
     quint64 device = 0;
     quint64 inode = 0;
     if (!fileIdentity(m_absolutePath, device, inode) || device != m_device || inode != m_inode) {
@@ -81,8 +72,7 @@ FileFailure ImageFile::checkStillOnDisk(FileAction action) const
     return std::nullopt;
 }
 
-FileFailure ImageFile::read(qint64 address, qint64 count, QByteArray& bytes)
-{
+FileFailure ImageFile::read(qint64 address, qint64 count, QByteArray& bytes) {
     bytes.clear();
     if (!m_file) {
         return std::nullopt;
@@ -111,8 +101,7 @@ FileFailure ImageFile::read(qint64 address, qint64 count, QByteArray& bytes)
     return std::nullopt;
 }
 
-FileFailure ImageFile::write(qint64 address, QByteArrayView bytes)
-{
+FileFailure ImageFile::write(qint64 address, QByteArrayView bytes) {
     if (!m_file) {
         return std::nullopt;
     }
@@ -134,8 +123,7 @@ FileFailure ImageFile::write(qint64 address, QByteArrayView bytes)
     return std::nullopt;
 }
 
-FileFailure ImageFile::writeCopy(const QString& target, qint64 size, char fill, FileAction action)
-{
+FileFailure ImageFile::writeCopy(const QString& target, qint64 size, char fill, FileAction action) {
     constexpr qint64 chunkSize = 1 << 16;
     QSaveFile copy(target);
     errno = 0;

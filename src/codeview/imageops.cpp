@@ -1,7 +1,6 @@
 #include "imageops.h"
 
 #include <QtEndian>
-
 #include <algorithm>
 #include <cstring>
 
@@ -9,15 +8,13 @@ namespace chaserom {
 
 namespace {
 
-bool isBlank(QChar c)
-{
+bool isBlank(QChar c) {
     return c == u' ' || c == u'\t';
 }
 
 /// Copies `count` bytes from `source` to `target` as an upward byte-by-byte copy does: a
 /// target inside the source repeats the source's first (target - source) bytes.
-void copyUpwards(const char* source, char* target, qsizetype count)
-{
+void copyUpwards(const char* source, char* target, qsizetype count) {
     const qsizetype period = target - source;
     if (period <= 0 || period >= count) {
         std::memmove(target, source, count); // the upward copy reads every byte first
@@ -30,15 +27,13 @@ void copyUpwards(const char* source, char* target, qsizetype count)
 }
 
 /// The image's bytes 0 to length - 1 as far as the file holds them.
-FileFailure readImageStart(ImageFile& image, int length, QByteArray& bytes)
-{
+FileFailure readImageStart(ImageFile& image, int length, QByteArray& bytes) {
     return image.read(0, std::max(length, 0), bytes);
 }
 
 } // namespace
 
-std::optional<qint64> readDecimalField(const QString& text)
-{
+std::optional<qint64> readDecimalField(const QString& text) {
     qsizetype first = 0;
     qsizetype last = text.size();
     while (first < last && isBlank(text[first])) {
@@ -69,8 +64,7 @@ std::optional<qint64> readDecimalField(const QString& text)
 }
 
 std::optional<CopyRange> readCopyRange(const QString& start, const QString& end,
-                                       const QString& destination, int length, QString& problem)
-{
+                                       const QString& destination, int length, QString& problem) {
     const auto s = readDecimalField(start);
     const auto e = readDecimalField(end);
     const auto d = readDecimalField(destination);
@@ -93,8 +87,7 @@ std::optional<CopyRange> readCopyRange(const QString& start, const QString& end,
     return CopyRange{static_cast<int>(*s), static_cast<int>(*e), static_cast<int>(*d)};
 }
 
-std::optional<qint64> readTargetSize(const QString& text, QString& problem)
-{
+std::optional<qint64> readTargetSize(const QString& text, QString& problem) {
     const auto size = readDecimalField(text);
     if (!size || *size < 1 || *size > LargestResizedCopy) {
         problem = QStringLiteral("Размер должен быть целым числом байтов от 1 до %1.")
@@ -104,13 +97,11 @@ std::optional<qint64> readTargetSize(const QString& text, QString& problem)
     return size;
 }
 
-bool copyFits(const CopyRange& range, int length)
-{
+bool copyFits(const CopyRange& range, int length) {
     return range.destination + (range.end - range.start) <= length - 1;
 }
 
-FileFailure copyRange(ImageFile& image, const CopyRange& range, int length, Overflow answer)
-{
+FileFailure copyRange(ImageFile& image, const CopyRange& range, int length, Overflow answer) {
     int last = range.end;
     if (!copyFits(range, length)) {
         if (answer == Overflow::Cancel) {
@@ -140,8 +131,7 @@ FileFailure copyRange(ImageFile& image, const CopyRange& range, int length, Over
     return image.write(writeFrom, QByteArrayView(base + writeFrom, writeTo - writeFrom));
 }
 
-FileFailure invertImage(ImageFile& image, int length)
-{
+FileFailure invertImage(ImageFile& image, int length) {
     QByteArray bytes;
     if (auto failure = readImageStart(image, length, bytes)) {
         return failure;
@@ -162,8 +152,7 @@ FileFailure invertImage(ImageFile& image, int length)
     return image.write(0, bytes);
 }
 
-FileFailure reverseImage(ImageFile& image, int length)
-{
+FileFailure reverseImage(ImageFile& image, int length) {
     QByteArray bytes;
     if (auto failure = readImageStart(image, length, bytes)) {
         return failure;

@@ -4,7 +4,6 @@
 #include "codeview/imagefile.h"
 
 #include <QString>
-
 #include <optional>
 
 namespace chaserom {

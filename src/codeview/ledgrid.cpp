@@ -6,8 +6,7 @@ namespace {
 
 /// The index of the open interval of `pitch` units, starting at `origin`, that holds
 /// `value`; none on an edge or outside `count` intervals.
-std::optional<int> openCellIndex(int value, int origin, int pitch, int count)
-{
+std::optional<int> openCellIndex(int value, int origin, int pitch, int count) {
     const int offset = value - origin;
     if (offset <= 0 || offset >= pitch * count || offset % pitch == 0) {
         return std::nullopt;
@@ -17,8 +16,7 @@ std::optional<int> openCellIndex(int value, int origin, int pitch, int count)
 
 } // namespace
 
-std::optional<LedCell> LedGrid::cellAt(int x, int y)
-{
+std::optional<LedCell> LedGrid::cellAt(int x, int y) {
     const auto column = openCellIndex(x, Left, Pitch, Columns);
     const auto row = openCellIndex(y, Top, Pitch, Rows);
     if (!column || !row) {

@@ -4,8 +4,7 @@
 
 namespace chaserom {
 
-Overflow askOverflow(QWidget* parent)
-{
+Overflow askOverflow(QWidget* parent) {
     const QString text = QString::fromUtf8("Вставляемый фрагмент выходит за пределы файла.\r"
                                            "Увеличит размер файла (Да)\r"
                                            "Вставить до конца файла (Нет)\r"

@@ -5,8 +5,7 @@
 
 namespace chaserom {
 
-int alignToStep(int address, int kanalCount)
-{
+int alignToStep(int address, int kanalCount) {
     switch (kanalCount) {
     case 16:
         return address + address % 2;
@@ -19,8 +18,7 @@ int alignToStep(int address, int kanalCount)
     }
 }
 
-int pageAddressFor(int position, int maximum, int length, int kanalCount, Alignment alignment)
-{
+int pageAddressFor(int position, int maximum, int length, int kanalCount, Alignment alignment) {
     if (maximum <= 0) {
         return 0;
     }

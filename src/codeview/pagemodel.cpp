@@ -8,18 +8,15 @@
 namespace chaserom {
 
 PageModel::PageModel(QObject* parent)
-    : QObject(parent)
-{
+    : QObject(parent) {
     m_rows.fill(QStringLiteral("00"));
 }
 
-int PageModel::rowValue(int row) const
-{
+int PageModel::rowValue(int row) const {
     return HexToDec(m_rows.at(row));
 }
 
-PageBytes PageModel::pageBytes() const
-{
+PageBytes PageModel::pageBytes() const {
     PageBytes bytes{};
     for (int row = 0; row < PageRowCount; ++row) {
         bytes[row] = static_cast<quint8>(rowValue(row));
@@ -27,8 +24,7 @@ PageBytes PageModel::pageBytes() const
     return bytes;
 }
 
-FileFailure PageModel::openImage(const QString& path)
-{
+FileFailure PageModel::openImage(const QString& path) {
     // A page whose file is gone has nowhere to go; any other failed write-back keeps the
     // image open with its page, so that nothing is lost.
     if (!hasImage() || m_image.isStillOnDisk()) {
@@ -51,16 +47,14 @@ FileFailure PageModel::openImage(const QString& path)
     return readPage(0);
 }
 
-FileFailure PageModel::closeImage()
-{
+FileFailure PageModel::closeImage() {
     auto failure = writeBack();
     m_image.close();
     emit imageChanged();
     return failure;
 }
 
-void PageModel::setRowText(int row, const QString& text)
-{
+void PageModel::setRowText(int row, const QString& text) {
     if (!rowEditable(row) || m_rows.at(row) == text) {
         return;
     }
@@ -69,18 +63,15 @@ void PageModel::setRowText(int row, const QString& text)
     emit rowsChanged();
 }
 
-void PageModel::invertRow(int row)
-{
+void PageModel::invertRow(int row) {
     setRowText(row, byteToHex(255 - rowValue(row)));
 }
 
-void PageModel::invertBit(int row, int column)
-{
+void PageModel::invertBit(int row, int column) {
     setRowText(row, Inv(rowValue(row), 7 - column));
 }
 
-FileFailure PageModel::writeBack()
-{
+FileFailure PageModel::writeBack() {
     if (!m_saveEnabled || !hasImage() || m_editableRows == 0) {
         return std::nullopt;
     }
@@ -91,8 +82,7 @@ FileFailure PageModel::writeBack()
     return m_image.write(m_pageAddress, bytes);
 }
 
-FileFailure PageModel::movePage(int address)
-{
+FileFailure PageModel::movePage(int address) {
     if (!hasImage()) {
         return std::nullopt;
     }
@@ -102,8 +92,7 @@ FileFailure PageModel::movePage(int address)
     return readPage(address);
 }
 
-FileFailure PageModel::readPage(int address)
-{
+FileFailure PageModel::readPage(int address) {
     if (!hasImage()) {
         return std::nullopt;
     }

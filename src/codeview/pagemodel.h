@@ -7,7 +7,6 @@
 
 #include <QObject>
 #include <QString>
-
 #include <array>
 #include <optional>
 

@@ -2,13 +2,11 @@
 
 namespace chaserom {
 
-void PlaybackPace::restart(qint64 nowMs)
-{
+void PlaybackPace::restart(qint64 nowMs) {
     m_credited = nowMs;
 }
 
-int PlaybackPace::stepsDue(qint64 nowMs, int intervalMs)
-{
+int PlaybackPace::stepsDue(qint64 nowMs, int intervalMs) {
     if (intervalMs <= 0) {
         intervalMs = 1;
     }

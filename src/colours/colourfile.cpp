@@ -14,8 +14,7 @@ constexpr qint64 ReadLimit = 1 << 16;
 
 } // namespace
 
-QByteArray colourFileText(const ChannelColours& colours)
-{
+QByteArray colourFileText(const ChannelColours& colours) {
     QByteArray text;
     for (const Bgr colour : colours) {
         text.append(printNumberLine(static_cast<qint64>(colour)));
@@ -23,8 +22,7 @@ QByteArray colourFileText(const ChannelColours& colours)
     return text;
 }
 
-std::optional<QString> readColourFileText(QByteArrayView text, ChannelColours& colours)
-{
+std::optional<QString> readColourFileText(QByteArrayView text, ChannelColours& colours) {
     NumberReader reader(text);
     for (int channel = 0; channel < ChannelColourCount; ++channel) {
         const auto token = reader.next();
@@ -47,8 +45,7 @@ std::optional<QString> readColourFileText(QByteArrayView text, ChannelColours& c
     return std::nullopt;
 }
 
-FileFailure loadColourFile(const QString& path, ChannelColours& colours)
-{
+FileFailure loadColourFile(const QString& path, ChannelColours& colours) {
     if (!QFileInfo::exists(path)) {
         return std::nullopt;
     }
@@ -62,8 +59,7 @@ FileFailure loadColourFile(const QString& path, ChannelColours& colours)
     return std::nullopt;
 }
 
-FileFailure saveColourFile(const QString& path, const ChannelColours& colours)
-{
+FileFailure saveColourFile(const QString& path, const ChannelColours& colours) {
     return writeFileAtomically(path, colourFileText(colours), FileAction::WriteColours);
 }
 

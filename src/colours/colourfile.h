@@ -6,7 +6,6 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
-
 #include <optional>
 
 namespace chaserom {

@@ -25,16 +25,14 @@ constexpr int ClientHeight = 1995;
 constexpr int ScreenLeft = 60;
 constexpr int ScreenTop = 345;
 
-QString colourFilePath()
-{
+QString colourFilePath() {
     return QDir::current().absoluteFilePath(QString::fromLatin1(ColourFileName));
 }
 
 } // namespace
 
 ColourPanel::ColourPanel()
-    : m_swatches({ShapeArray::Kind::Rectangle, true, Black, 1})
-{
+    : m_swatches({ShapeArray::Kind::Rectangle, true, Black, 1}) {
     setUpFixedWindow(*this, QStringLiteral("Panel_Color"), QString::fromUtf8("Панель цвета"),
                      ClientWidth, ClientHeight);
     setGeometry(QRect(QPoint(twipsToPixels(ScreenLeft), twipsToPixels(ScreenTop)), size()));
@@ -47,8 +45,7 @@ ColourPanel::ColourPanel()
     loadColours();
 }
 
-ChannelColours ColourPanel::colours() const
-{
+ChannelColours ColourPanel::colours() const {
     ChannelColours all{};
     for (int channel = 0; channel < ChannelColourCount; ++channel) {
         all[channel] = colour(channel);
@@ -56,37 +53,32 @@ ChannelColours ColourPanel::colours() const
     return all;
 }
 
-void ColourPanel::setColour(int channel, Bgr colour)
-{
+void ColourPanel::setColour(int channel, Bgr colour) {
     update(m_swatches.setFill(channel, colour));
     emit colourChanged(channel);
 }
 
-void ColourPanel::showSwatchesFor(int channelCount)
-{
+void ColourPanel::showSwatchesFor(int channelCount) {
     for (int channel = 0; channel < ChannelColourCount; ++channel) {
         update(m_swatches.setVisible(channel, channel < channelCount));
     }
 }
 
-void ColourPanel::formMouseMove(int /*buttons*/, double x, double y)
-{
+void ColourPanel::formMouseMove(int /*buttons*/, double x, double y) {
     m_mouse = QPoint(roundTwips(x), roundTwips(y));
     if (const auto swatch = SwatchGrid::swatchAt(m_mouse.x(), m_mouse.y())) {
         m_selectedKanal = *swatch;
     }
 }
 
-void ColourPanel::formDoubleClick()
-{
+void ColourPanel::formDoubleClick() {
     const int channel = m_selectedKanal;
     if (const auto chosen = chooseColour(this, toQColor(colour(channel)))) {
         setColour(channel, toBgr(*chosen));
     }
 }
 
-void ColourPanel::loadColours()
-{
+void ColourPanel::loadColours() {
     ChannelColours read = colours();
     const auto failure = loadColourFile(colourFilePath(), read);
     for (int channel = 0; channel < ChannelColourCount; ++channel) {
@@ -97,34 +89,29 @@ void ColourPanel::loadColours()
     }
 }
 
-void ColourPanel::saveColours()
-{
+void ColourPanel::saveColours() {
     if (auto failure = saveColourFile(colourFilePath(), colours())) {
         reportFailureNow(this, failureText(*failure));
     }
 }
 
-void ColourPanel::paintEvent(QPaintEvent* event)
-{
+void ColourPanel::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     m_swatches.paint(painter, event->rect());
 }
 
-void ColourPanel::mouseMoveEvent(QMouseEvent* event)
-{
+void ColourPanel::mouseMoveEvent(QMouseEvent* event) {
     formMouseMove(buttonMask(event->buttons()), pixelsToTwips(event->position().x()),
                   pixelsToTwips(event->position().y()));
 }
 
-void ColourPanel::mouseDoubleClickEvent(QMouseEvent* event)
-{
+void ColourPanel::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
         formDoubleClick();
     }
 }
 
-void ColourPanel::closeEvent(QCloseEvent* event)
-{
+void ColourPanel::closeEvent(QCloseEvent* event) {
     saveColours();
     event->accept();
     emit unloaded();

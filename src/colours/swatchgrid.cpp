@@ -2,8 +2,7 @@
 
 namespace chaserom {
 
-std::optional<int> SwatchGrid::swatchAt(int x, int y)
-{
+std::optional<int> SwatchGrid::swatchAt(int x, int y) {
     constexpr int cellStart = Origin + 15;
     const int dx = x - cellStart;
     const int dy = y - cellStart;

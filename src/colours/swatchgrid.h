@@ -15,8 +15,12 @@ struct SwatchGrid {
     static constexpr int Rows = 4;
     static constexpr int Columns = 8;
 
-    [[nodiscard]] static constexpr int left(int swatch) { return Origin + Pitch * (swatch % Columns); }
-    [[nodiscard]] static constexpr int top(int swatch) { return Origin + Pitch * (swatch / Columns); }
+    [[nodiscard]] static constexpr int left(int swatch) {
+        return Origin + Pitch * (swatch % Columns);
+    }
+    [[nodiscard]] static constexpr int top(int swatch) {
+        return Origin + Pitch * (swatch / Columns);
+    }
 
     /// The swatch whose sensitive cell holds a pointer position in twips. A cell starts 15
     /// twips inside its swatch's left and top edges and reaches 120 twips past its right

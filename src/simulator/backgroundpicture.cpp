@@ -2,19 +2,16 @@
 
 #include <QFileInfo>
 #include <QImageReader>
-
 #include <cerrno>
 
 namespace chaserom {
 
 namespace {
 
-QString readerFault(const QImageReader& reader, const QString& path)
-{
+QString readerFault(const QImageReader& reader, const QString& path) {
     switch (reader.error()) {
     case QImageReader::FileNotFoundError:
-        return QFileInfo(path).isDir() ? systemErrorReason(EISDIR)
-                                       : systemErrorReason(ENOENT);
+        return QFileInfo(path).isDir() ? systemErrorReason(EISDIR) : systemErrorReason(ENOENT);
     case QImageReader::DeviceError:
         return QFileInfo(path).isReadable() ? QStringLiteral("ошибка чтения файла")
                                             : systemErrorReason(EACCES);
@@ -29,8 +26,7 @@ QString readerFault(const QImageReader& reader, const QString& path)
 
 } // namespace
 
-FileFailure loadBackgroundPicture(const QString& path, QPixmap& picture)
-{
+FileFailure loadBackgroundPicture(const QString& path, QPixmap& picture) {
     QImageReader reader(path);
     const QImage image = reader.read();
     if (image.isNull()) {

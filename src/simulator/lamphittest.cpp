@@ -2,8 +2,7 @@
 
 namespace chaserom {
 
-std::optional<int> lampAt(const LampLayout& lamps, float x, float y)
-{
+std::optional<int> lampAt(const LampLayout& lamps, float x, float y) {
     for (int i = static_cast<int>(lamps.size()) - 1; i >= 0; --i) {
         const LampPosition& lamp = lamps[i];
         const float right = lamp.left + LampSide;

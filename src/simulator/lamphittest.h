@@ -14,8 +14,7 @@ inline constexpr float LampSide = 255.0F;
 [[nodiscard]] std::optional<int> lampAt(const LampLayout& lamps, float x, float y);
 
 /// The channel number a user reads over a lamp, counted from 1.
-[[nodiscard]] constexpr int channelLabelOf(int lamp, int kanalCount)
-{
+[[nodiscard]] constexpr int channelLabelOf(int lamp, int kanalCount) {
     return lamp % kanalCount + 1;
 }
 

@@ -13,8 +13,7 @@ constexpr qint64 ReadLimit = 1 << 22;
 
 } // namespace
 
-QByteArray layoutFileText(const LampLayout& layout)
-{
+QByteArray layoutFileText(const LampLayout& layout) {
     QByteArray text;
     text.reserve(NumberCount * 8);
     for (const LampPosition& lamp : layout) {
@@ -24,8 +23,7 @@ QByteArray layoutFileText(const LampLayout& layout)
     return text;
 }
 
-std::optional<QString> readLayoutFileText(QByteArrayView text, LampLayout& layout)
-{
+std::optional<QString> readLayoutFileText(QByteArrayView text, LampLayout& layout) {
     NumberReader reader(text);
     LampLayout read{};
     for (int i = 0; i < NumberCount; ++i) {
@@ -46,8 +44,7 @@ std::optional<QString> readLayoutFileText(QByteArrayView text, LampLayout& layou
     return std::nullopt;
 }
 
-FileFailure loadLayoutFile(const QString& path, LampLayout& layout)
-{
+FileFailure loadLayoutFile(const QString& path, LampLayout& layout) {
     QByteArray text;
     if (auto failure = readFileStart(path, ReadLimit, FileAction::ReadLayout, text)) {
         return failure;
@@ -58,8 +55,7 @@ FileFailure loadLayoutFile(const QString& path, LampLayout& layout)
     return std::nullopt;
 }
 
-FileFailure saveLayoutFile(const QString& path, const LampLayout& layout)
-{
+FileFailure saveLayoutFile(const QString& path, const LampLayout& layout) {
     return writeFileAtomically(path, layoutFileText(layout), FileAction::WriteLayout);
 }
 

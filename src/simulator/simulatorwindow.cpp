@@ -26,13 +26,11 @@ using namespace simulator;
 namespace {
 
 /// Lamps that start red; the others start black.
-constexpr bool startsRed(int lamp)
-{
+constexpr bool startsRed(int lamp) {
     return lamp % 32 == 0;
 }
 
-QPoint lampTopLeft(LampPosition position)
-{
+QPoint lampTopLeft(LampPosition position) {
     return {twipsToPixels(position.left), twipsToPixels(position.top)};
 }
 
@@ -41,8 +39,7 @@ QPoint lampTopLeft(LampPosition position)
 SimulatorWindow::SimulatorWindow(const KanalCount& kanalCount)
     : m_kanalCount(kanalCount)
     , m_lamps({ShapeArray::Kind::Circle, true, Black, 1})
-    , m_layout(LampStartPositions)
-{
+    , m_layout(LampStartPositions) {
     setUpFixedWindow(*this, QStringLiteral("Panel_Simulator"),
                      QString::fromUtf8("Симулятор экрана"), ClientWidth, ClientHeight);
     setMouseTracking(true);
@@ -70,8 +67,7 @@ SimulatorWindow::SimulatorWindow(const KanalCount& kanalCount)
     }
 }
 
-void SimulatorWindow::setLampColours(const std::array<Bgr, LampCount>& colours)
-{
+void SimulatorWindow::setLampColours(const std::array<Bgr, LampCount>& colours) {
     // One area around every lamp that changed: a region of many small pieces costs more
     // to build than copying the lamps inside their bounding box.
     QRect changed;
@@ -81,29 +77,25 @@ void SimulatorWindow::setLampColours(const std::array<Bgr, LampCount>& colours)
     update(changed);
 }
 
-void SimulatorWindow::setLayout(const LampLayout& layout)
-{
+void SimulatorWindow::setLayout(const LampLayout& layout) {
     for (int lamp = 0; lamp < LampCount; ++lamp) {
         moveLamp(lamp, layout[lamp]);
     }
 }
 
-void SimulatorWindow::moveLamp(int lamp, LampPosition position)
-{
+void SimulatorWindow::moveLamp(int lamp, LampPosition position) {
     m_layout[lamp] = position;
     update(m_lamps.moveTo(lamp, lampTopLeft(position)));
 }
 
-void SimulatorWindow::setBackground(const QPixmap& picture)
-{
+void SimulatorWindow::setBackground(const QPixmap& picture) {
     m_background = picture;
     // One picture pixel on one screen pixel, whatever the screen's scale.
     m_background.setDevicePixelRatio(devicePixelRatioF());
     update();
 }
 
-void SimulatorWindow::formMouseMove(int buttons, float x, float y)
-{
+void SimulatorWindow::formMouseMove(int buttons, float x, float y) {
     const auto lamp = lampAt(m_layout, x, y);
     if (!lamp) {
         m_labelKanal->clear();
@@ -118,8 +110,7 @@ void SimulatorWindow::formMouseMove(int buttons, float x, float y)
     }
 }
 
-std::optional<QString> SimulatorWindow::chooseFile(bool forSaving)
-{
+std::optional<QString> SimulatorWindow::chooseFile(bool forSaving) {
     const auto path = forSaving ? chooseFileToSave(this, QString(), m_lastPath)
                                 : chooseFileToOpen(this, QString(), m_lastPath);
     if (path) {
@@ -128,8 +119,7 @@ std::optional<QString> SimulatorWindow::chooseFile(bool forSaving)
     return path;
 }
 
-void SimulatorWindow::saveLayout()
-{
+void SimulatorWindow::saveLayout() {
     if (const auto path = chooseFile(true)) {
         if (auto failure = saveLayoutFile(*path, m_layout)) {
             reportFailure(this, *failure);
@@ -137,8 +127,7 @@ void SimulatorWindow::saveLayout()
     }
 }
 
-void SimulatorWindow::loadLayout()
-{
+void SimulatorWindow::loadLayout() {
     if (const auto path = chooseFile(false)) {
         LampLayout layout = m_layout;
         if (auto failure = loadLayoutFile(*path, layout)) {
@@ -149,8 +138,7 @@ void SimulatorWindow::loadLayout()
     }
 }
 
-void SimulatorWindow::changeBackground()
-{
+void SimulatorWindow::changeBackground() {
     if (const auto path = chooseFile(false)) {
         QPixmap picture;
         if (auto failure = loadBackgroundPicture(*path, picture)) {
@@ -161,8 +149,7 @@ void SimulatorWindow::changeBackground()
     }
 }
 
-void SimulatorWindow::paintEvent(QPaintEvent* event)
-{
+void SimulatorWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     if (!m_background.isNull()) {
         painter.drawPixmap(0, 0, m_background);
@@ -171,15 +158,13 @@ void SimulatorWindow::paintEvent(QPaintEvent* event)
     m_lamps.paint(painter, event->rect());
 }
 
-void SimulatorWindow::mouseMoveEvent(QMouseEvent* event)
-{
+void SimulatorWindow::mouseMoveEvent(QMouseEvent* event) {
     formMouseMove(buttonMask(event->buttons()),
                   static_cast<float>(pixelsToTwips(event->position().x())),
                   static_cast<float>(pixelsToTwips(event->position().y())));
 }
 
-void SimulatorWindow::closeEvent(QCloseEvent* event)
-{
+void SimulatorWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     emit unloaded();
 }

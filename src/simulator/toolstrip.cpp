@@ -18,8 +18,7 @@ namespace {
 #include "simulator/icons/picturesfolder32.xpm"
 
 QToolButton* placePictureButton(QWidget* parent, const QString& name, const ControlPlace& place,
-                                const QIcon& icon, const QString& toolTip)
-{
+                                const QIcon& icon, const QString& toolTip) {
     auto* button = placeControl<QToolButton>(parent, name, place);
     button->setIcon(icon);
     button->setIconSize(QSize(16, 16));
@@ -33,19 +32,18 @@ QToolButton* placePictureButton(QWidget* parent, const QString& name, const Cont
 using namespace simulator;
 
 ToolStrip::ToolStrip(QWidget* parent)
-    : QFrame(parent)
-{
+    : QFrame(parent) {
     setFrameShape(QFrame::NoFrame);
     setAutoFillBackground(true);
-    m_commandNew = placePictureButton(this, QStringLiteral("CommandNew"), CommandNewPlace,
-                                      QIcon(QPixmap(newPageIcon)),
-                                      QString::fromUtf8("Создать новый файл"));
+    m_commandNew =
+        placePictureButton(this, QStringLiteral("CommandNew"), CommandNewPlace,
+                           QIcon(QPixmap(newPageIcon)), QString::fromUtf8("Создать новый файл"));
     m_commandNew->setIconSize(QSize(16, 17));
-    m_commandLoad = placeControl<WrappingButton>(this, QStringLiteral("CommandLoad"),
-                                                 CommandLoadPlace);
+    m_commandLoad =
+        placeControl<WrappingButton>(this, QStringLiteral("CommandLoad"), CommandLoadPlace);
     m_commandLoad->setText(QString::fromUtf8("Загрузить"));
-    m_commandSave = placeControl<WrappingButton>(this, QStringLiteral("CommandSave"),
-                                                 CommandSavePlace);
+    m_commandSave =
+        placeControl<WrappingButton>(this, QStringLiteral("CommandSave"), CommandSavePlace);
     m_commandSave->setText(QString::fromUtf8("Сохранить"));
     QIcon folder{QPixmap(picturesFolder16)};
     folder.addPixmap(QPixmap(picturesFolder32));
@@ -56,8 +54,7 @@ ToolStrip::ToolStrip(QWidget* parent)
     QWidget::setTabOrder(m_commandNew, m_commandFon);
 }
 
-void ToolStrip::paintEvent(QPaintEvent* event)
-{
+void ToolStrip::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
     QPainter painter(this);
     paintLines(painter, palette(), Line2);

@@ -7,8 +7,7 @@ namespace chaserom {
 
 namespace {
 
-std::optional<QString> chosenPath(const QString& path)
-{
+std::optional<QString> chosenPath(const QString& path) {
     if (path.isEmpty()) {
         return std::nullopt;
     }
@@ -18,19 +17,16 @@ std::optional<QString> chosenPath(const QString& path)
 } // namespace
 
 std::optional<QString> chooseFileToOpen(QWidget* parent, const QString& title,
-                                        const QString& start)
-{
+                                        const QString& start) {
     return chosenPath(QFileDialog::getOpenFileName(parent, title, start));
 }
 
 std::optional<QString> chooseFileToSave(QWidget* parent, const QString& title,
-                                        const QString& start)
-{
+                                        const QString& start) {
     return chosenPath(QFileDialog::getSaveFileName(parent, title, start));
 }
 
-std::optional<QColor> chooseColour(QWidget* parent, const QColor& initial)
-{
+std::optional<QColor> chooseColour(QWidget* parent, const QColor& initial) {
     const QColor colour = QColorDialog::getColor(initial, parent);
     if (!colour.isValid()) {
         return std::nullopt;

@@ -12,16 +12,14 @@ namespace {
 
 /// Texts of the reports waiting or showing, so that a failure repeated by every step of
 /// playback makes one box, not a pile of them.
-QSet<QString>& pendingReports()
-{
+QSet<QString>& pendingReports() {
     static QSet<QString> texts;
     return texts;
 }
 
 } // namespace
 
-void reportFailure(QWidget* parent, const QString& text)
-{
+void reportFailure(QWidget* parent, const QString& text) {
     if (pendingReports().contains(text)) {
         return;
     }
@@ -33,13 +31,11 @@ void reportFailure(QWidget* parent, const QString& text)
     });
 }
 
-void reportFailure(QWidget* parent, const FileError& error)
-{
+void reportFailure(QWidget* parent, const FileError& error) {
     reportFailure(parent, failureText(error));
 }
 
-void reportFailureNow(QWidget* parent, const QString& text)
-{
+void reportFailureNow(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::Critical, QString::fromUtf8(FailureTitle), text, QMessageBox::Ok,
                     parent);
     box.exec();

@@ -1,26 +1,21 @@
 #pragma once
 
 #include <QPointer>
-
 #include <functional>
 
 namespace chaserom {
 
 /// A window that exists at most once: created hidden on first use, gone when it is
 /// closed (its `unloaded` signal), and created again, hidden, on the next use.
-template <typename Window>
-class LazyWindow {
+template <typename Window> class LazyWindow {
 public:
     using Factory = std::function<Window*()>;
 
     explicit LazyWindow(Factory factory)
-        : m_factory(std::move(factory))
-    {
-    }
+        : m_factory(std::move(factory)) {}
 
     /// The window, created hidden if it does not exist.
-    Window& get()
-    {
+    Window& get() {
         if (!m_window) {
             Window* window = m_factory();
             m_window = window;
@@ -38,8 +33,7 @@ public:
     [[nodiscard]] Window* existing() const { return m_window.data(); }
 
     /// Closes the window if it exists, which runs its own unload handling.
-    void unload()
-    {
+    void unload() {
         if (m_window) {
             m_window->close();
         }

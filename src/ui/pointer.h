@@ -5,8 +5,7 @@
 namespace chaserom {
 
 /// The held buttons as a mask: 1 left, 2 right, 4 middle.
-[[nodiscard]] inline int buttonMask(Qt::MouseButtons buttons)
-{
+[[nodiscard]] inline int buttonMask(Qt::MouseButtons buttons) {
     int mask = 0;
     if (buttons & Qt::LeftButton) {
         mask |= 1;

@@ -9,8 +9,7 @@ namespace chaserom {
 
 namespace {
 
-QColor lineColour(const PaintedLine& line, const QPalette& palette)
-{
+QColor lineColour(const PaintedLine& line, const QPalette& palette) {
     switch (line.colour) {
     case LineColour::WindowText:
         return palette.color(QPalette::WindowText);
@@ -26,8 +25,7 @@ QColor lineColour(const PaintedLine& line, const QPalette& palette)
 
 } // namespace
 
-void paintLines(QPainter& painter, const QPalette& palette, std::span<const PaintedLine> lines)
-{
+void paintLines(QPainter& painter, const QPalette& palette, std::span<const PaintedLine> lines) {
     painter.setRenderHint(QPainter::Antialiasing, false);
     for (const PaintedLine& line : lines) {
         painter.setPen(QPen(lineColour(line, palette), 0));
@@ -37,18 +35,14 @@ void paintLines(QPainter& painter, const QPalette& palette, std::span<const Pain
 }
 
 ShapeArray::ShapeArray(Style style)
-    : m_style(style)
-{
-}
+    : m_style(style) {}
 
-int ShapeArray::add(const QRect& pixels, Bgr fill)
-{
+int ShapeArray::add(const QRect& pixels, Bgr fill) {
     m_shapes.push_back({pixels, fill, true});
     return size() - 1;
 }
 
-QRect ShapeArray::setFill(int index, Bgr fill)
-{
+QRect ShapeArray::setFill(int index, Bgr fill) {
     Shape& shape = m_shapes[index];
     if (shape.fill == fill) {
         return {};
@@ -57,8 +51,7 @@ QRect ShapeArray::setFill(int index, Bgr fill)
     return shape.visible ? shape.rect : QRect();
 }
 
-QRect ShapeArray::setVisible(int index, bool visible)
-{
+QRect ShapeArray::setVisible(int index, bool visible) {
     Shape& shape = m_shapes[index];
     if (shape.visible == visible) {
         return {};
@@ -67,8 +60,7 @@ QRect ShapeArray::setVisible(int index, bool visible)
     return shape.rect;
 }
 
-QRect ShapeArray::moveTo(int index, const QPoint& topLeft)
-{
+QRect ShapeArray::moveTo(int index, const QPoint& topLeft) {
     Shape& shape = m_shapes[index];
     if (shape.rect.topLeft() == topLeft) {
         return {};
@@ -78,8 +70,7 @@ QRect ShapeArray::moveTo(int index, const QPoint& topLeft)
     return shape.visible ? before.united(shape.rect) : QRect();
 }
 
-void ShapeArray::drawOutline(QPainter& painter, const QRect& rect) const
-{
+void ShapeArray::drawOutline(QPainter& painter, const QRect& rect) const {
     // The border lies inside the shape's bounds, as the window system draws it; an aliased
     // pen of width w covers w pixels around its path, one more on the left and top side.
     const int insetTopLeft = m_style.borderWidth / 2;
@@ -93,8 +84,7 @@ void ShapeArray::drawOutline(QPainter& painter, const QRect& rect) const
     }
 }
 
-const QPixmap& ShapeArray::sprite(const Shape& shape, qreal pixelRatio) const
-{
+const QPixmap& ShapeArray::sprite(const Shape& shape, qreal pixelRatio) const {
     if (pixelRatio != m_spriteRatio) {
         m_sprites.clear();
         m_spriteRatio = pixelRatio;
@@ -118,8 +108,7 @@ const QPixmap& ShapeArray::sprite(const Shape& shape, qreal pixelRatio) const
     return *found;
 }
 
-void ShapeArray::paint(QPainter& painter, const QRect& area) const
-{
+void ShapeArray::paint(QPainter& painter, const QRect& area) const {
     painter.setRenderHint(QPainter::Antialiasing, false);
     if (m_style.filled) {
         const qreal ratio = painter.device()->devicePixelRatioF();

@@ -7,7 +7,6 @@
 #include <QPixmap>
 #include <QPoint>
 #include <QRect>
-
 #include <span>
 #include <vector>
 

@@ -3,8 +3,7 @@
 namespace chaserom {
 
 void setUpFixedWindow(QWidget& window, const QString& objectName, const QString& title,
-                      int widthTwips, int heightTwips)
-{
+                      int widthTwips, int heightTwips) {
     window.setObjectName(objectName);
     window.setWindowTitle(title);
     window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -13,8 +12,7 @@ void setUpFixedWindow(QWidget& window, const QString& objectName, const QString&
     window.setFont(defaultWindowFont());
 }
 
-QFont defaultWindowFont()
-{
+QFont defaultWindowFont() {
     // Liberation Sans has the metrics of Arial, the nearest free face to MS Sans Serif, so
     // texts fit their boxes as they were laid out.
     QFont font;
@@ -25,8 +23,7 @@ QFont defaultWindowFont()
     return font;
 }
 
-QString elementName(const char* arrayName, int index)
-{
+QString elementName(const char* arrayName, int index) {
     return QStringLiteral("%1_%2").arg(QLatin1String(arrayName)).arg(index);
 }
 

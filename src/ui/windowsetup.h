@@ -20,8 +20,7 @@ void setUpFixedWindow(QWidget& window, const QString& objectName, const QString&
 /// Creates a control on `parent`, named `name` and placed in twips. The control takes its
 /// own pointer input: the window does not see pointer moves or clicks over it.
 template <typename Control>
-Control* placeControl(QWidget* parent, const QString& name, const ControlPlace& place)
-{
+Control* placeControl(QWidget* parent, const QString& name, const ControlPlace& place) {
     auto* control = new Control(parent);
     control->setObjectName(name);
     control->setGeometry(twipsRect(place.left, place.top, place.width, place.height));

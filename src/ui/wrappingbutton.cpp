@@ -11,8 +11,7 @@ namespace {
 constexpr double SmallestPointSize = 6.5;
 
 /// The widest word of a caption in a font.
-int widestWord(const QString& caption, const QFont& font)
-{
+int widestWord(const QString& caption, const QFont& font) {
     const QFontMetrics metrics(font);
     int widest = 0;
     for (const QString& word : caption.split(u' ', Qt::SkipEmptyParts)) {
@@ -23,8 +22,7 @@ int widestWord(const QString& caption, const QFont& font)
 
 } // namespace
 
-void WrappingButton::paintEvent(QPaintEvent*)
-{
+void WrappingButton::paintEvent(QPaintEvent*) {
     QStylePainter painter(this);
     QStyleOptionButton option;
     initStyleOption(&option);

@@ -9,8 +9,7 @@
 
 using namespace chaserom;
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArrayView text(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     ChannelColours colours = DesignColours;
     const auto fault = readColourFileText(text, colours);

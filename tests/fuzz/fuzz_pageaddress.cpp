@@ -9,8 +9,7 @@
 
 using namespace chaserom;
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 7) {
         return 0;
     }

@@ -7,8 +7,8 @@
 #define FUZZ_CHECK(condition)                                                                      \
     do {                                                                                           \
         if (!(condition)) {                                                                        \
-            std::fprintf(stderr, "invariant broken at %s:%d: %s\n", __FILE__, __LINE__,          \
-                         #condition);                                                             \
+            std::fprintf(stderr, "invariant broken at %s:%d: %s\n", __FILE__, __LINE__,            \
+                         #condition);                                                              \
             std::abort();                                                                          \
         }                                                                                          \
     } while (false)

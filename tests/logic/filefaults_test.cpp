@@ -7,15 +7,12 @@
 #include "colours/designcolours.h"
 #include "simulator/layoutfile.h"
 
-#include <gtest/gtest.h>
-
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-
 #include <csignal>
 #include <functional>
-
+#include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -29,8 +26,7 @@ const QString TooLarge = QStringLiteral("файл превысил допуст�
 const QString NoAccess = QStringLiteral("нет прав доступа");
 
 /// Runs `body` in a child process and returns what it returned (0 for success).
-int inChild(const std::function<int()>& body)
-{
+int inChild(const std::function<int()>& body) {
     const pid_t child = fork();
     if (child == 0) {
         _exit(body());
@@ -41,16 +37,14 @@ int inChild(const std::function<int()>& body)
 }
 
 /// In a child: files larger than `bytes` cannot be written.
-void limitFileSize(rlim_t bytes)
-{
+void limitFileSize(rlim_t bytes) {
     std::signal(SIGXFSZ, SIG_IGN);
     const rlimit limit{bytes, bytes};
     setrlimit(RLIMIT_FSIZE, &limit);
 }
 
 /// In a child: gives up the superuser's right to ignore permissions.
-bool dropPrivileges()
-{
+bool dropPrivileges() {
     if (geteuid() != 0) {
         return true;
     }
@@ -61,8 +55,7 @@ class FileFaultsTest : public ::testing::Test {
 protected:
     void SetUp() override { QFile::setPermissions(m_dir.path(), QFileDevice::Permissions(0x7777)); }
 
-    QString write(const QString& name, const QByteArray& bytes)
-    {
+    QString write(const QString& name, const QByteArray& bytes) {
         const QString path = m_dir.filePath(name);
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
@@ -70,14 +63,12 @@ protected:
         return path;
     }
 
-    QByteArray contentOf(const QString& name)
-    {
+    QByteArray contentOf(const QString& name) {
         QFile file(m_dir.filePath(name));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
     }
 
-    static QByteArray counting(int length)
-    {
+    static QByteArray counting(int length) {
         QByteArray bytes(length, '\0');
         for (int i = 0; i < length; ++i) {
             bytes[i] = static_cast<char>(i * 3);
@@ -88,11 +79,10 @@ protected:
     QTemporaryDir m_dir;
 };
 
-TEST_F(FileFaultsTest, AReadOnlyImageIsNotOpened)
-{
+TEST_F(FileFaultsTest, AReadOnlyImageIsNotOpened) {
     const QString path = write(QStringLiteral("ro.bin"), counting(64));
-    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup |
-                                    QFileDevice::ReadOther);
+    QFile::setPermissions(path,
+                          QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
     EXPECT_EQ(inChild([&] {
                   if (!dropPrivileges()) {
                       return 2;
@@ -108,8 +98,7 @@ TEST_F(FileFaultsTest, AReadOnlyImageIsNotOpened)
     EXPECT_FALSE(QFile::exists(m_dir.filePath(QStringLiteral("ro.bak"))));
 }
 
-TEST_F(FileFaultsTest, AFolderThatRefusesTheBackupKeepsTheImageClosed)
-{
+TEST_F(FileFaultsTest, AFolderThatRefusesTheBackupKeepsTheImageClosed) {
     const QString folder = m_dir.filePath(QStringLiteral("locked"));
     ASSERT_TRUE(QDir().mkdir(folder));
     const QString path = folder + QStringLiteral("/image.bin");
@@ -137,8 +126,7 @@ TEST_F(FileFaultsTest, AFolderThatRefusesTheBackupKeepsTheImageClosed)
     EXPECT_EQ(check.readAll(), counting(64));
 }
 
-TEST_F(FileFaultsTest, AFailedWriteBackKeepsThePageAndItsEdits)
-{
+TEST_F(FileFaultsTest, AFailedWriteBackKeepsThePageAndItsEdits) {
     const QString path = write(QStringLiteral("image.bin"), counting(2000));
     EXPECT_EQ(inChild([&] {
                   PageModel model;
@@ -159,8 +147,7 @@ TEST_F(FileFaultsTest, AFailedWriteBackKeepsThePageAndItsEdits)
     EXPECT_EQ(contentOf(QStringLiteral("image.bin")), counting(2000));
 }
 
-TEST_F(FileFaultsTest, ACopyThatCannotLengthenTheFileIsReported)
-{
+TEST_F(FileFaultsTest, ACopyThatCannotLengthenTheFileIsReported) {
     const QString path = write(QStringLiteral("image.bin"), counting(2000));
     EXPECT_EQ(inChild([&] {
                   ImageFile image;
@@ -168,8 +155,7 @@ TEST_F(FileFaultsTest, ACopyThatCannotLengthenTheFileIsReported)
                       return 2;
                   }
                   limitFileSize(2000);
-                  const auto failure =
-                      copyRange(image, {0, 99, 1990}, 2000, Overflow::Lengthen);
+                  const auto failure = copyRange(image, {0, 99, 1990}, 2000, Overflow::Lengthen);
                   return failure && failure->reason == TooLarge ? 0 : 1;
               }),
               0);
@@ -180,8 +166,7 @@ TEST_F(FileFaultsTest, ACopyThatCannotLengthenTheFileIsReported)
     EXPECT_EQ(after.mid(1990), counting(10));
 }
 
-TEST_F(FileFaultsTest, AtomicWritesLeaveTheOldFileWhole)
-{
+TEST_F(FileFaultsTest, AtomicWritesLeaveTheOldFileWhole) {
     const QString image = write(QStringLiteral("image.bin"), counting(64));
     const QByteArray oldCopy = QByteArray(100, 'c');
     const QString copy = write(QStringLiteral("image.4096.bin"), oldCopy);
@@ -209,8 +194,7 @@ TEST_F(FileFaultsTest, AtomicWritesLeaveTheOldFileWhole)
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files).size(), 4) << "no temporary file is left";
 }
 
-TEST_F(FileFaultsTest, FoldersWhereFilesShouldBeAreReported)
-{
+TEST_F(FileFaultsTest, FoldersWhereFilesShouldBeAreReported) {
     const QString folder = m_dir.filePath(QStringLiteral("ColorKanal.txt"));
     ASSERT_TRUE(QDir().mkdir(folder));
     ChannelColours colours = DesignColours;
@@ -229,8 +213,7 @@ TEST_F(FileFaultsTest, FoldersWhereFilesShouldBeAreReported)
     EXPECT_TRUE(saveLayoutFile(m_dir.path(), layout));
 }
 
-TEST_F(FileFaultsTest, AnImageDeletedWhileOpenIsNeverWrittenBlindly)
-{
+TEST_F(FileFaultsTest, AnImageDeletedWhileOpenIsNeverWrittenBlindly) {
     const QString path = write(QStringLiteral("image.bin"), counting(64));
     PageModel model;
     ASSERT_FALSE(model.openImage(path));
@@ -257,8 +240,7 @@ TEST_F(FileFaultsTest, AnImageDeletedWhileOpenIsNeverWrittenBlindly)
     EXPECT_EQ(model.rowText(0), QStringLiteral("6E"));
 }
 
-TEST_F(FileFaultsTest, AnImageReplacedByRenameIsNotTouched)
-{
+TEST_F(FileFaultsTest, AnImageReplacedByRenameIsNotTouched) {
     const QString path = write(QStringLiteral("image.bin"), counting(64));
     PageModel model;
     ASSERT_FALSE(model.openImage(path));

@@ -26,31 +26,27 @@ constexpr NameCase backupCases[] = {
     {"/roms/effect.2716", "/roms/effect.2716.bak"},
 };
 
-void PrintTo(const NameCase& c, std::ostream* out)
-{
+void PrintTo(const NameCase& c, std::ostream* out) {
     *out << c.image;
 }
 
 class BackupNameTest : public ::testing::TestWithParam<NameCase> {};
 
-TEST_P(BackupNameTest, NamesTheBackup)
-{
+TEST_P(BackupNameTest, NamesTheBackup) {
     EXPECT_EQ(backupPathFor(QString::fromUtf8(GetParam().image)),
               QString::fromUtf8(GetParam().backup));
 }
 
 INSTANTIATE_TEST_SUITE_P(Paths, BackupNameTest, ::testing::ValuesIn(backupCases));
 
-TEST(ResizedCopyName, PutsTheSizeBeforeTheExtension)
-{
+TEST(ResizedCopyName, PutsTheSizeBeforeTheExtension) {
     EXPECT_EQ(resizedCopyPathFor(QStringLiteral("/rom/effect.bin"), QStringLiteral("4096")),
               QStringLiteral("/rom/effect.4096.bin"));
     EXPECT_EQ(resizedCopyPathFor(QStringLiteral("/rom/effect.bin"), QStringLiteral("256")),
               QStringLiteral("/rom/effect.256.bin"));
 }
 
-TEST(ResizedCopyName, DropsTheLastThreeCharactersWhateverTheyAre)
-{
+TEST(ResizedCopyName, DropsTheLastThreeCharactersWhateverTheyAre) {
     EXPECT_EQ(resizedCopyPathFor(QStringLiteral("/rom/effect"), QStringLiteral("8192")),
               QStringLiteral("/rom/eff8192.bin"));
     EXPECT_EQ(resizedCopyPathFor(QStringLiteral("/rom/effect.bin"), QStringLiteral(" 8192")),

@@ -34,29 +34,32 @@ const LedCase ledCases[] = {
     {-3300, -800, std::nullopt},
 };
 
-TEST(LedGrid, FindsTheCellUnderThePointer)
-{
+TEST(LedGrid, FindsTheCellUnderThePointer) {
     for (const LedCase& c : ledCases) {
         EXPECT_EQ(LedGrid::cellAt(c.x, c.y), c.cell) << c.x << ", " << c.y;
     }
 }
 
-TEST(SwatchGrid, CellsStartInsideTheSwatchAndReachPastIt)
-{
+TEST(SwatchGrid, CellsStartInsideTheSwatchAndReachPastIt) {
     EXPECT_EQ(SwatchGrid::swatchAt(136, 136), 0);
     EXPECT_EQ(SwatchGrid::swatchAt(614, 614), 0);
     EXPECT_EQ(SwatchGrid::swatchAt(616, 136), 1);
     EXPECT_EQ(SwatchGrid::swatchAt(3974, 1574), 23);
     EXPECT_EQ(SwatchGrid::swatchAt(3974, 2054), 31);
     EXPECT_EQ(SwatchGrid::swatchAt(620, 700), 9);
-    for (const auto& [x, y] : {std::pair{135, 300}, {615, 300}, {300, 135}, {300, 615},
-                               {3975, 300}, {300, 2055}, {0, 0}, {-500, 300}}) {
+    for (const auto& [x, y] : {std::pair{135, 300},
+                               {615, 300},
+                               {300, 135},
+                               {300, 615},
+                               {3975, 300},
+                               {300, 2055},
+                               {0, 0},
+                               {-500, 300}}) {
         EXPECT_FALSE(SwatchGrid::swatchAt(x, y)) << x << ", " << y;
     }
 }
 
-TEST(LampHitTest, HitSquaresAreOpen)
-{
+TEST(LampHitTest, HitSquaresAreOpen) {
     LampLayout lamps = LampStartPositions;
     const LampPosition lamp = lamps[104]; // 3600, 1320, clear of every other lamp
     const float y = lamp.top + 100;
@@ -70,8 +73,7 @@ TEST(LampHitTest, HitSquaresAreOpen)
     EXPECT_FALSE(lampAt(lamps, 12000, 8000));
 }
 
-TEST(LampHitTest, HighestLampWinsWhereSquaresOverlap)
-{
+TEST(LampHitTest, HighestLampWinsWhereSquaresOverlap) {
     LampLayout lamps = LampStartPositions;
     lamps[3] = {1000, 1000};
     lamps[7] = {1100, 1100};
@@ -81,8 +83,7 @@ TEST(LampHitTest, HighestLampWinsWhereSquaresOverlap)
     EXPECT_EQ(lampAt(lamps, 60, 60), 200);
 }
 
-TEST(LampHitTest, ChannelNumbersCountFromOne)
-{
+TEST(LampHitTest, ChannelNumbersCountFromOne) {
     EXPECT_EQ(channelLabelOf(0, 8), 1);
     EXPECT_EQ(channelLabelOf(7, 8), 8);
     EXPECT_EQ(channelLabelOf(8, 8), 1);

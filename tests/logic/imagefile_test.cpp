@@ -1,9 +1,8 @@
 #include "codeview/imagefile.h"
 
-#include <gtest/gtest.h>
-
 #include <QFile>
 #include <QTemporaryDir>
+#include <gtest/gtest.h>
 
 using namespace chaserom;
 
@@ -11,8 +10,7 @@ namespace {
 
 class ImageFileTest : public ::testing::Test {
 protected:
-    QString write(const QString& name, const QByteArray& bytes)
-    {
+    QString write(const QString& name, const QByteArray& bytes) {
         const QString path = m_dir.filePath(name);
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
@@ -20,8 +18,7 @@ protected:
         return path;
     }
 
-    QByteArray contentOf(const QString& path)
-    {
+    QByteArray contentOf(const QString& path) {
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::ReadOnly));
         return file.readAll();
@@ -30,9 +27,9 @@ protected:
     QTemporaryDir m_dir;
 };
 
-TEST_F(ImageFileTest, ReadsAndWritesAtAnyAddress)
-{
-    const QString path = write(QStringLiteral("a.bin"), QByteArray::fromHex("00112233445566778899"));
+TEST_F(ImageFileTest, ReadsAndWritesAtAnyAddress) {
+    const QString path =
+        write(QStringLiteral("a.bin"), QByteArray::fromHex("00112233445566778899"));
     ImageFile image;
     ASSERT_FALSE(image.open(path));
     QByteArray bytes;
@@ -51,8 +48,7 @@ TEST_F(ImageFileTest, ReadsAndWritesAtAnyAddress)
     EXPECT_EQ(image.size(), 13);
 }
 
-TEST_F(ImageFileTest, ReportsAFileThatCannotBeOpened)
-{
+TEST_F(ImageFileTest, ReportsAFileThatCannotBeOpened) {
     ImageFile image;
     const auto missing = image.open(m_dir.filePath(QStringLiteral("none.bin")));
     ASSERT_TRUE(missing);
@@ -66,8 +62,7 @@ TEST_F(ImageFileTest, ReportsAFileThatCannotBeOpened)
     EXPECT_EQ(folder->reason, QStringLiteral("это папка, а не файл"));
 }
 
-TEST_F(ImageFileTest, WritesCopiesCutOrPadded)
-{
+TEST_F(ImageFileTest, WritesCopiesCutOrPadded) {
     const QString path = write(QStringLiteral("a.bin"), QByteArray::fromHex("0102030405"));
     ImageFile image;
     ASSERT_FALSE(image.open(path));
@@ -85,8 +80,8 @@ TEST_F(ImageFileTest, WritesCopiesCutOrPadded)
     ASSERT_FALSE(image.writeCopy(copy, large.size(), 0, FileAction::Backup));
     EXPECT_EQ(contentOf(copy), large);
 
-    const auto failure = image.writeCopy(m_dir.filePath(QStringLiteral("no/such/x")), 5, 0,
-                                         FileAction::Backup);
+    const auto failure =
+        image.writeCopy(m_dir.filePath(QStringLiteral("no/such/x")), 5, 0, FileAction::Backup);
     ASSERT_TRUE(failure);
     EXPECT_EQ(failure->action, FileAction::Backup);
 }

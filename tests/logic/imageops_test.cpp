@@ -1,10 +1,8 @@
 #include "codeview/imageops.h"
 
-#include <gtest/gtest.h>
-
 #include <QFile>
 #include <QTemporaryDir>
-
+#include <gtest/gtest.h>
 #include <random>
 
 using namespace chaserom;
@@ -13,8 +11,7 @@ namespace {
 
 class ImageOpsTest : public ::testing::Test {
 protected:
-    QString write(const QString& name, const QByteArray& bytes)
-    {
+    QString write(const QString& name, const QByteArray& bytes) {
         const QString path = m_dir.filePath(name);
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
@@ -22,17 +19,14 @@ protected:
         return path;
     }
 
-    QByteArray contentOf(const QString& path)
-    {
+    QByteArray contentOf(const QString& path) {
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::ReadOnly));
         return file.readAll();
     }
 
     /// Opens a file with the given bytes, runs `operation` on it, returns the bytes after.
-    template <typename Operation>
-    QByteArray after(const QByteArray& bytes, Operation operation)
-    {
+    template <typename Operation> QByteArray after(const QByteArray& bytes, Operation operation) {
         const QString path = write(QStringLiteral("image.bin"), bytes);
         ImageFile image;
         EXPECT_FALSE(image.open(path));
@@ -46,8 +40,7 @@ protected:
 
 /// The copy as it is defined: one positioned read and one positioned write per
 /// byte, upwards, on the file itself.
-void referenceCopy(const QString& path, const CopyRange& range, int length, Overflow answer)
-{
+void referenceCopy(const QString& path, const CopyRange& range, int length, Overflow answer) {
     int last = range.end;
     if (range.destination + (range.end - range.start) > length - 1) {
         if (answer == Overflow::Cancel) {
@@ -68,8 +61,7 @@ void referenceCopy(const QString& path, const CopyRange& range, int length, Over
     }
 }
 
-QByteArray bytesOf(std::initializer_list<int> values)
-{
+QByteArray bytesOf(std::initializer_list<int> values) {
     QByteArray bytes;
     for (const int value : values) {
         bytes.append(static_cast<char>(value));
@@ -77,8 +69,7 @@ QByteArray bytesOf(std::initializer_list<int> values)
     return bytes;
 }
 
-QByteArray counting(int length)
-{
+QByteArray counting(int length) {
     QByteArray bytes(length, '\0');
     for (int i = 0; i < length; ++i) {
         bytes[i] = static_cast<char>(i);
@@ -86,12 +77,10 @@ QByteArray counting(int length)
     return bytes;
 }
 
-TEST_F(ImageOpsTest, CopiesLikeTheDescribedExamples)
-{
+TEST_F(ImageOpsTest, CopiesLikeTheDescribedExamples) {
     const auto copy = [this](CopyRange range, Overflow answer) {
-        return after(counting(16), [&](ImageFile& image) {
-            return copyRange(image, range, 16, answer);
-        });
+        return after(counting(16),
+                     [&](ImageFile& image) { return copyRange(image, range, 16, answer); });
     };
     QByteArray expected = counting(16);
     expected.replace(8, 4, bytesOf({0, 1, 2, 3}));
@@ -123,8 +112,7 @@ TEST_F(ImageOpsTest, CopiesLikeTheDescribedExamples)
     EXPECT_EQ(copy({5, 3, 14}, Overflow::Lengthen), counting(16));
 }
 
-TEST_F(ImageOpsTest, CopyEqualsTheByteAtATimeCopyOnRandomImages)
-{
+TEST_F(ImageOpsTest, CopyEqualsTheByteAtATimeCopyOnRandomImages) {
     std::mt19937 random(11);
     for (int trial = 0; trial < 400; ++trial) {
         const int length = std::uniform_int_distribution<int>(1, 300)(random);
@@ -138,9 +126,8 @@ TEST_F(ImageOpsTest, CopyEqualsTheByteAtATimeCopyOnRandomImages)
         for (const Overflow answer : {Overflow::Lengthen, Overflow::CutAtEnd, Overflow::Cancel}) {
             const QString referencePath = write(QStringLiteral("reference.bin"), bytes);
             referenceCopy(referencePath, range, length, answer);
-            const QByteArray fast = after(bytes, [&](ImageFile& image) {
-                return copyRange(image, range, length, answer);
-            });
+            const QByteArray fast = after(
+                bytes, [&](ImageFile& image) { return copyRange(image, range, length, answer); });
             ASSERT_EQ(fast, contentOf(referencePath))
                 << "length " << length << ", " << range.start << " to " << range.end << " at "
                 << range.destination << ", answer " << static_cast<int>(answer);
@@ -148,23 +135,20 @@ TEST_F(ImageOpsTest, CopyEqualsTheByteAtATimeCopyOnRandomImages)
     }
 }
 
-TEST_F(ImageOpsTest, InvertsAndReverses)
-{
+TEST_F(ImageOpsTest, InvertsAndReverses) {
     const auto invert = [](ImageFile& image) { return invertImage(image, 4); };
-    EXPECT_EQ(after(bytesOf({0x00, 0xFF, 0x5A, 0x80}), invert),
-              bytesOf({0xFF, 0x00, 0xA5, 0x7F}));
+    EXPECT_EQ(after(bytesOf({0x00, 0xFF, 0x5A, 0x80}), invert), bytesOf({0xFF, 0x00, 0xA5, 0x7F}));
     EXPECT_EQ(after(bytesOf({1, 2, 3, 4}), [](ImageFile& image) { return reverseImage(image, 4); }),
               bytesOf({4, 3, 2, 1}));
-    EXPECT_EQ(after(bytesOf({1, 2, 3, 4, 5}),
-                    [](ImageFile& image) { return reverseImage(image, 5); }),
-              bytesOf({5, 4, 3, 2, 1}));
+    EXPECT_EQ(
+        after(bytesOf({1, 2, 3, 4, 5}), [](ImageFile& image) { return reverseImage(image, 5); }),
+        bytesOf({5, 4, 3, 2, 1}));
     EXPECT_EQ(after(bytesOf({7}), [](ImageFile& image) { return reverseImage(image, 1); }),
               bytesOf({7}));
     EXPECT_EQ(after({}, [](ImageFile& image) { return reverseImage(image, 0); }), QByteArray());
 }
 
-TEST_F(ImageOpsTest, ReverseAndInvertFollowTheByteRuleForShortLengths)
-{
+TEST_F(ImageOpsTest, ReverseAndInvertFollowTheByteRuleForShortLengths) {
     for (int length = 0; length <= 40; ++length) {
         const QByteArray bytes = counting(length) + QByteArray(3, '\x77');
         QByteArray reversed = bytes;
@@ -182,8 +166,7 @@ TEST_F(ImageOpsTest, ReverseAndInvertFollowTheByteRuleForShortLengths)
     }
 }
 
-TEST_F(ImageOpsTest, TwiceRestoresTheImageAndBytesPastTheLengthStay)
-{
+TEST_F(ImageOpsTest, TwiceRestoresTheImageAndBytesPastTheLengthStay) {
     QByteArray bytes(40000, '\0');
     std::mt19937 random(5);
     for (char& byte : bytes) {
@@ -204,40 +187,37 @@ TEST_F(ImageOpsTest, TwiceRestoresTheImageAndBytesPastTheLengthStay)
     EXPECT_EQ(static_cast<char>(~once[32766]), bytes[32766]);
 }
 
-TEST(DecimalFields, TakeWholeNumbersWithBlanksAround)
-{
+TEST(DecimalFields, TakeWholeNumbersWithBlanksAround) {
     EXPECT_EQ(readDecimalField(QStringLiteral("42")), 42);
     EXPECT_EQ(readDecimalField(QStringLiteral("  42\t")), 42);
     EXPECT_EQ(readDecimalField(QStringLiteral("+7")), 7);
     EXPECT_EQ(readDecimalField(QStringLiteral("-3")), -3);
     EXPECT_EQ(readDecimalField(QStringLiteral("007")), 7);
-    for (const char* bad : {"", " ", "4 2", "4.2", "1e3", "0x10", "+", "--1", "12a",
-                            "9999999999999", "\xd9\xa1"}) {
+    for (const char* bad :
+         {"", " ", "4 2", "4.2", "1e3", "0x10", "+", "--1", "12a", "9999999999999", "\xd9\xa1"}) {
         EXPECT_FALSE(readDecimalField(QString::fromUtf8(bad))) << bad;
     }
 }
 
-TEST(DecimalFields, CopyRangeMustLieInTheImage)
-{
+TEST(DecimalFields, CopyRangeMustLieInTheImage) {
     QString problem;
     const auto range = readCopyRange(QStringLiteral("0"), QStringLiteral(" 15"),
                                      QStringLiteral("32766"), 16, problem);
     ASSERT_TRUE(range);
     EXPECT_EQ(range->end, 15);
-    EXPECT_FALSE(readCopyRange(QStringLiteral("16"), QStringLiteral("1"), QStringLiteral("1"), 16,
-                               problem));
+    EXPECT_FALSE(
+        readCopyRange(QStringLiteral("16"), QStringLiteral("1"), QStringLiteral("1"), 16, problem));
     EXPECT_TRUE(problem.contains(QStringLiteral("от 0 до 15")));
-    EXPECT_FALSE(readCopyRange(QStringLiteral("1"), QStringLiteral("-1"), QStringLiteral("1"), 16,
-                               problem));
+    EXPECT_FALSE(
+        readCopyRange(QStringLiteral("1"), QStringLiteral("-1"), QStringLiteral("1"), 16, problem));
     EXPECT_FALSE(readCopyRange(QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("32767"),
                                16, problem));
     EXPECT_FALSE(readCopyRange(QStringLiteral("1"), QStringLiteral("2"), QString(), 16, problem));
-    EXPECT_FALSE(readCopyRange(QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"), 0,
-                               problem));
+    EXPECT_FALSE(
+        readCopyRange(QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"), 0, problem));
 }
 
-TEST(DecimalFields, TargetSizeFromOneByteTo16MiB)
-{
+TEST(DecimalFields, TargetSizeFromOneByteTo16MiB) {
     QString problem;
     EXPECT_EQ(readTargetSize(QStringLiteral(" 8192"), problem), 8192);
     EXPECT_EQ(readTargetSize(QStringLiteral("16777216"), problem), 16777216);

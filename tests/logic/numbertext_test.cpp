@@ -1,15 +1,13 @@
 #include "app/numbertext.h"
 
 #include <gtest/gtest.h>
-
 #include <random>
 
 using namespace chaserom;
 
 namespace {
 
-std::vector<QByteArray> numbersOf(QByteArrayView text)
-{
+std::vector<QByteArray> numbersOf(QByteArrayView text) {
     NumberReader reader(text);
     std::vector<QByteArray> numbers;
     while (const auto number = reader.next()) {
@@ -18,8 +16,7 @@ std::vector<QByteArray> numbersOf(QByteArrayView text)
     return numbers;
 }
 
-TEST(PrintNumber, WritesSignDigitsBlankAndLineEnd)
-{
+TEST(PrintNumber, WritesSignDigitsBlankAndLineEnd) {
     EXPECT_EQ(printNumberLine(qint64{255}), QByteArray(" 255 \r\n"));
     EXPECT_EQ(printNumberLine(qint64{0}), QByteArray(" 0 \r\n"));
     EXPECT_EQ(printNumberLine(qint64{-67}), QByteArray("-67 \r\n"));
@@ -31,8 +28,7 @@ TEST(PrintNumber, WritesSignDigitsBlankAndLineEnd)
     EXPECT_EQ(printNumberLine(0.1F), QByteArray(" 0.1 \r\n"));
 }
 
-TEST(PrintNumber, FractionsReadBackToTheSameValue)
-{
+TEST(PrintNumber, FractionsReadBackToTheSameValue) {
     std::mt19937 random(7);
     std::uniform_real_distribution<float> positions(-20000.0F, 20000.0F);
     for (int i = 0; i < 20000; ++i) {
@@ -46,8 +42,7 @@ TEST(PrintNumber, FractionsReadBackToTheSameValue)
     }
 }
 
-TEST(NumberReader, SkipsBlanksCommasAndLineEnds)
-{
+TEST(NumberReader, SkipsBlanksCommasAndLineEnds) {
     const auto numbers = numbersOf(" 1 \r\n2,3 ,  4\n\n\r\n\t5\t,6");
     const std::vector<QByteArray> expected = {"1", "2", "3", "4", "5", "6"};
     EXPECT_EQ(numbers, expected);
@@ -55,8 +50,7 @@ TEST(NumberReader, SkipsBlanksCommasAndLineEnds)
     EXPECT_TRUE(numbersOf(" \r\n , \n").empty());
 }
 
-TEST(NumberParsing, TakesDecimalNumbersOnly)
-{
+TEST(NumberParsing, TakesDecimalNumbersOnly) {
     EXPECT_EQ(parseInt32("255"), 255);
     EXPECT_EQ(parseInt32("+255"), 255);
     EXPECT_EQ(parseInt32("-2147483648"), std::numeric_limits<qint32>::min());

@@ -51,16 +51,14 @@ constexpr AddressCase addressCases[] = {
     {32751, 32767, 32767, 16, A, 32751},
 };
 
-void PrintTo(const AddressCase& c, std::ostream* out)
-{
+void PrintTo(const AddressCase& c, std::ostream* out) {
     *out << "position " << c.position << " of " << c.maximum << ", length " << c.length << ", "
          << c.kanalCount << " channels" << (c.alignment == A ? "" : ", dragged");
 }
 
 class PageAddressTest : public ::testing::TestWithParam<AddressCase> {};
 
-TEST_P(PageAddressTest, MapsPositionToAddress)
-{
+TEST_P(PageAddressTest, MapsPositionToAddress) {
     const AddressCase& c = GetParam();
     EXPECT_EQ(pageAddressFor(c.position, c.maximum, c.length, c.kanalCount, c.alignment),
               c.address);
@@ -68,8 +66,7 @@ TEST_P(PageAddressTest, MapsPositionToAddress)
 
 INSTANTIATE_TEST_SUITE_P(Positions, PageAddressTest, ::testing::ValuesIn(addressCases));
 
-TEST(PageAddress, StaysInsideTheImageAndAlignedForEveryPosition)
-{
+TEST(PageAddress, StaysInsideTheImageAndAlignedForEveryPosition) {
     for (const int length : {0, 1, 15, 16, 17, 100, 8193}) {
         const int last = std::max(0, length - PageRowCount);
         for (const int kanalCount : {8, 16, 24, 32}) {

@@ -1,17 +1,15 @@
 #include "codeview/pagemodel.h"
 
-#include <gtest/gtest.h>
-
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <gtest/gtest.h>
 
 using namespace chaserom;
 
 namespace {
 
-QByteArray countingBytes(int length)
-{
+QByteArray countingBytes(int length) {
     QByteArray bytes(length, '\0');
     for (int i = 0; i < length; ++i) {
         bytes[i] = static_cast<char>(i);
@@ -21,8 +19,7 @@ QByteArray countingBytes(int length)
 
 class PageModelTest : public ::testing::Test {
 protected:
-    QString write(const QString& name, const QByteArray& bytes)
-    {
+    QString write(const QString& name, const QByteArray& bytes) {
         const QString path = m_dir.filePath(name);
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
@@ -30,15 +27,13 @@ protected:
         return path;
     }
 
-    QByteArray contentOf(const QString& name)
-    {
+    QByteArray contentOf(const QString& name) {
         QFile file(m_dir.filePath(name));
         EXPECT_TRUE(file.open(QIODevice::ReadOnly));
         return file.readAll();
     }
 
-    QStringList rows() const
-    {
+    QStringList rows() const {
         QStringList texts;
         for (int row = 0; row < PageRowCount; ++row) {
             texts << m_model.rowText(row);
@@ -50,8 +45,7 @@ protected:
     PageModel m_model;
 };
 
-TEST_F(PageModelTest, StartsWithZeroRowsAndNoImage)
-{
+TEST_F(PageModelTest, StartsWithZeroRowsAndNoImage) {
     EXPECT_FALSE(m_model.hasImage());
     EXPECT_FALSE(m_model.pageRead());
     EXPECT_FALSE(m_model.imageLength());
@@ -61,8 +55,7 @@ TEST_F(PageModelTest, StartsWithZeroRowsAndNoImage)
     }
 }
 
-TEST_F(PageModelTest, OpeningMakesTheBackupAndShowsAddressZero)
-{
+TEST_F(PageModelTest, OpeningMakesTheBackupAndShowsAddressZero) {
     const QByteArray bytes = countingBytes(8192);
     const QString path = write(QStringLiteral("a.bin"), bytes);
     ASSERT_FALSE(m_model.openImage(path));
@@ -84,16 +77,14 @@ TEST_F(PageModelTest, OpeningMakesTheBackupAndShowsAddressZero)
     EXPECT_EQ(contentOf(QStringLiteral("a.bak"))[0], '\xEE');
 }
 
-TEST_F(PageModelTest, CapsTheLengthOfALongImage)
-{
+TEST_F(PageModelTest, CapsTheLengthOfALongImage) {
     ASSERT_FALSE(m_model.openImage(write(QStringLiteral("long.bin"), QByteArray(40000, 'x'))));
     EXPECT_EQ(m_model.imageLength(), 32767);
     ASSERT_FALSE(m_model.openImage(write(QStringLiteral("exact.bin"), QByteArray(32767, 'x'))));
     EXPECT_EQ(m_model.imageLength(), 32767);
 }
 
-TEST_F(PageModelTest, ReadsAPage)
-{
+TEST_F(PageModelTest, ReadsAPage) {
     QByteArray bytes(8192, '\0');
     bytes[4080] = 10;
     bytes[4081] = static_cast<char>(255);
@@ -105,8 +96,7 @@ TEST_F(PageModelTest, ReadsAPage)
     EXPECT_EQ(m_model.rowText(2), QStringLiteral("00"));
 }
 
-TEST_F(PageModelTest, WritesThePageBackOnlyWhileSaving)
-{
+TEST_F(PageModelTest, WritesThePageBackOnlyWhileSaving) {
     ASSERT_FALSE(m_model.openImage(write(QStringLiteral("a.bin"), countingBytes(64))));
     m_model.setRowText(0, QStringLiteral("AA"));
     m_model.invertRow(1);
@@ -129,8 +119,7 @@ TEST_F(PageModelTest, WritesThePageBackOnlyWhileSaving)
     EXPECT_EQ(m_model.pageAddress(), 32);
 }
 
-TEST_F(PageModelTest, RowsPastTheEndAreEmptyAndNeverWritten)
-{
+TEST_F(PageModelTest, RowsPastTheEndAreEmptyAndNeverWritten) {
     ASSERT_FALSE(m_model.openImage(write(QStringLiteral("short.bin"), countingBytes(10))));
     m_model.setSaveEnabled(true);
     EXPECT_EQ(m_model.rowText(9), QStringLiteral("09"));
@@ -154,8 +143,7 @@ TEST_F(PageModelTest, RowsPastTheEndAreEmptyAndNeverWritten)
     EXPECT_EQ(contentOf(QStringLiteral("empty.bin")), QByteArray());
 }
 
-TEST_F(PageModelTest, WithNoImageNothingIsWrittenOrRead)
-{
+TEST_F(PageModelTest, WithNoImageNothingIsWrittenOrRead) {
     m_model.setSaveEnabled(true);
     m_model.setRowText(0, QStringLiteral("AB"));
     ASSERT_FALSE(m_model.movePage(100));
@@ -164,8 +152,7 @@ TEST_F(PageModelTest, WithNoImageNothingIsWrittenOrRead)
     EXPECT_FALSE(m_model.pageRead());
 }
 
-TEST_F(PageModelTest, AFailedOpenLeavesTheOpenImage)
-{
+TEST_F(PageModelTest, AFailedOpenLeavesTheOpenImage) {
     const QString path = write(QStringLiteral("a.bin"), countingBytes(32));
     ASSERT_FALSE(m_model.openImage(path));
     ASSERT_FALSE(m_model.readPage(16));
@@ -187,8 +174,7 @@ TEST_F(PageModelTest, AFailedOpenLeavesTheOpenImage)
     EXPECT_EQ(m_model.rowText(0), QStringLiteral("10"));
 }
 
-TEST_F(PageModelTest, EditsAreWrittenBackBeforeAnotherImageOpens)
-{
+TEST_F(PageModelTest, EditsAreWrittenBackBeforeAnotherImageOpens) {
     ASSERT_FALSE(m_model.openImage(write(QStringLiteral("a.bin"), countingBytes(32))));
     m_model.setSaveEnabled(true);
     ASSERT_FALSE(m_model.movePage(8));
@@ -202,8 +188,7 @@ TEST_F(PageModelTest, EditsAreWrittenBackBeforeAnotherImageOpens)
     EXPECT_EQ(contentOf(QStringLiteral("b.bin"))[8], '\x08');
 }
 
-TEST_F(PageModelTest, SignalsChangedRowsAndTheMove)
-{
+TEST_F(PageModelTest, SignalsChangedRowsAndTheMove) {
     ASSERT_FALSE(m_model.openImage(write(QStringLiteral("a.bin"), QByteArray(64, '\0'))));
     std::vector<int> changed;
     int moves = 0;

@@ -4,8 +4,7 @@
 
 using namespace chaserom;
 
-TEST(PlaybackPace, OneStepATickWhenTicksComeOnTime)
-{
+TEST(PlaybackPace, OneStepATickWhenTicksComeOnTime) {
     PlaybackPace pace;
     pace.restart(1000);
     for (qint64 now = 1300; now <= 3000; now += 300) {
@@ -14,8 +13,7 @@ TEST(PlaybackPace, OneStepATickWhenTicksComeOnTime)
     EXPECT_EQ(pace.stepsDue(3100, 300), 1); // early
 }
 
-TEST(PlaybackPace, LateTicksMakeUpTheMissedSteps)
-{
+TEST(PlaybackPace, LateTicksMakeUpTheMissedSteps) {
     PlaybackPace pace;
     pace.restart(0);
     EXPECT_EQ(pace.stepsDue(3, 1), 3);
@@ -29,8 +27,7 @@ TEST(PlaybackPace, LateTicksMakeUpTheMissedSteps)
     EXPECT_EQ(steps, 150);
 }
 
-TEST(PlaybackPace, ALongStallIsForgotten)
-{
+TEST(PlaybackPace, ALongStallIsForgotten) {
     PlaybackPace pace;
     pace.restart(0);
     EXPECT_EQ(pace.stepsDue(10000, 1), PlaybackPace::MostStepsPerTick);

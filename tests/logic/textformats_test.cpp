@@ -2,16 +2,14 @@
 #include "colours/designcolours.h"
 #include "simulator/layoutfile.h"
 
-#include <gtest/gtest.h>
-
 #include <QTemporaryDir>
+#include <gtest/gtest.h>
 
 using namespace chaserom;
 
 namespace {
 
-TEST(ColourFile, WritesThirtyTwoLinesByteForByte)
-{
+TEST(ColourFile, WritesThirtyTwoLinesByteForByte) {
     const QByteArray text = colourFileText(DesignColours);
     EXPECT_TRUE(text.startsWith(QByteArray(" 255 \r\n 65535 \r\n 65280 \r\n 16711680 \r\n")));
     EXPECT_EQ(text.count("\r\n"), 32);
@@ -21,8 +19,7 @@ TEST(ColourFile, WritesThirtyTwoLinesByteForByte)
     EXPECT_EQ(read, DesignColours);
 }
 
-TEST(ColourFile, ReadsCommasBlanksAndIgnoresExtraNumbers)
-{
+TEST(ColourFile, ReadsCommasBlanksAndIgnoresExtraNumbers) {
     QByteArray text;
     for (int i = 0; i < 40; ++i) {
         text += QByteArray::number(i * 1000) + (i % 3 == 0 ? ", " : "\n");
@@ -35,8 +32,7 @@ TEST(ColourFile, ReadsCommasBlanksAndIgnoresExtraNumbers)
     EXPECT_EQ(colourFileText(read).count("\r\n"), 32);
 }
 
-TEST(ColourFile, KeepsWhatWasReadBeforeAFault)
-{
+TEST(ColourFile, KeepsWhatWasReadBeforeAFault) {
     ChannelColours read = DesignColours;
     const auto fault = readColourFileText("1\r\n2\r\nzebra\r\n4\r\n", read);
     ASSERT_TRUE(fault);
@@ -57,16 +53,14 @@ TEST(ColourFile, KeepsWhatWasReadBeforeAFault)
     EXPECT_EQ(read, DesignColours);
 }
 
-TEST(ColourFile, MissingFileKeepsTheColoursAndIsNoFault)
-{
+TEST(ColourFile, MissingFileKeepsTheColoursAndIsNoFault) {
     QTemporaryDir dir;
     ChannelColours colours = DesignColours;
     EXPECT_FALSE(loadColourFile(dir.filePath(QStringLiteral("ColorKanal.txt")), colours));
     EXPECT_EQ(colours, DesignColours);
 }
 
-TEST(ColourFile, SavedFileLoadsBack)
-{
+TEST(ColourFile, SavedFileLoadsBack) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("ColorKanal.txt"));
     ChannelColours colours = DesignColours;
@@ -77,8 +71,7 @@ TEST(ColourFile, SavedFileLoadsBack)
     EXPECT_EQ(read, colours);
 }
 
-TEST(LayoutFile, WritesFiveHundredTwelveLinesByteForByte)
-{
+TEST(LayoutFile, WritesFiveHundredTwelveLinesByteForByte) {
     LampLayout layout = LampStartPositions;
     layout[1] = {-67.0F, 12.5F};
     const QByteArray text = layoutFileText(layout);
@@ -89,8 +82,7 @@ TEST(LayoutFile, WritesFiveHundredTwelveLinesByteForByte)
     EXPECT_EQ(read, layout);
 }
 
-TEST(LayoutFile, AShortOrMalformedFileMovesNoLamp)
-{
+TEST(LayoutFile, AShortOrMalformedFileMovesNoLamp) {
     QByteArray text = layoutFileText(LampStartPositions);
     LampLayout layout{};
     layout[0] = {1, 2};
@@ -102,8 +94,7 @@ TEST(LayoutFile, AShortOrMalformedFileMovesNoLamp)
     EXPECT_EQ(layout, before);
 }
 
-TEST(LayoutFile, ReadsCommasAndIgnoresExtraNumbers)
-{
+TEST(LayoutFile, ReadsCommasAndIgnoresExtraNumbers) {
     QByteArray text;
     for (int i = 0; i < 520; ++i) {
         text += QByteArray::number(i) + ",";
@@ -114,8 +105,7 @@ TEST(LayoutFile, ReadsCommasAndIgnoresExtraNumbers)
     EXPECT_EQ(layout[255], (LampPosition{510, 511}));
 }
 
-TEST(LayoutFile, ReportsAFolderOrMissingFile)
-{
+TEST(LayoutFile, ReportsAFolderOrMissingFile) {
     QTemporaryDir dir;
     LampLayout layout = LampStartPositions;
     const auto missing = loadLayoutFile(dir.filePath(QStringLiteral("none.txt")), layout);

@@ -1,11 +1,10 @@
 // The colour panel: its file read and written byte for byte, the pointer's swatch
 // selection and the colour dialog.
-#include "windowtesting.h"
-
 #include "colours/colourfile.h"
 #include "colours/colourpanel.h"
 #include "colours/designcolours.h"
 #include "ui/bgrcolour.h"
+#include "windowtesting.h"
 
 #include <QColorDialog>
 #include <QMessageBox>
@@ -22,8 +21,7 @@ private slots:
     void init() { m_folder = std::make_unique<WorkFolder>(); }
     void cleanup() { m_folder.reset(); }
 
-    void firstRunWritesTheDesignColours()
-    {
+    void firstRunWritesTheDesignColours() {
         {
             ColourPanel panel;
             QCOMPARE(panel.colours(), DesignColours);
@@ -36,8 +34,7 @@ private slots:
         QVERIFY(written.startsWith(" 255 \r\n"));
     }
 
-    void fileIsReadAndWrittenBack()
-    {
+    void fileIsReadAndWrittenBack() {
         QByteArray text;
         for (int i = 0; i < 34; ++i) {
             text += QByteArray::number(i * 3) + (i % 2 ? "," : "\r\n");
@@ -56,8 +53,7 @@ private slots:
         QCOMPARE(m_folder->read(QStringLiteral("ColorKanal.txt")), colourFileText(expected));
     }
 
-    void malformedFileIsReportedAndKeepsWhatWasRead()
-    {
+    void malformedFileIsReportedAndKeepsWhatWasRead() {
         m_folder->write(QStringLiteral("ColorKanal.txt"), " 1 \r\n 2 \r\nred\r\n");
         const auto seen = answerMessageBox(QMessageBox::Ok);
         ColourPanel panel;
@@ -71,8 +67,7 @@ private slots:
         QVERIFY(waitForNoModal());
     }
 
-    void pointerSelectsBySwatchCells_data()
-    {
+    void pointerSelectsBySwatchCells_data() {
         QTest::addColumn<int>("x");
         QTest::addColumn<int>("y");
         QTest::addColumn<int>("selected");
@@ -84,8 +79,7 @@ private slots:
         QTest::addRow("hidden swatch 31") << 3800 << 1700 << 31;
     }
 
-    void pointerSelectsBySwatchCells()
-    {
+    void pointerSelectsBySwatchCells() {
         QFETCH(int, x);
         QFETCH(int, y);
         QFETCH(int, selected);
@@ -97,8 +91,7 @@ private slots:
         QCOMPARE(panel.selectedKanal(), selected);
     }
 
-    void doubleClickChoosesAColour()
-    {
+    void doubleClickChoosesAColour() {
         ColourPanel panel;
         QSignalSpy changed(&panel, &ColourPanel::colourChanged);
         panel.formMouseMove(0, 1100, 700); // swatch 10
@@ -112,16 +105,14 @@ private slots:
         QCOMPARE(changed.count(), 1);
         QCOMPARE(pixelAtTwips(&panel, 1100, 700), QColor(0x12, 0x34, 0x56));
 
-        whenModal("QColorDialog", [](QWidget* modal) {
-            static_cast<QColorDialog*>(modal)->reject();
-        });
+        whenModal("QColorDialog",
+                  [](QWidget* modal) { static_cast<QColorDialog*>(modal)->reject(); });
         panel.formDoubleClick();
         QCOMPARE(panel.colour(10), Bgr{0x563412});
         QCOMPARE(changed.count(), 1);
     }
 
-    void swatchesDrawInTheirColours()
-    {
+    void swatchesDrawInTheirColours() {
         ColourPanel panel;
         for (int swatch = 0; swatch < 32; ++swatch) {
             const int x = 120 + 480 * (swatch % 8) + 187;

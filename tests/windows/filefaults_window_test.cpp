@@ -1,10 +1,9 @@
 // What the user sees of file faults: one report that names the file and the reason, and a
 // program that goes on.
-#include "windowtesting.h"
-
 #include "app/app.h"
 #include "codeview/codeviewwindow.h"
 #include "colours/colourpanel.h"
+#include "windowtesting.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -22,14 +21,12 @@ class FileFaultsWindowTest : public QObject {
 
 private slots:
     void init() { m_folder = std::make_unique<WorkFolder>(); }
-    void cleanup()
-    {
+    void cleanup() {
         QVERIFY(waitForNoModal());
         m_folder.reset();
     }
 
-    void imageDeletedDuringPlaybackStopsItWithOneReport()
-    {
+    void imageDeletedDuringPlaybackStopsItWithOneReport() {
         const QString path = m_folder->write(QStringLiteral("a.bin"), countingBytes(4096));
         auto app = startApp(path);
         QWidget* view = &app->codeView();
@@ -60,8 +57,7 @@ private slots:
                  m_folder->path(QStringLiteral("b.bin")));
     }
 
-    void failedWriteBackKeepsTheImageWhenOpeningAnother()
-    {
+    void failedWriteBackKeepsTheImageWhenOpeningAnother() {
         const QString path = m_folder->write(QStringLiteral("a.bin"), countingBytes(64));
         auto app = startApp(path);
         control<QCheckBox>(&app->codeView(), QStringLiteral("CheckSave"))->setChecked(true);
@@ -75,8 +71,7 @@ private slots:
         QVERIFY(app->model().hasImage());
     }
 
-    void colourFileThatIsAFolderIsReportedBothWays()
-    {
+    void colourFileThatIsAFolderIsReportedBothWays() {
         QVERIFY(QDir(m_folder->path(QString())).mkdir(QStringLiteral("ColorKanal.txt")));
         const auto seen = answerMessageBox(QMessageBox::Ok);
         auto panel = std::make_unique<ColourPanel>();

@@ -1,8 +1,7 @@
 // Whole-image operations and the resized copy, driven through the code view's buttons.
-#include "windowtesting.h"
-
 #include "app/app.h"
 #include "codeview/codeviewwindow.h"
+#include "windowtesting.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -21,23 +20,20 @@ class ImageOpsWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
+    void init() {
         m_folder = std::make_unique<WorkFolder>();
         m_path = m_folder->write(QStringLiteral("effect.bin"), countingBytes(16));
         m_app = startApp(m_path);
         m_view = &m_app->codeView();
     }
 
-    void cleanup()
-    {
+    void cleanup() {
         QVERIFY(waitForNoModal());
         m_app.reset();
         m_folder.reset();
     }
 
-    void overflowPromptAsksThreeWays_data()
-    {
+    void overflowPromptAsksThreeWays_data() {
         QTest::addColumn<int>("button");
         QTest::addColumn<QByteArray>("expected");
         QByteArray yes = countingBytes(13);
@@ -49,8 +45,7 @@ private slots:
         QTest::addRow("cancel") << int(QMessageBox::Cancel) << countingBytes(16);
     }
 
-    void overflowPromptAsksThreeWays()
-    {
+    void overflowPromptAsksThreeWays() {
         QFETCH(int, button);
         QFETCH(QByteArray, expected);
         setRange("0", "3", "13");
@@ -80,7 +75,7 @@ private slots:
         QCOMPARE(icon, QMessageBox::Critical);
         std::sort(buttons.begin(), buttons.end());
         QCOMPARE(buttons, (QList<QMessageBox::StandardButton>{QMessageBox::Yes, QMessageBox::No,
-                                                               QMessageBox::Cancel}));
+                                                              QMessageBox::Cancel}));
         QCOMPARE(defaultButton, QMessageBox::Yes);
         QCOMPARE(m_folder->read(QStringLiteral("effect.bin")), expected);
         QCOMPARE(text4(), QStringLiteral("16"));
@@ -89,8 +84,7 @@ private slots:
         QCOMPARE(row(13)->text(), QString(expected.mid(13, 1).toHex().toUpper()));
     }
 
-    void copyThatFitsAsksNothing()
-    {
+    void copyThatFitsAsksNothing() {
         setRange("0", " 3 ", "8");
         click("CommandCopy");
         QByteArray expected = countingBytes(16);
@@ -100,20 +94,28 @@ private slots:
         QVERIFY(!QApplication::activeModalWidget());
     }
 
-    void badNumbersTouchNothing_data()
-    {
+    void badNumbersTouchNothing_data() {
         QTest::addColumn<QString>("start");
         QTest::addColumn<QString>("end");
         QTest::addColumn<QString>("destination");
-        QTest::addRow("empty") << "" << "3" << "8";
-        QTest::addRow("negative") << "0" << "-3" << "8";
-        QTest::addRow("fraction") << "0" << "3" << "8.5";
-        QTest::addRow("past the image") << "0" << "16" << "8";
-        QTest::addRow("words") << "ноль" << "3" << "8";
+        QTest::addRow("empty") << ""
+                               << "3"
+                               << "8";
+        QTest::addRow("negative") << "0"
+                                  << "-3"
+                                  << "8";
+        QTest::addRow("fraction") << "0"
+                                  << "3"
+                                  << "8.5";
+        QTest::addRow("past the image") << "0"
+                                        << "16"
+                                        << "8";
+        QTest::addRow("words") << "ноль"
+                               << "3"
+                               << "8";
     }
 
-    void badNumbersTouchNothing()
-    {
+    void badNumbersTouchNothing() {
         QFETCH(QString, start);
         QFETCH(QString, end);
         QFETCH(QString, destination);
@@ -127,8 +129,7 @@ private slots:
         QCOMPARE(m_folder->read(QStringLiteral("effect.bin")), countingBytes(16));
     }
 
-    void invertAndReverseWriteThePageFirstWhileSaving()
-    {
+    void invertAndReverseWriteThePageFirstWhileSaving() {
         control<QCheckBox>(m_view, QStringLiteral("CheckSave"))->setChecked(true);
         row(0)->setText(QStringLiteral("F0"));
         click("CommandInv");
@@ -145,8 +146,7 @@ private slots:
         QCOMPARE(row(15)->text(), QStringLiteral("0F"));
     }
 
-    void withNoImageEachOperationSaysSo()
-    {
+    void withNoImageEachOperationSaysSo() {
         m_app.reset();
         answerFileDialog(QString());
         m_app = startApp(QString());
@@ -160,23 +160,24 @@ private slots:
         }
     }
 
-    void resizedCopyIsCutOrPadded_data()
-    {
+    void resizedCopyIsCutOrPadded_data() {
         QTest::addColumn<QString>("size");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("content");
-        QTest::addRow("cut") << "8" << "effect.8.bin" << countingBytes(8);
-        QTest::addRow("equal") << "16" << "effect.16.bin" << countingBytes(16);
-        QTest::addRow("one more") << "17" << "effect.17.bin"
-                                  << countingBytes(16) + QByteArray(1, '\xFF');
-        QTest::addRow("padded") << "256" << "effect.256.bin"
-                                << countingBytes(16) + QByteArray(240, '\xFF');
-        QTest::addRow("blank before") << " 32" << "effect. 32.bin"
-                                      << countingBytes(16) + QByteArray(16, '\xFF');
+        QTest::addRow("cut") << "8"
+                             << "effect.8.bin" << countingBytes(8);
+        QTest::addRow("equal") << "16"
+                               << "effect.16.bin" << countingBytes(16);
+        QTest::addRow("one more") << "17"
+                                  << "effect.17.bin" << countingBytes(16) + QByteArray(1, '\xFF');
+        QTest::addRow("padded") << "256"
+                                << "effect.256.bin" << countingBytes(16) + QByteArray(240, '\xFF');
+        QTest::addRow("blank before")
+            << " 32"
+            << "effect. 32.bin" << countingBytes(16) + QByteArray(16, '\xFF');
     }
 
-    void resizedCopyIsCutOrPadded()
-    {
+    void resizedCopyIsCutOrPadded() {
         QFETCH(QString, size);
         QFETCH(QString, name);
         QFETCH(QByteArray, content);
@@ -191,8 +192,7 @@ private slots:
         QCOMPARE(m_folder->read(QStringLiteral("effect.bin"))[0], '\xFF');
     }
 
-    void resizedCopyReplacesALongerFile()
-    {
+    void resizedCopyReplacesALongerFile() {
         m_folder->write(QStringLiteral("effect.256.bin"), QByteArray(1000, 'x'));
         control<QAbstractButton>(m_view, QStringLiteral("OptionSize_0"))->click();
         QCOMPARE(control<QLineEdit>(m_view, QStringLiteral("TextSize"))->text(),
@@ -202,8 +202,7 @@ private slots:
                  countingBytes(16) + QByteArray(240, '\xFF'));
     }
 
-    void resizedCopyTakesTheWholeFile()
-    {
+    void resizedCopyTakesTheWholeFile() {
         QByteArray bytes(40000, '\0');
         for (int i = 0; i < bytes.size(); ++i) {
             bytes[i] = static_cast<char>(i * 7);
@@ -214,8 +213,7 @@ private slots:
         QCOMPARE(m_folder->read(QStringLiteral("big.40002.bin")), bytes + "\xFF\xFF");
     }
 
-    void badSizeWritesNothing()
-    {
+    void badSizeWritesNothing() {
         control<QLineEdit>(m_view, QStringLiteral("TextSize"))->setText(QStringLiteral("0"));
         const auto seen = answerMessageBox(QMessageBox::Ok);
         click("CommandSize");
@@ -223,8 +221,7 @@ private slots:
         QVERIFY(!QFile::exists(m_folder->path(QStringLiteral("effect.0.bin"))));
     }
 
-    void clickingTheSizeBoxClearsThePresets()
-    {
+    void clickingTheSizeBoxClearsThePresets() {
         auto* preset = control<QRadioButton>(m_view, QStringLiteral("OptionSize_3"));
         preset->click();
         QVERIFY(preset->isChecked());
@@ -238,18 +235,13 @@ private slots:
     }
 
 private:
-    void click(const char* name)
-    {
-        control<QPushButton>(m_view, QLatin1String(name))->click();
-    }
-    void setRange(const char* start, const char* end, const char* destination)
-    {
+    void click(const char* name) { control<QPushButton>(m_view, QLatin1String(name))->click(); }
+    void setRange(const char* start, const char* end, const char* destination) {
         control<QLineEdit>(m_view, QStringLiteral("Text8"))->setText(QLatin1String(start));
         control<QLineEdit>(m_view, QStringLiteral("Text9"))->setText(QLatin1String(end));
         control<QLineEdit>(m_view, QStringLiteral("Text10"))->setText(QLatin1String(destination));
     }
-    QLineEdit* row(int index) const
-    {
+    QLineEdit* row(int index) const {
         return control<QLineEdit>(m_view, QStringLiteral("Text1_%1").arg(index));
     }
     QString text4() const { return control<QLineEdit>(m_view, QStringLiteral("Text4"))->text(); }

@@ -1,7 +1,5 @@
 // What the lamps show: LED grid, channel strip and simulator lamps, sampled from grabbed
 // pictures of the real windows.
-#include "windowtesting.h"
-
 #include "app/app.h"
 #include "codeview/codeviewlayout.h"
 #include "codeview/codeviewwindow.h"
@@ -10,6 +8,7 @@
 #include "simulator/lampstartpositions.h"
 #include "simulator/simulatorwindow.h"
 #include "ui/bgrcolour.h"
+#include "windowtesting.h"
 
 #include <QLineEdit>
 #include <QTest>
@@ -22,19 +21,16 @@ namespace {
 const QColor white(Qt::white);
 const QColor black(Qt::black);
 
-QColor ledAt(QWidget* view, int row, int column)
-{
+QColor ledAt(QWidget* view, int row, int column) {
     return pixelAtTwips(view, 3240 + 240 * column + 127, 240 + 240 * row + 127);
 }
 
-QColor barAt(QWidget* view, int bar)
-{
+QColor barAt(QWidget* view, int bar) {
     return pixelAtTwips(view, codeview::stripBarLeft(bar) + 52,
                         codeview::StripRowTops[bar / 64] + 247);
 }
 
-QColor lampAt(QWidget* simulator, int lamp)
-{
+QColor lampAt(QWidget* simulator, int lamp) {
     const LampPosition position = LampStartPositions[lamp];
     return pixelAtTwips(simulator, static_cast<int>(position.left) + 127,
                         static_cast<int>(position.top) + 127);
@@ -46,22 +42,19 @@ class LightingTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
+    void init() {
         m_folder = std::make_unique<WorkFolder>();
         answerFileDialog(QString());
         m_app = startApp(QString());
         m_view = &m_app->codeView();
     }
 
-    void cleanup()
-    {
+    void cleanup() {
         m_app.reset();
         m_folder.reset();
     }
 
-    void zeroPageLightsEverything()
-    {
+    void zeroPageLightsEverything() {
         for (int led = 0; led < 128; ++led) {
             QCOMPARE(ledAt(m_view, led / 8, led % 8), white);
         }
@@ -74,8 +67,7 @@ private slots:
         }
     }
 
-    void topBitOfRowZeroDarkensChannelOne()
-    {
+    void topBitOfRowZeroDarkensChannelOne() {
         row(0)->setText(QStringLiteral("80"));
         QCOMPARE(ledAt(m_view, 0, 0), black);
         for (int column = 1; column < 8; ++column) {
@@ -91,8 +83,7 @@ private slots:
         }
     }
 
-    void sixteenChannelsTakeTwoRows()
-    {
+    void sixteenChannelsTakeTwoRows() {
         row(0)->setText(QStringLiteral("FF"));
         row(1)->setText(QStringLiteral("00"));
         m_app->codeView().chooseChannelOption(1);
@@ -105,8 +96,7 @@ private slots:
         }
     }
 
-    void rowBelowTheStepChangesItsLedsOnly()
-    {
+    void rowBelowTheStepChangesItsLedsOnly() {
         const auto lampsBefore = lampColours();
         row(5)->setText(QStringLiteral("0F"));
         QCOMPARE(control<QLineEdit>(m_view, QStringLiteral("Text2_5"))->text(),
@@ -116,8 +106,7 @@ private slots:
         QCOMPARE(lampColours(), lampsBefore);
     }
 
-    void oddRowTextsShowTheByteTheyStore()
-    {
+    void oddRowTextsShowTheByteTheyStore() {
         row(3)->setText(QStringLiteral("G1"));
         QCOMPARE(control<QLineEdit>(m_view, QStringLiteral("Text2_3"))->text(),
                  QStringLiteral("00000001"));
@@ -125,8 +114,7 @@ private slots:
         QCOMPARE(ledAt(m_view, 4, 3), white);
     }
 
-    void newSwatchColourRelightsItsChannel()
-    {
+    void newSwatchColourRelightsItsChannel() {
         row(0)->setText(QStringLiteral("01"));
         m_app->colourPanel().setColour(2, 0x00123456);
         m_app->colourPanel().setColour(7, 0x00654321);
@@ -140,13 +128,11 @@ private slots:
     }
 
 private:
-    QLineEdit* row(int index) const
-    {
+    QLineEdit* row(int index) const {
         return control<QLineEdit>(m_view, QStringLiteral("Text1_%1").arg(index));
     }
 
-    std::vector<Bgr> lampColours()
-    {
+    std::vector<Bgr> lampColours() {
         std::vector<Bgr> colours;
         for (int lamp = 0; lamp < 256; ++lamp) {
             colours.push_back(m_app->simulator().lampColour(lamp));

@@ -1,9 +1,8 @@
 // Paging through an image: page moves with the write-back switch on and off, thumb drags,
 // double-clicks, bit clicks and the step timer.
-#include "windowtesting.h"
-
 #include "app/app.h"
 #include "codeview/codeviewwindow.h"
+#include "windowtesting.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -18,8 +17,7 @@ class PagingTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
+    void init() {
         m_folder = std::make_unique<WorkFolder>();
         m_path = m_folder->write(QStringLiteral("a.bin"), countingBytes(256));
         m_app = startApp(m_path);
@@ -27,21 +25,18 @@ private slots:
         m_scroll = control<QScrollBar>(m_view, QStringLiteral("VScroll1"));
     }
 
-    void cleanup()
-    {
+    void cleanup() {
         m_app.reset();
         m_folder.reset();
     }
 
-    void pageMoveWritesBackOnlyWhenTicked_data()
-    {
+    void pageMoveWritesBackOnlyWhenTicked_data() {
         QTest::addColumn<bool>("save");
         QTest::addRow("unticked") << false;
         QTest::addRow("ticked") << true;
     }
 
-    void pageMoveWritesBackOnlyWhenTicked()
-    {
+    void pageMoveWritesBackOnlyWhenTicked() {
         QFETCH(bool, save);
         control<QCheckBox>(m_view, QStringLiteral("CheckSave"))->setChecked(save);
         row(1)->setText(QStringLiteral("EE"));
@@ -58,8 +53,7 @@ private slots:
         QCOMPARE(m_folder->read(QStringLiteral("a.bin")), expected);
     }
 
-    void dragFollowsTheThumbAndReleaseAligns()
-    {
+    void dragFollowsTheThumbAndReleaseAligns() {
         m_app->codeView().chooseChannelOption(3);
         m_scroll->setSliderDown(true);
         m_scroll->setSliderPosition(7);
@@ -71,8 +65,7 @@ private slots:
         QCOMPARE(row(0)->text(), QStringLiteral("08"));
     }
 
-    void doubleClickInvertsARowWithoutWriting()
-    {
+    void doubleClickInvertsARowWithoutWriting() {
         control<QCheckBox>(m_view, QStringLiteral("CheckSave"))->setChecked(true);
         row(5)->setText(QStringLiteral("F0"));
         QTest::mouseDClick(row(5), Qt::LeftButton);
@@ -83,24 +76,29 @@ private slots:
         QCOMPARE(m_folder->read(QStringLiteral("a.bin")), countingBytes(256));
     }
 
-    void clickOnAnLedInvertsItsBit_data()
-    {
+    void clickOnAnLedInvertsItsBit_data() {
         QTest::addColumn<int>("x");
         QTest::addColumn<int>("y");
         QTest::addColumn<int>("row");
         QTest::addColumn<QString>("before");
         QTest::addColumn<QString>("after");
-        QTest::addRow("row 2 column 0") << 3300 << 800 << 2 << "00" << "80";
-        QTest::addRow("row 0 bit 0") << 4990 << 300 << 0 << "A5" << "A4";
-        QTest::addRow("row 0 bit 6") << 3500 << 300 << 0 << "A5" << "E5";
-        QTest::addRow("one character") << 3300 << 300 << 0 << "5" << "80";
-        QTest::addRow("cell edge") << 3480 << 300 << 0 << "A5" << "A5";
-        QTest::addRow("row edge") << 3300 << 480 << 0 << "A5" << "A5";
-        QTest::addRow("right of grid") << 5160 << 300 << 0 << "A5" << "A5";
+        QTest::addRow("row 2 column 0") << 3300 << 800 << 2 << "00"
+                                        << "80";
+        QTest::addRow("row 0 bit 0") << 4990 << 300 << 0 << "A5"
+                                     << "A4";
+        QTest::addRow("row 0 bit 6") << 3500 << 300 << 0 << "A5"
+                                     << "E5";
+        QTest::addRow("one character") << 3300 << 300 << 0 << "5"
+                                       << "80";
+        QTest::addRow("cell edge") << 3480 << 300 << 0 << "A5"
+                                   << "A5";
+        QTest::addRow("row edge") << 3300 << 480 << 0 << "A5"
+                                  << "A5";
+        QTest::addRow("right of grid") << 5160 << 300 << 0 << "A5"
+                                       << "A5";
     }
 
-    void clickOnAnLedInvertsItsBit()
-    {
+    void clickOnAnLedInvertsItsBit() {
         QFETCH(int, x);
         QFETCH(int, y);
         QFETCH(int, row);
@@ -112,8 +110,7 @@ private slots:
         QCOMPARE(this->row(row)->text(), after);
     }
 
-    void clickBeforeAnyMoveChangesNothing()
-    {
+    void clickBeforeAnyMoveChangesNothing() {
         QCOMPARE(m_app->codeView().lastMousePosition(), QPoint(0, 0));
         m_app->codeView().formClick();
         for (int r = 0; r < 16; ++r) {
@@ -121,8 +118,7 @@ private slots:
         }
     }
 
-    void realClicksInvertOnceForADoubleClick()
-    {
+    void realClicksInvertOnceForADoubleClick() {
         row(2)->setText(QStringLiteral("00"));
         QWindow* window = m_view->windowHandle();
         const QPoint led(3300 / 15, 800 / 15);
@@ -140,8 +136,7 @@ private slots:
         QCOMPARE(row(2)->text(), QStringLiteral("00"));
     }
 
-    void timerStepsAndWraps_data()
-    {
+    void timerStepsAndWraps_data() {
         QTest::addColumn<int>("option");
         QTest::addColumn<int>("start");
         QTest::addColumn<QList<int>>("positions");
@@ -150,8 +145,7 @@ private slots:
         QTest::addRow("24 channels pass the end") << 2 << 252 << QList<int>{255, 0, 3};
     }
 
-    void timerStepsAndWraps()
-    {
+    void timerStepsAndWraps() {
         QFETCH(int, option);
         QFETCH(int, start);
         QFETCH(QList<int>, positions);
@@ -166,8 +160,7 @@ private slots:
         }
     }
 
-    void wrapShowsAddressZero()
-    {
+    void wrapShowsAddressZero() {
         m_scroll->setValue(255);
         control<QCheckBox>(m_view, QStringLiteral("Check1"))->setChecked(true);
         m_app->codeView().timer1Tick();
@@ -176,8 +169,7 @@ private slots:
         QCOMPARE(row(0)->text(), QStringLiteral("00"));
     }
 
-    void secondImageStartsAtZero()
-    {
+    void secondImageStartsAtZero() {
         control<QCheckBox>(m_view, QStringLiteral("CheckSave"))->setChecked(true);
         m_scroll->setValue(100);
         const QString other = m_folder->write(QStringLiteral("b.bin"), QByteArray(50, '\x11'));
@@ -190,8 +182,7 @@ private slots:
         QCOMPARE(m_folder->read(QStringLiteral("a.bin")), countingBytes(256));
     }
 
-    void rowsPastTheEndCannotBeEdited()
-    {
+    void rowsPastTheEndCannotBeEdited() {
         m_app->codeView().openImage(m_folder->write(QStringLiteral("s.bin"), countingBytes(4)));
         QCOMPARE(row(3)->text(), QStringLiteral("03"));
         QVERIFY(!row(3)->isReadOnly());
@@ -203,8 +194,7 @@ private slots:
     }
 
 private:
-    QLineEdit* row(int index) const
-    {
+    QLineEdit* row(int index) const {
         return control<QLineEdit>(m_view, QStringLiteral("Text1_%1").arg(index));
     }
     QString text(const QString& name) const { return control<QLineEdit>(m_view, name)->text(); }

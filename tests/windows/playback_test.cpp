@@ -1,9 +1,8 @@
 // The channel count, the step timer and its interval, and the keyboard order of the code
 // view's controls.
-#include "windowtesting.h"
-
 #include "app/app.h"
 #include "codeview/codeviewwindow.h"
+#include "windowtesting.h"
 
 #include <QCheckBox>
 #include <QFileDialog>
@@ -21,22 +20,19 @@ class PlaybackTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
+    void init() {
         m_folder = std::make_unique<WorkFolder>();
         m_app = startApp(m_folder->write(QStringLiteral("a.bin"), countingBytes(8192)));
         m_view = &m_app->codeView();
         m_scroll = control<QScrollBar>(m_view, QStringLiteral("VScroll1"));
     }
 
-    void cleanup()
-    {
+    void cleanup() {
         m_app.reset();
         m_folder.reset();
     }
 
-    void intervalFollowsVScroll2()
-    {
+    void intervalFollowsVScroll2() {
         auto* interval = control<QScrollBar>(m_view, QStringLiteral("VScroll2"));
         auto* timer = m_view->findChild<QTimer*>(QStringLiteral("Timer1"));
         QVERIFY(timer && timer->isActive());
@@ -52,8 +48,7 @@ private slots:
         QCOMPARE(interval->maximum(), 1000);
     }
 
-    void choosingAChannelCountDoesNotMoveThePage()
-    {
+    void choosingAChannelCountDoesNotMoveThePage() {
         m_scroll->setValue(5);
         m_app->codeView().chooseChannelOption(2);
         QCOMPARE(m_app->kanalCount().value(), 24);
@@ -64,8 +59,7 @@ private slots:
         QCOMPARE(m_app->model().pageAddress(), 6);
     }
 
-    void sizeOptionTakesTheMarkButNotTheCount()
-    {
+    void sizeOptionTakesTheMarkButNotTheCount() {
         control<QAbstractButton>(m_view, QStringLiteral("OptionSize_2"))->click();
         QVERIFY(!control<QAbstractButton>(m_view, QStringLiteral("OptionKanal_0"))->isChecked());
         QCOMPARE(m_app->kanalCount().value(), 8);
@@ -73,8 +67,7 @@ private slots:
                  QStringLiteral("1024"));
     }
 
-    void stepTimerRunsWhileTheOpenDialogIsShown()
-    {
+    void stepTimerRunsWhileTheOpenDialogIsShown() {
         control<QCheckBox>(m_view, QStringLiteral("CheckSave"))->setChecked(true);
         control<QCheckBox>(m_view, QStringLiteral("Check1"))->setChecked(true);
         control<QScrollBar>(m_view, QStringLiteral("VScroll2"))->setValue(1);
@@ -92,18 +85,37 @@ private slots:
         QCOMPARE(m_folder->read(QStringLiteral("a.bin")), countingBytes(8192));
     }
 
-    void tabWalksTheControlsInTheirOrder()
-    {
+    void tabWalksTheControlsInTheirOrder() {
         QStringList expected;
         for (int row = 0; row < 16; ++row) {
             expected << QStringLiteral("Text1_%1").arg(row);
         }
-        expected << "VScroll1" << "Text3" << "Command1" << "Text4" << "Text6" << "Check1"
-                 << "CheckSave" << "CommandInv" << "Text8" << "Text9" << "Text10"
-                 << "CommandCopy" << "CommandMirror" << "VScroll2" << "OptionSize_0"
-                 << "OptionSize_1" << "OptionSize_2" << "OptionSize_3" << "OptionSize_4"
-                 << "TextSize" << "CommandSize" << "OptionKanal_0" << "OptionKanal_1"
-                 << "OptionKanal_3" << "OptionKanal_2" << "CommandSimulator";
+        expected << "VScroll1"
+                 << "Text3"
+                 << "Command1"
+                 << "Text4"
+                 << "Text6"
+                 << "Check1"
+                 << "CheckSave"
+                 << "CommandInv"
+                 << "Text8"
+                 << "Text9"
+                 << "Text10"
+                 << "CommandCopy"
+                 << "CommandMirror"
+                 << "VScroll2"
+                 << "OptionSize_0"
+                 << "OptionSize_1"
+                 << "OptionSize_2"
+                 << "OptionSize_3"
+                 << "OptionSize_4"
+                 << "TextSize"
+                 << "CommandSize"
+                 << "OptionKanal_0"
+                 << "OptionKanal_1"
+                 << "OptionKanal_3"
+                 << "OptionKanal_2"
+                 << "CommandSimulator";
         QStringList chain;
         QWidget* widget = control<QWidget>(m_view, QStringLiteral("Text1_0"));
         do {

@@ -1,9 +1,8 @@
 // Placing lamps by hand, the channel label, layout files and the background picture.
-#include "windowtesting.h"
-
 #include "app/kanalcount.h"
 #include "simulator/layoutfile.h"
 #include "simulator/simulatorwindow.h"
+#include "windowtesting.h"
 
 #include <QImage>
 #include <QLabel>
@@ -20,23 +19,20 @@ class SimulatorTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
+    void init() {
         m_folder = std::make_unique<WorkFolder>();
         m_kanalCount = std::make_unique<KanalCount>();
         m_simulator = std::make_unique<SimulatorWindow>(*m_kanalCount);
         m_label = control<QLabel>(m_simulator.get(), QStringLiteral("LabelKanal"));
     }
 
-    void cleanup()
-    {
+    void cleanup() {
         m_simulator.reset();
         m_kanalCount.reset();
         m_folder.reset();
     }
 
-    void labelShowsTheChannelCountedFromOne_data()
-    {
+    void labelShowsTheChannelCountedFromOne_data() {
         QTest::addColumn<int>("kanalCount");
         QTest::addColumn<int>("lamp");
         QTest::addColumn<QString>("label");
@@ -50,8 +46,7 @@ private slots:
         QTest::addRow("32: lamp 255") << 32 << 255 << "32";
     }
 
-    void labelShowsTheChannelCountedFromOne()
-    {
+    void labelShowsTheChannelCountedFromOne() {
         QFETCH(int, kanalCount);
         QFETCH(int, lamp);
         QFETCH(QString, label);
@@ -59,13 +54,12 @@ private slots:
         const LampPosition position = m_simulator->layout()[lamp];
         m_simulator->formMouseMove(0, position.left + 200, position.top + 127);
         QCOMPARE(m_label->text(), label);
-        QCOMPARE(m_label->pos(), QPoint(qRound((position.left + 400) / 15),
-                                        qRound((position.top + 327) / 15)));
+        QCOMPARE(m_label->pos(),
+                 QPoint(qRound((position.left + 400) / 15), qRound((position.top + 327) / 15)));
         QCOMPARE(m_simulator->layout()[lamp], position);
     }
 
-    void labelFollowsTheCountAndClearsOverTheBackground()
-    {
+    void labelFollowsTheCountAndClearsOverTheBackground() {
         const LampPosition lamp = m_simulator->layout()[40];
         m_simulator->formMouseMove(0, lamp.left + 100, lamp.top + 100);
         QCOMPARE(m_label->text(), QStringLiteral("1"));
@@ -79,8 +73,7 @@ private slots:
         QVERIFY(m_label->isHidden()); // an empty label is no box over the board
     }
 
-    void leftButtonAloneDragsTheLamp()
-    {
+    void leftButtonAloneDragsTheLamp() {
         const LampPosition lamp = m_simulator->layout()[104];
         m_simulator->formMouseMove(3, lamp.left + 100, lamp.top + 100);
         QCOMPARE(m_simulator->layout()[104], lamp);
@@ -95,8 +88,7 @@ private slots:
         QVERIFY(layoutFileText(m_simulator->layout()).contains("-67 \r\n"));
     }
 
-    void dragIsHandedToAHigherLampOnly()
-    {
+    void dragIsHandedToAHigherLampOnly() {
         LampLayout layout = m_simulator->layout();
         layout[3] = {1000, 1000};
         layout[7] = {1100, 1100};
@@ -107,8 +99,7 @@ private slots:
         QCOMPARE(m_simulator->layout()[3], (LampPosition{1000, 1000}));
     }
 
-    void realPointerMovesDragALamp()
-    {
+    void realPointerMovesDragALamp() {
         m_simulator->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_simulator.get()));
         const LampPosition lamp = m_simulator->layout()[104]; // 3600, 1320
@@ -123,8 +114,7 @@ private slots:
         QTest::mouseRelease(window, Qt::LeftButton, {}, start + QPoint(4, 3));
     }
 
-    void layoutRoundTripsThroughItsFile()
-    {
+    void layoutRoundTripsThroughItsFile() {
         LampLayout layout = m_simulator->layout();
         layout[0] = {-67, 12.5F};
         layout[255] = {0.1F, 99999};
@@ -142,15 +132,14 @@ private slots:
         QCOMPARE(m_simulator->layout(), layout);
     }
 
-    void malformedLayoutIsReportedAndMovesNoLamp_data()
-    {
+    void malformedLayoutIsReportedAndMovesNoLamp_data() {
         QTest::addColumn<QByteArray>("content");
         QTest::addRow("short") << QByteArray(" 1 \r\n 2 \r\n");
-        QTest::addRow("not a number") << layoutFileText(LampStartPositions).replace(" 6120 ", " x ");
+        QTest::addRow("not a number")
+            << layoutFileText(LampStartPositions).replace(" 6120 ", " x ");
     }
 
-    void malformedLayoutIsReportedAndMovesNoLamp()
-    {
+    void malformedLayoutIsReportedAndMovesNoLamp() {
         QFETCH(QByteArray, content);
         const QString path = m_folder->write(QStringLiteral("bad.txt"), content);
         answerFileDialog(path);
@@ -162,8 +151,7 @@ private slots:
         QVERIFY(waitForNoModal());
     }
 
-    void cancelledDialogsChangeNothing()
-    {
+    void cancelledDialogsChangeNothing() {
         answerFileDialog(QString());
         control<QPushButton>(m_simulator.get(), QStringLiteral("CommandSave"))->click();
         answerFileDialog(QString());
@@ -177,8 +165,7 @@ private slots:
         QVERIFY(waitForNoModal());
     }
 
-    void backgroundIsDrawnAtNaturalSizeFromTheCorner()
-    {
+    void backgroundIsDrawnAtNaturalSizeFromTheCorner() {
         QImage picture(100, 80, QImage::Format_RGB32);
         picture.fill(QColor(0x20, 0x80, 0x40));
         const QString path = m_folder->path(QStringLiteral("board.png"));
@@ -194,8 +181,7 @@ private slots:
                  m_simulator->palette().color(QPalette::Window));
     }
 
-    void pictureThatIsNotAPictureIsReported()
-    {
+    void pictureThatIsNotAPictureIsReported() {
         const QString path = m_folder->write(QStringLiteral("notes.png"), "not a picture");
         answerFileDialog(path);
         const auto seen = answerMessageBox(QMessageBox::Ok);

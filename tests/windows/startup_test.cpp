@@ -1,8 +1,7 @@
 // Start-up and shut-down of the program, with the open dialog answered and cancelled.
-#include "windowtesting.h"
-
 #include "app/app.h"
 #include "codeview/codeviewwindow.h"
+#include "windowtesting.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -23,8 +22,7 @@ private slots:
     void init() { m_folder = std::make_unique<WorkFolder>(); }
     void cleanup() { m_folder.reset(); }
 
-    void cancelledDialogLeavesTheStartState()
-    {
+    void cancelledDialogLeavesTheStartState() {
         answerFileDialog(QString());
         auto app = startApp(QString());
         QWidget* view = &app->codeView();
@@ -55,8 +53,7 @@ private slots:
         QCOMPARE(control<QScrollBar>(view, QStringLiteral("VScroll1"))->maximum(), 32767);
     }
 
-    void openingFromTheDialog()
-    {
+    void openingFromTheDialog() {
         const QString path = m_folder->write(QStringLiteral("a.bin"), countingBytes(8192));
         answerFileDialog(path);
         auto app = startApp(QString());
@@ -65,7 +62,8 @@ private slots:
         QCOMPARE(control<QLineEdit>(view, QStringLiteral("Text4"))->text(), QStringLiteral("8192"));
         QCOMPARE(control<QLineEdit>(view, QStringLiteral("Text6"))->text(), QStringLiteral("0"));
         QCOMPARE(control<QScrollBar>(view, QStringLiteral("VScroll1"))->maximum(), 8192);
-        QCOMPARE(control<QLineEdit>(view, QStringLiteral("Text1_15"))->text(), QStringLiteral("0F"));
+        QCOMPARE(control<QLineEdit>(view, QStringLiteral("Text1_15"))->text(),
+                 QStringLiteral("0F"));
         QCOMPARE(m_folder->read(QStringLiteral("a.bak")), countingBytes(8192));
         // Read-only boxes: nobody types over the path or the length.
         QVERIFY(control<QLineEdit>(view, QStringLiteral("Text3"))->isReadOnly());
@@ -73,8 +71,7 @@ private slots:
         QVERIFY(control<QLineEdit>(view, QStringLiteral("Text6"))->isReadOnly());
     }
 
-    void openingFromTheCommandLine_data()
-    {
+    void openingFromTheCommandLine_data() {
         QTest::addColumn<int>("length");
         QTest::addColumn<QString>("shownLength");
         QTest::addColumn<QString>("lastRow");
@@ -83,8 +80,7 @@ private slots:
         QTest::addRow("short image") << 5 << QStringLiteral("5") << QString();
     }
 
-    void openingFromTheCommandLine()
-    {
+    void openingFromTheCommandLine() {
         QFETCH(int, length);
         QFETCH(QString, shownLength);
         QFETCH(QString, lastRow);
@@ -98,8 +94,7 @@ private slots:
         QVERIFY(QFile::exists(m_folder->path(QStringLiteral("image.bak"))));
     }
 
-    void anImageThatCannotBeOpenedIsReported()
-    {
+    void anImageThatCannotBeOpenedIsReported() {
         const auto seen = answerMessageBox(0x00000400); // Ok
         auto app = startApp(m_folder->path(QStringLiteral("missing.bin")));
         QVERIFY(QTest::qWaitFor([&] { return seen->shown; }));
@@ -110,8 +105,7 @@ private slots:
         QVERIFY(waitForNoModal());
     }
 
-    void closingEndsTheProgramAndKeepsTickedEdits()
-    {
+    void closingEndsTheProgramAndKeepsTickedEdits() {
         const QString path = m_folder->write(QStringLiteral("a.bin"), countingBytes(32));
         auto app = startApp(path);
         QWidget* view = &app->codeView();
@@ -129,8 +123,7 @@ private slots:
         QVERIFY(!app->existingColourPanel());
     }
 
-    void closingWithoutSavingDropsEdits()
-    {
+    void closingWithoutSavingDropsEdits() {
         const QString path = m_folder->write(QStringLiteral("a.bin"), countingBytes(32));
         auto app = startApp(path);
         control<QLineEdit>(&app->codeView(), QStringLiteral("Text1_2"))

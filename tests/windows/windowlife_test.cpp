@@ -1,13 +1,12 @@
 // Windows that exist at most once: closed with their close box, created again hidden on
 // the next use.
-#include "windowtesting.h"
-
 #include "app/app.h"
 #include "codeview/codeviewwindow.h"
 #include "colours/colourfile.h"
 #include "colours/colourpanel.h"
 #include "simulator/lampstartpositions.h"
 #include "simulator/simulatorwindow.h"
+#include "windowtesting.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -20,20 +19,17 @@ class WindowLifeTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
+    void init() {
         m_folder = std::make_unique<WorkFolder>();
         m_app = startApp(m_folder->write(QStringLiteral("a.bin"), countingBytes(64)));
     }
 
-    void cleanup()
-    {
+    void cleanup() {
         m_app.reset();
         m_folder.reset();
     }
 
-    void windowsHaveTheirNamesTitlesAndSizes()
-    {
+    void windowsHaveTheirNamesTitlesAndSizes() {
         QCOMPARE(m_app->codeView().objectName(), QStringLiteral("Panel_Generator"));
         QCOMPARE(m_app->codeView().windowTitle(), QString::fromUtf8("Просмотр кода"));
         QCOMPARE(m_app->codeView().size(), QSize(505, 593));
@@ -48,8 +44,7 @@ private slots:
         QVERIFY(m_app->codeView().windowFlags() & Qt::WindowCloseButtonHint);
     }
 
-    void closedSimulatorComesBackHiddenAtTheStartPositions()
-    {
+    void closedSimulatorComesBackHiddenAtTheStartPositions() {
         SimulatorWindow* first = &m_app->simulator();
         LampLayout moved = LampStartPositions;
         moved[0] = {100, 100};
@@ -70,8 +65,7 @@ private slots:
         QVERIFY(again->isVisible());
     }
 
-    void showingAClosedSimulatorLightsItAtOnce()
-    {
+    void showingAClosedSimulatorLightsItAtOnce() {
         row(0)->setText(QStringLiteral("FE"));
         m_app->simulator().close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -81,8 +75,7 @@ private slots:
         QCOMPARE(m_app->simulator().lampColour(6), Black);
     }
 
-    void closedColourPanelWritesItsFileAndReadsItAgain()
-    {
+    void closedColourPanelWritesItsFileAndReadsItAgain() {
         m_app->colourPanel().setColour(3, 0x00ABCDEF);
         m_app->colourPanel().close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -102,8 +95,7 @@ private slots:
         QCOMPARE(m_app->simulator().lampColour(3), Bgr{4660});
     }
 
-    void channelChoiceShowsItsSwatches()
-    {
+    void channelChoiceShowsItsSwatches() {
         m_app->codeView().chooseChannelOption(2);
         for (int channel = 0; channel < 32; ++channel) {
             QCOMPARE(m_app->colourPanel().isSwatchVisible(channel), channel < 24);
@@ -115,8 +107,7 @@ private slots:
     }
 
 private:
-    QLineEdit* row(int index) const
-    {
+    QLineEdit* row(int index) const {
         return control<QLineEdit>(&m_app->codeView(), QStringLiteral("Text1_%1").arg(index));
     }
 

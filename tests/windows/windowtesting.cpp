@@ -14,23 +14,19 @@
 namespace testing_support {
 
 WorkFolder::WorkFolder()
-    : m_previous(QDir::currentPath())
-{
+    : m_previous(QDir::currentPath()) {
     QDir::setCurrent(m_dir.path());
 }
 
-WorkFolder::~WorkFolder()
-{
+WorkFolder::~WorkFolder() {
     QDir::setCurrent(m_previous);
 }
 
-QString WorkFolder::path(const QString& name) const
-{
+QString WorkFolder::path(const QString& name) const {
     return m_dir.filePath(name);
 }
 
-QString WorkFolder::write(const QString& name, const QByteArray& content) const
-{
+QString WorkFolder::write(const QString& name, const QByteArray& content) const {
     QFile file(path(name));
     if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size()) {
         qFatal("cannot write %s", qPrintable(path(name)));
@@ -38,8 +34,7 @@ QString WorkFolder::write(const QString& name, const QByteArray& content) const
     return path(name);
 }
 
-QByteArray WorkFolder::read(const QString& name) const
-{
+QByteArray WorkFolder::read(const QString& name) const {
     QFile file(path(name));
     if (!file.open(QIODevice::ReadOnly)) {
         return {};
@@ -47,8 +42,7 @@ QByteArray WorkFolder::read(const QString& name) const
     return file.readAll();
 }
 
-QByteArray countingBytes(int length)
-{
+QByteArray countingBytes(int length) {
     QByteArray bytes(length, '\0');
     for (int i = 0; i < length; ++i) {
         bytes[i] = static_cast<char>(i);
@@ -56,8 +50,7 @@ QByteArray countingBytes(int length)
     return bytes;
 }
 
-void whenModal(const char* className, std::function<void(QWidget*)> answer)
-{
+void whenModal(const char* className, std::function<void(QWidget*)> answer) {
     auto* timer = new QTimer(qApp);
     timer->setInterval(5);
     auto attempts = std::make_shared<int>(0);
@@ -76,8 +69,7 @@ void whenModal(const char* className, std::function<void(QWidget*)> answer)
     timer->start();
 }
 
-void answerFileDialog(const QString& path)
-{
+void answerFileDialog(const QString& path) {
     whenModal("QFileDialog", [path](QWidget* modal) {
         auto* dialog = static_cast<QFileDialog*>(modal);
         if (path.isEmpty()) {
@@ -89,8 +81,7 @@ void answerFileDialog(const QString& path)
     });
 }
 
-std::shared_ptr<MessageSeen> answerMessageBox(int button)
-{
+std::shared_ptr<MessageSeen> answerMessageBox(int button) {
     auto seen = std::make_shared<MessageSeen>();
     whenModal("QMessageBox", [seen, button](QWidget* modal) {
         auto* box = static_cast<QMessageBox*>(modal);
@@ -102,21 +93,18 @@ std::shared_ptr<MessageSeen> answerMessageBox(int button)
     return seen;
 }
 
-bool waitForNoModal(int milliseconds)
-{
+bool waitForNoModal(int milliseconds) {
     return QTest::qWaitFor([] { return QApplication::activeModalWidget() == nullptr; },
                            milliseconds);
 }
 
-std::unique_ptr<chaserom::App> startApp(const QString& image)
-{
+std::unique_ptr<chaserom::App> startApp(const QString& image) {
     auto app = std::make_unique<chaserom::App>();
     app->start(image);
     return app;
 }
 
-QColor pixelAtTwips(QWidget* window, int x, int y)
-{
+QColor pixelAtTwips(QWidget* window, int x, int y) {
     const QImage image = window->grab().toImage();
     const qreal ratio = image.devicePixelRatio();
     return image.pixelColor(qRound(x / 15.0 * ratio), qRound(y / 15.0 * ratio));

@@ -5,7 +5,6 @@
 #include <QString>
 #include <QTemporaryDir>
 #include <QWidget>
-
 #include <functional>
 #include <memory>
 
@@ -36,9 +35,7 @@ private:
 [[nodiscard]] QByteArray countingBytes(int length);
 
 /// A child control of a window by its objectName; fails the test if it is missing.
-template <typename Control>
-Control* control(QWidget* window, const QString& name)
-{
+template <typename Control> Control* control(QWidget* window, const QString& name) {
     auto* found = window->findChild<Control*>(name);
     if (!found) {
         qFatal("no control %s", qPrintable(name));

@@ -23,12 +23,12 @@ constexpr int Pitch = 300;
 constexpr int HalfLamp = 127;
 
 /// Lamp centres in twips: 128 around the sign, then 32 columns by 4 rows inside it.
-std::array<QPointF, 256> lampCentres()
-{
+std::array<QPointF, 256> lampCentres() {
     std::array<QPointF, 256> centres{};
-    constexpr int Width = 39 * Pitch;  // 39 lamps a long side, 25 a short one: 128 in all
+    constexpr int Width = 39 * Pitch; // 39 lamps a long side, 25 a short one: 128 in all
     constexpr int Height = 25 * Pitch;
-    const QPointF corner((WidthTwips - Width) / 2.0, StripTwips + (HeightTwips - StripTwips - Height) / 2.0);
+    const QPointF corner((WidthTwips - Width) / 2.0,
+                         StripTwips + (HeightTwips - StripTwips - Height) / 2.0);
     for (int k = 0; k < 128; ++k) {
         int along = k * Pitch;
         QPointF at;
@@ -52,13 +52,11 @@ std::array<QPointF, 256> lampCentres()
     return centres;
 }
 
-QPointF pixels(const QPointF& twips)
-{
+QPointF pixels(const QPointF& twips) {
     return twips / 15.0;
 }
 
-QImage drawBoard(const std::array<QPointF, 256>& centres)
-{
+QImage drawBoard(const std::array<QPointF, 256>& centres) {
     QImage board(WidthTwips / 15, HeightTwips / 15, QImage::Format_RGB32);
     QPainter painter(&board);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -72,8 +70,7 @@ QImage drawBoard(const std::array<QPointF, 256>& centres)
     for (int k = 0; k < 128; ++k) {
         painter.drawLine(pixels(centres[k]), pixels(centres[(k + 1) % 128]));
     }
-    const QRectF frame(pixels(centres[0]) - QPointF(24, 24),
-                       pixels(centres[64]) + QPointF(24, 24));
+    const QRectF frame(pixels(centres[0]) - QPointF(24, 24), pixels(centres[64]) + QPointF(24, 24));
     painter.setPen(QPen(QColor(0xd8, 0xd8, 0xc8), 2));
     painter.setBrush(Qt::NoBrush);
     painter.drawRoundedRect(frame, 10, 10);
@@ -81,8 +78,8 @@ QImage drawBoard(const std::array<QPointF, 256>& centres)
     // Mounting holes in the corners.
     painter.setPen(QPen(QColor(0xc8, 0xa0, 0x40), 3));
     painter.setBrush(QColor(0x20, 0x20, 0x20));
-    for (const QPointF& corner : {frame.topLeft(), frame.topRight(), frame.bottomLeft(),
-                                  frame.bottomRight()}) {
+    for (const QPointF& corner :
+         {frame.topLeft(), frame.topRight(), frame.bottomLeft(), frame.bottomRight()}) {
         painter.drawEllipse(corner + QPointF(corner.x() < board.width() / 2 ? -12 : 12,
                                              corner.y() < board.height() / 2 ? -12 : 12),
                             6, 6);
@@ -117,8 +114,7 @@ QImage drawBoard(const std::array<QPointF, 256>& centres)
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QGuiApplication application(argc, argv);
     if (QGuiApplication::arguments().size() != 2) {
         QTextStream(stderr) << "usage: chaserom-make-board OUTPUT_FOLDER\n";
@@ -131,7 +127,8 @@ int main(int argc, char** argv)
         layout[k] = {static_cast<float>(std::lround(centres[k].x()) - HalfLamp),
                      static_cast<float>(std::lround(centres[k].y()) - HalfLamp)};
     }
-    if (auto failure = saveLayoutFile(output.filePath(QStringLiteral("board-layout.txt")), layout)) {
+    if (auto failure =
+            saveLayoutFile(output.filePath(QStringLiteral("board-layout.txt")), layout)) {
         QTextStream(stderr) << failureText(*failure) << "\n";
         return 1;
     }

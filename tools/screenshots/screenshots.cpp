@@ -15,8 +15,7 @@
 
 namespace {
 
-QPixmap framed(QWidget& window)
-{
+QPixmap framed(QWidget& window) {
     // A plain title bar over each grab, so the pictures read as windows.
     constexpr int TitleHeight = 22;
     const QPixmap content = window.grab();
@@ -35,8 +34,7 @@ QPixmap framed(QWidget& window)
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QApplication application(argc, argv);
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() != 3) {
