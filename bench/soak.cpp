@@ -5,6 +5,7 @@
 // writes back the bytes it read). Exits non-zero when either check fails.
 #include "app/app.h"
 #include "codeview/codeviewwindow.h"
+#include "residentmemory.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -19,19 +20,6 @@
 using namespace chaserom;
 
 namespace {
-
-qint64 residentKiB() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly)) {
-        return -1;
-    }
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:")) {
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
-        }
-    }
-    return -1;
-}
 
 QByteArray contentOf(const QString& path) {
     QFile file(path);

@@ -2,6 +2,8 @@
 // from outside on an X server: from starting the process to the mapping of the window
 // titled "Просмотр кода", and the process's resident memory at that moment.
 //   chaserom-startup-bench CHASEROM BARE IMAGE [RUNS]
+#include "residentmemory.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -43,19 +45,6 @@ QByteArray windowTitle(xcb_connection_t* connection, xcb_window_t window, xcb_at
     return title;
 }
 
-qint64 residentKiB(qint64 pid) {
-    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!status.open(QIODevice::ReadOnly)) {
-        return -1;
-    }
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:")) {
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
-        }
-    }
-    return -1;
-}
-
 struct Sample {
     double milliseconds;
     qint64 kib;
@@ -84,7 +73,7 @@ Sample measure(xcb_connection_t* connection, const QString& program, const QStri
                 const auto* map = reinterpret_cast<xcb_map_notify_event_t*>(event);
                 if (windowTitle(connection, map->window, name, utf8) == CodeViewTitle) {
                     sample.milliseconds = clock.nsecsElapsed() / 1e6;
-                    sample.kib = residentKiB(process.processId());
+                    sample.kib = residentKiB(QString::number(process.processId()));
                 }
             }
             free(event);

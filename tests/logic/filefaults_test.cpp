@@ -6,10 +6,10 @@
 #include "colours/colourfile.h"
 #include "colours/designcolours.h"
 #include "simulator/layoutfile.h"
+#include "tempfolder.h"
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <csignal>
 #include <functional>
 #include <gtest/gtest.h>
@@ -53,30 +53,17 @@ bool dropPrivileges() {
 
 class FileFaultsTest : public ::testing::Test {
 protected:
-    void SetUp() override { QFile::setPermissions(m_dir.path(), QFileDevice::Permissions(0x7777)); }
+    void SetUp() override {
+        QFile::setPermissions(m_folder.folder(), QFileDevice::Permissions(0x7777));
+    }
 
     QString write(const QString& name, const QByteArray& bytes) {
-        const QString path = m_dir.filePath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return path;
+        return m_folder.write(name, bytes);
     }
+    QByteArray contentOf(const QString& name) { return m_folder.read(name); }
+    static QByteArray counting(int length) { return countingBytes(length, 3); }
 
-    QByteArray contentOf(const QString& name) {
-        QFile file(m_dir.filePath(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-    }
-
-    static QByteArray counting(int length) {
-        QByteArray bytes(length, '\0');
-        for (int i = 0; i < length; ++i) {
-            bytes[i] = static_cast<char>(i * 3);
-        }
-        return bytes;
-    }
-
-    QTemporaryDir m_dir;
+    TempFolder m_folder;
 };
 
 TEST_F(FileFaultsTest, AReadOnlyImageIsNotOpened) {
@@ -95,11 +82,11 @@ TEST_F(FileFaultsTest, AReadOnlyImageIsNotOpened) {
                              : 1;
               }),
               0);
-    EXPECT_FALSE(QFile::exists(m_dir.filePath(QStringLiteral("ro.bak"))));
+    EXPECT_FALSE(QFile::exists(m_folder.path(QStringLiteral("ro.bak"))));
 }
 
 TEST_F(FileFaultsTest, AFolderThatRefusesTheBackupKeepsTheImageClosed) {
-    const QString folder = m_dir.filePath(QStringLiteral("locked"));
+    const QString folder = m_folder.path(QStringLiteral("locked"));
     ASSERT_TRUE(QDir().mkdir(folder));
     const QString path = folder + QStringLiteral("/image.bin");
     QFile image(path);
@@ -191,11 +178,12 @@ TEST_F(FileFaultsTest, AtomicWritesLeaveTheOldFileWhole) {
     EXPECT_EQ(contentOf(QStringLiteral("image.4096.bin")), oldCopy);
     EXPECT_EQ(contentOf(QStringLiteral("ColorKanal.txt")), QByteArray("old colours"));
     EXPECT_EQ(contentOf(QStringLiteral("board.txt")), QByteArray("old layout"));
-    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files).size(), 4) << "no temporary file is left";
+    EXPECT_EQ(QDir(m_folder.folder()).entryList(QDir::Files).size(), 4)
+        << "no temporary file is left";
 }
 
 TEST_F(FileFaultsTest, FoldersWhereFilesShouldBeAreReported) {
-    const QString folder = m_dir.filePath(QStringLiteral("ColorKanal.txt"));
+    const QString folder = m_folder.path(QStringLiteral("ColorKanal.txt"));
     ASSERT_TRUE(QDir().mkdir(folder));
     ChannelColours colours = DesignColours;
     const auto read = loadColourFile(folder, colours);
@@ -207,10 +195,10 @@ TEST_F(FileFaultsTest, FoldersWhereFilesShouldBeAreReported) {
     EXPECT_EQ(written->path, folder);
 
     LampLayout layout = LampStartPositions;
-    const auto loaded = loadLayoutFile(m_dir.path(), layout);
+    const auto loaded = loadLayoutFile(m_folder.folder(), layout);
     ASSERT_TRUE(loaded);
     EXPECT_EQ(loaded->reason, QStringLiteral("это папка, а не файл"));
-    EXPECT_TRUE(saveLayoutFile(m_dir.path(), layout));
+    EXPECT_TRUE(saveLayoutFile(m_folder.folder(), layout));
 }
 
 TEST_F(FileFaultsTest, AnImageDeletedWhileOpenIsNeverWrittenBlindly) {

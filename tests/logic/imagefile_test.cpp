@@ -1,7 +1,7 @@
 #include "codeview/imagefile.h"
+#include "tempfolder.h"
 
 #include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace chaserom;
@@ -11,20 +11,11 @@ namespace {
 class ImageFileTest : public ::testing::Test {
 protected:
     QString write(const QString& name, const QByteArray& bytes) {
-        const QString path = m_dir.filePath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return path;
+        return m_folder.write(name, bytes);
     }
+    QByteArray contentOf(const QString& path) { return m_folder.read(path); }
 
-    QByteArray contentOf(const QString& path) {
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-        return file.readAll();
-    }
-
-    QTemporaryDir m_dir;
+    TempFolder m_folder;
 };
 
 TEST_F(ImageFileTest, ReadsAndWritesAtAnyAddress) {
@@ -50,14 +41,14 @@ TEST_F(ImageFileTest, ReadsAndWritesAtAnyAddress) {
 
 TEST_F(ImageFileTest, ReportsAFileThatCannotBeOpened) {
     ImageFile image;
-    const auto missing = image.open(m_dir.filePath(QStringLiteral("none.bin")));
+    const auto missing = image.open(m_folder.path(QStringLiteral("none.bin")));
     ASSERT_TRUE(missing);
     EXPECT_EQ(missing->action, FileAction::OpenImage);
     EXPECT_EQ(missing->reason, QStringLiteral("нет такого файла или папки"));
     EXPECT_FALSE(image.isOpen());
-    EXPECT_FALSE(QFile::exists(m_dir.filePath(QStringLiteral("none.bin"))));
+    EXPECT_FALSE(QFile::exists(m_folder.path(QStringLiteral("none.bin"))));
 
-    const auto folder = image.open(m_dir.path());
+    const auto folder = image.open(m_folder.folder());
     ASSERT_TRUE(folder);
     EXPECT_EQ(folder->reason, QStringLiteral("это папка, а не файл"));
 }
@@ -66,7 +57,7 @@ TEST_F(ImageFileTest, WritesCopiesCutOrPadded) {
     const QString path = write(QStringLiteral("a.bin"), QByteArray::fromHex("0102030405"));
     ImageFile image;
     ASSERT_FALSE(image.open(path));
-    const QString copy = m_dir.filePath(QStringLiteral("copy.bin"));
+    const QString copy = m_folder.path(QStringLiteral("copy.bin"));
     ASSERT_FALSE(image.writeCopy(copy, 5, 0, FileAction::Backup));
     EXPECT_EQ(contentOf(copy), QByteArray::fromHex("0102030405"));
     ASSERT_FALSE(image.writeCopy(copy, 3, '\xFF', FileAction::WriteResizedCopy));
@@ -81,7 +72,7 @@ TEST_F(ImageFileTest, WritesCopiesCutOrPadded) {
     EXPECT_EQ(contentOf(copy), large);
 
     const auto failure =
-        image.writeCopy(m_dir.filePath(QStringLiteral("no/such/x")), 5, 0, FileAction::Backup);
+        image.writeCopy(m_folder.path(QStringLiteral("no/such/x")), 5, 0, FileAction::Backup);
     ASSERT_TRUE(failure);
     EXPECT_EQ(failure->action, FileAction::Backup);
 }

@@ -1,7 +1,7 @@
 #include "codeview/imageops.h"
+#include "tempfolder.h"
 
 #include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -11,31 +11,17 @@ namespace {
 
 class ImageOpsTest : public ::testing::Test {
 protected:
-    QString write(const QString& name, const QByteArray& bytes) {
-        const QString path = m_dir.filePath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return path;
-    }
-
-    QByteArray contentOf(const QString& path) {
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-        return file.readAll();
-    }
-
     /// Opens a file with the given bytes, runs `operation` on it, returns the bytes after.
     template <typename Operation> QByteArray after(const QByteArray& bytes, Operation operation) {
-        const QString path = write(QStringLiteral("image.bin"), bytes);
+        const QString path = m_folder.write(QStringLiteral("image.bin"), bytes);
         ImageFile image;
         EXPECT_FALSE(image.open(path));
         EXPECT_FALSE(operation(image));
         image.close();
-        return contentOf(path);
+        return m_folder.read(path);
     }
 
-    QTemporaryDir m_dir;
+    TempFolder m_folder;
 };
 
 /// The copy as it is defined: one positioned read and one positioned write per
@@ -69,47 +55,39 @@ QByteArray bytesOf(std::initializer_list<int> values) {
     return bytes;
 }
 
-QByteArray counting(int length) {
-    QByteArray bytes(length, '\0');
-    for (int i = 0; i < length; ++i) {
-        bytes[i] = static_cast<char>(i);
-    }
-    return bytes;
-}
-
 TEST_F(ImageOpsTest, CopiesLikeTheDescribedExamples) {
     const auto copy = [this](CopyRange range, Overflow answer) {
-        return after(counting(16),
+        return after(countingBytes(16),
                      [&](ImageFile& image) { return copyRange(image, range, 16, answer); });
     };
-    QByteArray expected = counting(16);
+    QByteArray expected = countingBytes(16);
     expected.replace(8, 4, bytesOf({0, 1, 2, 3}));
     EXPECT_EQ(copy({0, 3, 8}, Overflow::Cancel), expected);
 
-    expected = counting(16);
+    expected = countingBytes(16);
     expected.replace(5, 10, bytesOf({0, 1, 2, 3, 4, 0, 1, 2, 3, 4}));
     EXPECT_EQ(copy({0, 9, 5}, Overflow::Cancel), expected);
 
-    expected = counting(16);
+    expected = countingBytes(16);
     expected.replace(2, 4, bytesOf({8, 9, 10, 11}));
     EXPECT_EQ(copy({8, 11, 2}, Overflow::Cancel), expected);
 
-    expected = counting(16);
+    expected = countingBytes(16);
     expected.replace(12, 4, bytesOf({0, 1, 2, 3}));
     EXPECT_EQ(copy({0, 3, 12}, Overflow::Cancel), expected);
 
     // Past the end: Yes lengthens, No cuts at the end, Cancel copies nothing.
-    expected = counting(13) + bytesOf({0, 1, 2, 3});
+    expected = countingBytes(13) + bytesOf({0, 1, 2, 3});
     EXPECT_EQ(copy({0, 3, 13}, Overflow::Lengthen), expected);
-    expected = counting(13) + bytesOf({0, 1, 2});
+    expected = countingBytes(13) + bytesOf({0, 1, 2});
     EXPECT_EQ(copy({0, 3, 13}, Overflow::CutAtEnd), expected);
-    EXPECT_EQ(copy({0, 3, 13}, Overflow::Cancel), counting(16));
+    EXPECT_EQ(copy({0, 3, 13}, Overflow::Cancel), countingBytes(16));
     // A gap between the end of the file and the destination is filled with zeros.
     EXPECT_EQ(copy({0, 1, 20}, Overflow::Lengthen),
-              counting(16) + QByteArray(4, '\0') + bytesOf({0, 1}));
-    EXPECT_EQ(copy({0, 1, 20}, Overflow::CutAtEnd), counting(16));
+              countingBytes(16) + QByteArray(4, '\0') + bytesOf({0, 1}));
+    EXPECT_EQ(copy({0, 1, 20}, Overflow::CutAtEnd), countingBytes(16));
     // An end before the start copies nothing.
-    EXPECT_EQ(copy({5, 3, 14}, Overflow::Lengthen), counting(16));
+    EXPECT_EQ(copy({5, 3, 14}, Overflow::Lengthen), countingBytes(16));
 }
 
 TEST_F(ImageOpsTest, CopyEqualsTheByteAtATimeCopyOnRandomImages) {
@@ -124,11 +102,11 @@ TEST_F(ImageOpsTest, CopyEqualsTheByteAtATimeCopyOnRandomImages) {
         const CopyRange range{inside(random), inside(random),
                               std::uniform_int_distribution<int>(0, length + 40)(random)};
         for (const Overflow answer : {Overflow::Lengthen, Overflow::CutAtEnd, Overflow::Cancel}) {
-            const QString referencePath = write(QStringLiteral("reference.bin"), bytes);
+            const QString referencePath = m_folder.write(QStringLiteral("reference.bin"), bytes);
             referenceCopy(referencePath, range, length, answer);
             const QByteArray fast = after(
                 bytes, [&](ImageFile& image) { return copyRange(image, range, length, answer); });
-            ASSERT_EQ(fast, contentOf(referencePath))
+            ASSERT_EQ(fast, m_folder.read(referencePath))
                 << "length " << length << ", " << range.start << " to " << range.end << " at "
                 << range.destination << ", answer " << static_cast<int>(answer);
         }
@@ -150,7 +128,7 @@ TEST_F(ImageOpsTest, InvertsAndReverses) {
 
 TEST_F(ImageOpsTest, ReverseAndInvertFollowTheByteRuleForShortLengths) {
     for (int length = 0; length <= 40; ++length) {
-        const QByteArray bytes = counting(length) + QByteArray(3, '\x77');
+        const QByteArray bytes = countingBytes(length) + QByteArray(3, '\x77');
         QByteArray reversed = bytes;
         std::reverse(reversed.begin(), reversed.begin() + length);
         EXPECT_EQ(after(bytes, [length](ImageFile& image) { return reverseImage(image, length); }),

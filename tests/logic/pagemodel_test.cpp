@@ -1,37 +1,20 @@
 #include "codeview/pagemodel.h"
+#include "tempfolder.h"
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace chaserom;
 
 namespace {
 
-QByteArray countingBytes(int length) {
-    QByteArray bytes(length, '\0');
-    for (int i = 0; i < length; ++i) {
-        bytes[i] = static_cast<char>(i);
-    }
-    return bytes;
-}
-
 class PageModelTest : public ::testing::Test {
 protected:
     QString write(const QString& name, const QByteArray& bytes) {
-        const QString path = m_dir.filePath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return path;
+        return m_folder.write(name, bytes);
     }
-
-    QByteArray contentOf(const QString& name) {
-        QFile file(m_dir.filePath(name));
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-        return file.readAll();
-    }
+    QByteArray contentOf(const QString& name) { return m_folder.read(name); }
 
     QStringList rows() const {
         QStringList texts;
@@ -41,7 +24,7 @@ protected:
         return texts;
     }
 
-    QTemporaryDir m_dir;
+    TempFolder m_folder;
     PageModel m_model;
 };
 
@@ -157,13 +140,13 @@ TEST_F(PageModelTest, AFailedOpenLeavesTheOpenImage) {
     ASSERT_FALSE(m_model.openImage(path));
     ASSERT_FALSE(m_model.readPage(16));
 
-    const auto missing = m_model.openImage(m_dir.filePath(QStringLiteral("none.bin")));
+    const auto missing = m_model.openImage(m_folder.path(QStringLiteral("none.bin")));
     ASSERT_TRUE(missing);
     EXPECT_EQ(missing->action, FileAction::OpenImage);
 
     // A folder where the backup should go: the image is not opened.
     const QString blocked = write(QStringLiteral("b.bin"), countingBytes(32));
-    ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("b.bak")));
+    ASSERT_TRUE(QDir(m_folder.folder()).mkdir(QStringLiteral("b.bak")));
     const auto backup = m_model.openImage(blocked);
     ASSERT_TRUE(backup);
     EXPECT_EQ(backup->action, FileAction::Backup);
