@@ -25,7 +25,7 @@ enum class Overflow {
 /// The highest address the program writes or lets the user name.
 inline constexpr int HighestAddress = 32766;
 /// The largest resized copy.
-inline constexpr qint64 LargestResizedCopy = 16 * 1024 * 1024;
+inline constexpr qint64 LargestResizedCopy = qint64{16} * 1024 * 1024;
 
 /// A whole decimal number typed into a text box, blanks around it ignored; empty when the
 /// text is anything else.

@@ -15,7 +15,7 @@ constexpr qint64 ReadLimit = 1 << 22;
 
 QByteArray layoutFileText(const LampLayout& layout) {
     QByteArray text;
-    text.reserve(NumberCount * 8);
+    text.reserve(qsizetype{NumberCount} * 8);
     for (const LampPosition& lamp : layout) {
         text.append(printNumberLine(lamp.left));
         text.append(printNumberLine(lamp.top));

@@ -111,8 +111,8 @@ void SimulatorWindow::formMouseMove(int buttons, float x, float y) {
 }
 
 std::optional<QString> SimulatorWindow::chooseFile(bool forSaving) {
-    const auto path = forSaving ? chooseFileToSave(this, QString(), m_lastPath)
-                                : chooseFileToOpen(this, QString(), m_lastPath);
+    auto path = forSaving ? chooseFileToSave(this, QString(), m_lastPath)
+                          : chooseFileToOpen(this, QString(), m_lastPath);
     if (path) {
         m_lastPath = *path;
     }
