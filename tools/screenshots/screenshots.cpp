@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTextStream>
@@ -41,10 +42,12 @@ int main(int argc, char** argv) {
         QTextStream(stderr) << "usage: chaserom-screenshots EXAMPLES_FOLDER OUTPUT_FOLDER\n";
         return 2;
     }
-    const QDir examples(arguments[1]);
-    const QDir output(arguments[2]);
+    const QDir output(QFileInfo(arguments[2]).absoluteFilePath());
+    // The images are opened by their bare names, as the path box then shows them.
+    QDir::setCurrent(arguments[1]);
+    const QDir examples;
     chaserom::App app;
-    app.start(examples.filePath(QStringLiteral("demo.bin")));
+    app.start(QStringLiteral("demo.bin"));
     // A step into the effect, where the lamps show something.
     app.codeView().findChild<QScrollBar*>(QStringLiteral("VScroll1"))->setValue(40);
     QApplication::processEvents();
@@ -68,7 +71,7 @@ int main(int argc, char** argv) {
     all.save(output.filePath(QStringLiteral("windows.png")));
 
     // The example board: 32 channels, its layout and its picture.
-    app.codeView().openImage(examples.filePath(QStringLiteral("demo32.bin")));
+    app.codeView().openImage(QStringLiteral("demo32.bin"));
     app.codeView().chooseChannelOption(3);
     chaserom::LampLayout layout{};
     QPixmap board;
