@@ -1,7 +1,6 @@
 #include "textfile.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <cerrno>
 
 namespace chaserom {
@@ -30,15 +29,24 @@ FileFailure writeFileAtomically(const QString& path, QByteArrayView content, Fil
         return lastSystemError(action, path);
     }
     errno = 0;
-    // commit() does not see a write that the buffer's flush cut short: flush first.
-    if (file.write(content.data(), content.size()) != content.size() || !file.flush()) {
+    if (file.write(content.data(), content.size()) != content.size()) {
         const FileError error = lastSystemError(action, path);
+        file.cancelWriting();
+        return error;
+    }
+    return commitSaveFile(file, action);
+}
+
+FileFailure commitSaveFile(QSaveFile& file, FileAction action) {
+    errno = 0;
+    if (!file.flush()) {
+        const FileError error = lastSystemError(action, file.fileName());
         file.cancelWriting();
         return error;
     }
     errno = 0;
     if (!file.commit()) {
-        return lastSystemError(action, path);
+        return lastSystemError(action, file.fileName());
     }
     return std::nullopt;
 }

@@ -1,5 +1,7 @@
 #include "imagefile.h"
 
+#include "app/textfile.h"
+
 #include <QFileInfo>
 #include <QSaveFile>
 #include <algorithm>
@@ -146,18 +148,7 @@ FileFailure ImageFile::writeCopy(const QString& target, qint64 size, char fill, 
             return error;
         }
     }
-    errno = 0;
-    // commit() does not see a write that the buffer's flush cut short: flush first.
-    if (!copy.flush()) {
-        const FileError error = lastSystemError(action, target);
-        copy.cancelWriting();
-        return error;
-    }
-    errno = 0;
-    if (!copy.commit()) {
-        return lastSystemError(action, target);
-    }
-    return std::nullopt;
+    return commitSaveFile(copy, action);
 }
 
 } // namespace chaserom
