@@ -45,7 +45,6 @@ public:
     /// of the image are empty and cannot be edited.
     [[nodiscard]] bool rowEditable(int row) const { return row < m_editableRows; }
 
-    [[nodiscard]] bool saveEnabled() const { return m_saveEnabled; }
     /// The write-back switch: while on, page moves write the page back first.
     void setSaveEnabled(bool enabled) { m_saveEnabled = enabled; }
 
