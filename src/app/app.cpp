@@ -31,6 +31,7 @@ App::~App() {
 void App::start(const QString& image) {
     showSimulator();
     m_colourPanel.get().show();
+    m_lampsFollowPage = true;
     m_codeView->load();
     if (image.isEmpty()) {
         m_codeView->openAction();
@@ -56,7 +57,10 @@ void App::shutDown() {
 SimulatorWindow* App::createSimulator() {
     auto* simulator = new SimulatorWindow(m_kanalCount);
     // A simulator created again shows the current step at once, not its design colours.
-    simulator->setLampColours(lampColours());
+    // The first one, made before the colour panel exists, opens in its design colours.
+    if (m_lampsFollowPage) {
+        simulator->setLampColours(lampColours());
+    }
     return simulator;
 }
 

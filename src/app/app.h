@@ -59,6 +59,7 @@ private:
     LazyWindow<SimulatorWindow> m_simulator;
     LazyWindow<ColourPanel> m_colourPanel;
     bool m_shutDown = false;
+    bool m_lampsFollowPage = false;
 };
 
 } // namespace chaserom

@@ -53,8 +53,12 @@ QByteArray printNumberLine(qint64 value) {
 
 QByteArray printNumberLine(float value) {
     const bool negative = std::signbit(value) && value != 0.0F;
-    char digits[32];
-    const auto result = std::to_chars(digits, digits + sizeof digits, std::fabs(value));
+    // Plain digits, never an exponent: 100000 is " 100000 ", not " 1e+05 ". The shortest
+    // digits that read back to the same value, however small or large (up to 39 digits
+    // before the point, 45 after it).
+    char digits[64];
+    const auto result =
+        std::to_chars(digits, digits + sizeof digits, std::fabs(value), std::chars_format::fixed);
     return numberLine(negative, QByteArrayView(digits, result.ptr - digits));
 }
 

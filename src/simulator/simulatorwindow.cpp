@@ -52,6 +52,7 @@ SimulatorWindow::SimulatorWindow(const KanalCount& kanalCount)
 
     m_labelKanal = placeControl<QLabel>(this, QStringLiteral("LabelKanal"), LabelKanalPlace);
     m_labelKanal->setAutoFillBackground(true);
+    m_labelKanal->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QFont labelFont = m_labelKanal->font();
     labelFont.setBold(true);
     m_labelKanal->setFont(labelFont);
@@ -90,8 +91,9 @@ void SimulatorWindow::moveLamp(int lamp, LampPosition position) {
 
 void SimulatorWindow::setBackground(const QPixmap& picture) {
     m_background = picture;
-    // One picture pixel on one screen pixel, whatever the screen's scale.
-    m_background.setDevicePixelRatio(devicePixelRatioF());
+    // One picture pixel on one window pixel (15 units), as the lamps are placed: a layout
+    // made over a board picture keeps its lamps on their places at any screen scale.
+    m_background.setDevicePixelRatio(1.0);
     update();
 }
 

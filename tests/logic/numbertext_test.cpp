@@ -1,6 +1,7 @@
 #include "app/numbertext.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 #include <random>
 
 using namespace chaserom;
@@ -26,6 +27,21 @@ TEST(PrintNumber, WritesSignDigitsBlankAndLineEnd) {
     EXPECT_EQ(printNumberLine(-0.0F), QByteArray(" 0 \r\n"));
     EXPECT_EQ(printNumberLine(12.5F), QByteArray(" 12.5 \r\n"));
     EXPECT_EQ(printNumberLine(0.1F), QByteArray(" 0.1 \r\n"));
+    // Large and tiny values keep plain digits; an exponent would read as a different form.
+    EXPECT_EQ(printNumberLine(100000.0F), QByteArray(" 100000 \r\n"));
+    EXPECT_EQ(printNumberLine(-2000000.0F), QByteArray("-2000000 \r\n"));
+    EXPECT_EQ(printNumberLine(0.0000001F), QByteArray(" 0.0000001 \r\n"));
+}
+
+TEST(PrintNumber, ExtremeFloatsReadBackExactly) {
+    for (const float value : {std::numeric_limits<float>::max(), std::numeric_limits<float>::lowest(),
+                              std::numeric_limits<float>::denorm_min(), 1e30F, -3e-20F}) {
+        const QByteArray line = printNumberLine(value);
+        EXPECT_FALSE(line.contains('e')) << line.constData();
+        const auto numbers = numbersOf(line);
+        ASSERT_EQ(numbers.size(), 1U);
+        EXPECT_EQ(parseFloat(numbers[0]), value) << line.constData();
+    }
 }
 
 TEST(PrintNumber, FractionsReadBackToTheSameValue) {
