@@ -15,7 +15,7 @@ constexpr Bgr designLedColour(int led) {
     if (led == 0) {
         return White;
     }
-    if (led % 8 == 7) {
+    if (led % 8 == 7 && led != 7) {
         return 0x00E0E0E0;
     }
     return Black;

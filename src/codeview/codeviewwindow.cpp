@@ -156,6 +156,8 @@ void CodeViewWindow::createPlaybackControls() {
     m_vscroll2->setSingleStep(1);
     m_vscroll2->setPageStep(10);
     m_vscroll2->setValue(DefaultInterval);
+    // Like the page scroll bar's change: the interval follows the thumb when it is let go.
+    m_vscroll2->setTracking(false);
     connect(m_vscroll2, &QScrollBar::valueChanged, this, &CodeViewWindow::vscroll2Change);
 
     constexpr const char* captions[] = {"8", "16", "24", "32"};

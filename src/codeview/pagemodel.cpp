@@ -43,6 +43,11 @@ FileFailure PageModel::openImage(const QString& path) {
     m_image = std::move(next);
     m_imagePath = path;
     m_imageLength = static_cast<int>(std::min<qint64>(size, MaxImageLength));
+    // The rows shown belong to the old image: should the first read fail, they must never
+    // be written into the new one.
+    m_pageAddress = 0;
+    m_pageRead = false;
+    m_editableRows = 0;
     emit imageChanged();
     return readPage(0);
 }

@@ -44,6 +44,14 @@ private slots:
         interval->setValue(1000);
         QCOMPARE(control<QLabel>(m_view, QStringLiteral("LabelIntervalSim"))->text(),
                  QStringLiteral("1000ms"));
+        // Dragging the thumb changes nothing until it is released.
+        interval->setSliderDown(true);
+        interval->setSliderPosition(50);
+        QCOMPARE(timer->interval(), 1000);
+        interval->setSliderDown(false);
+        QCOMPARE(timer->interval(), 50);
+        QCOMPARE(control<QLabel>(m_view, QStringLiteral("LabelIntervalSim"))->text(),
+                 QStringLiteral("50ms"));
         QCOMPARE(interval->minimum(), 1);
         QCOMPARE(interval->maximum(), 1000);
     }
