@@ -51,6 +51,22 @@ bool dropPrivileges() {
     return setgid(65534) == 0 && setuid(65534) == 0;
 }
 
+/// 0 when an unprivileged child fails to open `path` at `action` for lack of access and
+/// is left with no image.
+int openRefusedUnprivileged(const QString& path, FileAction action) {
+    return inChild([&] {
+        if (!dropPrivileges()) {
+            return 2;
+        }
+        PageModel model;
+        const auto failure = model.openImage(path);
+        return failure && failure->action == action && failure->reason == NoAccess &&
+                       !model.hasImage()
+                   ? 0
+                   : 1;
+    });
+}
+
 class FileFaultsTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -70,18 +86,7 @@ TEST_F(FileFaultsTest, AReadOnlyImageIsNotOpened) {
     const QString path = write(QStringLiteral("ro.bin"), counting(64));
     QFile::setPermissions(path,
                           QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
-    EXPECT_EQ(inChild([&] {
-                  if (!dropPrivileges()) {
-                      return 2;
-                  }
-                  PageModel model;
-                  const auto failure = model.openImage(path);
-                  return failure && failure->action == FileAction::OpenImage &&
-                                 failure->reason == NoAccess && !model.hasImage()
-                             ? 0
-                             : 1;
-              }),
-              0);
+    EXPECT_EQ(openRefusedUnprivileged(path, FileAction::OpenImage), 0);
     EXPECT_FALSE(QFile::exists(m_folder.path(QStringLiteral("ro.bak"))));
 }
 
@@ -95,18 +100,7 @@ TEST_F(FileFaultsTest, AFolderThatRefusesTheBackupKeepsTheImageClosed) {
     image.close();
     QFile::setPermissions(path, QFileDevice::Permissions(0x6666));
     QFile::setPermissions(folder, QFileDevice::Permissions(0x5555));
-    EXPECT_EQ(inChild([&] {
-                  if (!dropPrivileges()) {
-                      return 2;
-                  }
-                  PageModel model;
-                  const auto failure = model.openImage(path);
-                  return failure && failure->action == FileAction::Backup &&
-                                 failure->reason == NoAccess && !model.hasImage()
-                             ? 0
-                             : 1;
-              }),
-              0);
+    EXPECT_EQ(openRefusedUnprivileged(path, FileAction::Backup), 0);
     QFile::setPermissions(folder, QFileDevice::Permissions(0x7777));
     QFile check(path);
     ASSERT_TRUE(check.open(QIODevice::ReadOnly));
