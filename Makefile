@@ -1,32 +1,39 @@
 # The front door: `make run` and `make test` install what the machine lacks, then build.
-BUILD    ?= build
-APP_DIR  := $(BUILD)/app
-TEST_DIR := $(BUILD)/test
-RUN_DIR  := $(BUILD)/run
+# The build folders and their settings are the presets in CMakePresets.json.
+APP_DIR  := build/app
+RUN_DIR  := build/run
 JOBS     ?= $(shell nproc)
+# CI turns warnings into errors: make test CHASEROM_WERROR=ON
+CHASEROM_WERROR ?= OFF
 
-.PHONY: run test bench deps build clean screenshots fuzz soak coverage package examples
+.PHONY: run test bench deps build clean screenshots fuzz soak coverage package examples format
 
 deps:
 	@tools/install-deps.sh
 
 build: deps
-	cmake -S . -B $(APP_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
-	cmake --build $(APP_DIR) -j$(JOBS)
+	cmake --preset app -DCHASEROM_WERROR=$(CHASEROM_WERROR)
+	cmake --build --preset app -j$(JOBS)
 
 # Starts the program on a fresh copy of the demo image, in a working folder under build/,
-# so that the checkout itself is never written to.
-run: build
+# so that the checkout itself is never written to. Builds the program alone, not the tests.
+run: deps
+	cmake --preset app -DCHASEROM_WERROR=$(CHASEROM_WERROR)
+	cmake --build --preset app -j$(JOBS) --target chaserom
 	mkdir -p $(RUN_DIR)
 	cp examples/demo.bin $(RUN_DIR)/demo.bin
 	cd $(RUN_DIR) && ../app/bin/chaserom demo.bin
 
 test: deps
-	cmake -S . -B $(TEST_DIR) -DCMAKE_BUILD_TYPE=Debug -DCHASEROM_SANITIZE=ON
-	cmake --build $(TEST_DIR) -j$(JOBS)
-	cd $(TEST_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+	cmake --preset test -DCHASEROM_WERROR=$(CHASEROM_WERROR)
+	cmake --build --preset test -j$(JOBS)
+	ctest --preset test -j$(JOBS)
 
-bench: build
+BENCH_TARGETS := chaserom chaserom-bench chaserom-bare chaserom-startup-bench
+
+bench: deps
+	cmake --preset app -DCHASEROM_WERROR=$(CHASEROM_WERROR)
+	cmake --build --preset app -j$(JOBS) --target $(BENCH_TARGETS)
 	QT_QPA_PLATFORM=offscreen $(APP_DIR)/bin/chaserom-bench
 	xvfb-run -a -s "-screen 0 1400x900x24" $(APP_DIR)/bin/chaserom-startup-bench \
 		$(APP_DIR)/bin/chaserom $(APP_DIR)/bin/chaserom-bare examples/demo.bin
@@ -34,14 +41,13 @@ bench: build
 # Runs every fuzz target for FUZZ_SECONDS (60 unless given) from the seed corpus in
 # tests/fuzz/corpus; new inputs go to build/fuzz/corpus, never into the checkout.
 FUZZ_SECONDS ?= 60
-FUZZ_DIR     := $(BUILD)/fuzz
+FUZZ_DIR     := build/fuzz
 FUZZ_TARGETS := colourfile layoutfile hextext decimalfields pageaddress
 
 fuzz: deps
 	@tools/install-deps.sh tools/fuzz-packages.txt
-	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-		-DCHASEROM_FUZZ=ON -DCHASEROM_SANITIZE=ON -DBUILD_TESTING=OFF
-	cmake --build $(FUZZ_DIR) -j$(JOBS) --target $(addprefix fuzz_,$(FUZZ_TARGETS))
+	cmake --preset fuzz
+	cmake --build --preset fuzz -j$(JOBS) --target $(addprefix fuzz_,$(FUZZ_TARGETS))
 	@for target in $(FUZZ_TARGETS); do \
 		mkdir -p $(FUZZ_DIR)/corpus/$$target; \
 		echo "== fuzz_$$target for $(FUZZ_SECONDS) s"; \
@@ -57,20 +63,20 @@ fuzz: deps
 # Xvfb, and reports memory and whether the image stayed unchanged.
 SOAK_MINUTES ?= 10
 
-soak: build
+soak: deps
+	cmake --preset app
+	cmake --build --preset app -j$(JOBS) --target chaserom-soak
 	xvfb-run -a -s "-screen 0 1400x900x24" $(APP_DIR)/bin/chaserom-soak examples/demo.bin \
 		$(SOAK_MINUTES)
 
 # Line and branch coverage of src/ by the tests.
-COVERAGE_DIR := $(BUILD)/coverage
-
 coverage: deps
 	@tools/install-deps.sh tools/coverage-packages.txt
-	cmake -S . -B $(COVERAGE_DIR) -DCMAKE_BUILD_TYPE=Debug -DCHASEROM_COVERAGE=ON
-	cmake --build $(COVERAGE_DIR) -j$(JOBS)
-	find $(COVERAGE_DIR) -name '*.gcda' -delete
-	cd $(COVERAGE_DIR) && QT_QPA_PLATFORM=offscreen ctest -j$(JOBS) --output-on-failure
-	gcovr --root . --object-directory $(COVERAGE_DIR) --filter 'src/' \
+	cmake --preset coverage
+	cmake --build --preset coverage -j$(JOBS)
+	find build/coverage -name '*.gcda' -delete
+	ctest --preset coverage -j$(JOBS)
+	gcovr --root . --object-directory build/coverage --filter 'src/' \
 		--exclude-unreachable-branches --exclude-throw-branches --print-summary --txt
 
 # The example effects, board picture and lamp layout in examples/, made again.
@@ -83,8 +89,15 @@ package: build
 	@tools/install-deps.sh tools/package-packages.txt
 	cd $(APP_DIR) && cpack -G DEB
 
+# Checks the C++ files changed since FORMAT_BASE (the previous commit unless given)
+# against .clang-format.
+FORMAT_BASE ?= HEAD~1
+
+format:
+	@tools/check-format.sh $(FORMAT_BASE)
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf build
 
 # Grabs the windows on the example images into docs/, offscreen.
 screenshots: build

@@ -4,8 +4,8 @@
 // flat after the first minute, and checks the image is unchanged byte for byte (each step
 // writes back the bytes it read). Exits non-zero when either check fails.
 #include "app/app.h"
-#include "codeview/codeviewwindow.h"
 #include "residentmemory.h"
+#include "windows/codeview/codeviewwindow.h"
 
 #include <QApplication>
 #include <QCheckBox>

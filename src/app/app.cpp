@@ -1,15 +1,14 @@
-#include "app.h"
+#include "app/app.h"
 
-#include "codeview/codeviewwindow.h"
-#include "codeview/lamplighting.h"
-#include "ui/failurereport.h"
+#include "core/page/lamplighting.h"
+#include "windows/codeview/codeviewwindow.h"
 
 #include <QCoreApplication>
 
 namespace chaserom {
 
 App::App()
-    : m_codeView(std::make_unique<CodeViewWindow>(m_model, m_kanalCount))
+    : m_codeView(std::make_unique<CodeViewWindow>(m_model, m_kanalCount, m_reports))
     , m_simulator([this] { return createSimulator(); })
     , m_colourPanel([this] { return createColourPanel(); }) {
     connect(&m_model, &PageModel::rowsChanged, this, &App::relightLamps);
@@ -17,6 +16,8 @@ App::App()
         relightLamps();
         showSwatchesForChannelCount();
     });
+    connect(&m_channelColours, &ChannelColourModel::colourChanged, this, &App::relightLamps);
+    connect(m_codeView.get(), &CodeViewWindow::openRequested, this, &App::openImage);
     connect(m_codeView.get(), &CodeViewWindow::simulatorRequested, this, &App::showSimulator);
     connect(m_codeView.get(), &CodeViewWindow::closing, this, &App::shutDown);
 }
@@ -32,13 +33,27 @@ void App::start(const QString& image) {
     showSimulator();
     m_colourPanel.get().show();
     m_lampsFollowPage = true;
-    m_codeView->load();
+    m_codeView->formLoad();
     if (image.isEmpty()) {
         m_codeView->openAction();
     } else {
-        m_codeView->openImage(image);
+        openImage(image);
     }
     m_codeView->show();
+}
+
+void App::openImage(const QString& path) {
+    auto failure = m_model.openImage(path);
+    if (!failure) {
+        return;
+    }
+    QString report = failureText(*failure);
+    if (failure->action == FileAction::WriteImage) {
+        report += QString::fromUtf8(
+            "\nНовый образ не открыт, страница осталась в окне. Чтобы открыть его без записи "
+            "страницы, снимите «Сохранять».");
+    }
+    m_reports.report(m_codeView.get(), report);
 }
 
 void App::shutDown() {
@@ -49,13 +64,13 @@ void App::shutDown() {
     m_simulator.unload();
     m_colourPanel.unload();
     if (auto failure = m_model.closeImage()) {
-        reportFailureNow(m_codeView.get(), failureText(*failure));
+        FailureReports::reportNow(m_codeView.get(), failureText(*failure));
     }
     emit finished();
 }
 
 SimulatorWindow* App::createSimulator() {
-    auto* simulator = new SimulatorWindow(m_kanalCount);
+    auto* simulator = new SimulatorWindow(m_kanalCount, m_reports);
     // A simulator created again shows the current step at once, not its design colours.
     // The first one, made before the colour panel exists, opens in its design colours.
     if (m_lampsFollowPage) {
@@ -65,9 +80,7 @@ SimulatorWindow* App::createSimulator() {
 }
 
 ColourPanel* App::createColourPanel() {
-    auto* panel = new ColourPanel();
-    connect(panel, &ColourPanel::colourChanged, this, &App::relightLamps);
-    return panel;
+    return new ColourPanel(m_channelColours, m_reports);
 }
 
 void App::showSimulator() {
@@ -79,8 +92,11 @@ void App::showSimulator() {
 }
 
 std::array<Bgr, LampCount> App::lampColours() {
+    // The colours are the colour panel's: a panel closed earlier is created again (hidden),
+    // reading the colour file again, before its colours are used.
+    m_colourPanel.get();
+    const ChannelColours& channelColours = m_channelColours.colours();
     const PageBytes page = m_model.pageBytes();
-    const ChannelColours channelColours = m_colourPanel.get().colours();
     const int kanalCount = m_kanalCount.value();
     std::array<Bgr, LampCount> colours{};
     for (int lamp = 0; lamp < LampCount; ++lamp) {

@@ -1,10 +1,12 @@
 #pragma once
 
-#include "app/kanalcount.h"
-#include "codeview/pagemodel.h"
-#include "colours/colourpanel.h"
-#include "simulator/simulatorwindow.h"
-#include "ui/lazywindow.h"
+#include "core/colours/channelcolourmodel.h"
+#include "core/page/kanalcount.h"
+#include "core/page/pagemodel.h"
+#include "windows/colours/colourpanel.h"
+#include "windows/common/failurereports.h"
+#include "windows/common/lazywindow.h"
+#include "windows/simulator/simulatorwindow.h"
 
 #include <QObject>
 #include <QString>
@@ -14,9 +16,10 @@ namespace chaserom {
 
 class CodeViewWindow;
 
-/// Owns the three windows and the state they share, and wires them together: the code
-/// view lights the simulator's lamps in the colour panel's colours. The simulator and the
-/// colour panel are created on first use and again after they were closed.
+/// Owns the models, the three windows and the failure reports, and wires them together in
+/// one place: the code view asks for images to open and the app opens them; the lamps
+/// light in the channel colours. The simulator and the colour panel are created on first
+/// use and again after they were closed.
 class App : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY(App)
@@ -29,9 +32,14 @@ public:
     /// view, opens `image` (or asks for one when it is empty), then shows the code view.
     void start(const QString& image);
 
+    /// Opens an image; a failure is reported over the code view and changes nothing.
+    void openImage(const QString& path);
+
     [[nodiscard]] CodeViewWindow& codeView() { return *m_codeView; }
     [[nodiscard]] PageModel& model() { return m_model; }
     [[nodiscard]] KanalCount& kanalCount() { return m_kanalCount; }
+    [[nodiscard]] ChannelColourModel& channelColours() { return m_channelColours; }
+    [[nodiscard]] FailureReports& reports() { return m_reports; }
     /// The simulator and the colour panel, created hidden if they do not exist.
     [[nodiscard]] SimulatorWindow& simulator() { return m_simulator.get(); }
     [[nodiscard]] ColourPanel& colourPanel() { return m_colourPanel.get(); }
@@ -53,8 +61,10 @@ private:
     void showSwatchesForChannelCount();
     void showSimulator();
 
+    FailureReports m_reports;
     KanalCount m_kanalCount;
     PageModel m_model;
+    ChannelColourModel m_channelColours;
     std::unique_ptr<CodeViewWindow> m_codeView;
     LazyWindow<SimulatorWindow> m_simulator;
     LazyWindow<ColourPanel> m_colourPanel;

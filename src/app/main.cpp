@@ -1,5 +1,5 @@
 #include "app/app.h"
-#include "app/commandline.h"
+#include "core/commandline.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

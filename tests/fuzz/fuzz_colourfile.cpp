@@ -1,8 +1,8 @@
 // The colour-file reader on any bytes: it keeps the colours read before a fault, every
 // colour it takes is a 24-bit colour, and what it reads whole writes back and reads again
 // to the same colours.
-#include "colours/colourfile.h"
-#include "colours/designcolours.h"
+#include "core/colours/designcolours.h"
+#include "core/files/colourfile.h"
 #include "fuzzcheck.h"
 
 #include <cstdint>

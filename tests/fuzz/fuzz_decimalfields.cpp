@@ -1,8 +1,9 @@
 // The decimal fields of the copy and the resized copy on any text: what they accept lies
 // in the ranges the operations rely on, and a refusal always says why.
-#include "codeview/imageops.h"
+#include "core/image/decimalfields.h"
 #include "fuzzcheck.h"
 
+#include <QStringList>
 #include <cstdint>
 
 using namespace chaserom;

@@ -1,6 +1,6 @@
 // The row texts: HexToDec, HexToBin and Inv agree for every text, and a row's binary text
 // is always the eight digits of the byte a write-back stores.
-#include "codeview/hextext.h"
+#include "core/page/hextext.h"
 #include "fuzzcheck.h"
 
 #include <cstdint>

@@ -1,7 +1,7 @@
 // The layout-file reader on any bytes: a fault moves no lamp, and a layout read whole
 // writes back to 512 lines that read again to the very same positions.
+#include "core/files/layoutfile.h"
 #include "fuzzcheck.h"
-#include "simulator/layoutfile.h"
 
 #include <cmath>
 #include <cstdint>

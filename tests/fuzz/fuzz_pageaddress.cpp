@@ -1,6 +1,6 @@
 // The page-address mapping for any scroll position, maximum, length and channel count:
 // the page stays inside the image, never below 0, aligned unless the end rule moved it.
-#include "codeview/pageaddress.h"
+#include "core/page/pageaddress.h"
 #include "fuzzcheck.h"
 
 #include <algorithm>

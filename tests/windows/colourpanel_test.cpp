@@ -1,9 +1,11 @@
 // The colour panel: its file read and written byte for byte, the pointer's swatch
 // selection and the colour dialog.
-#include "colours/colourfile.h"
-#include "colours/colourpanel.h"
-#include "colours/designcolours.h"
-#include "ui/bgrcolour.h"
+#include "core/colours/channelcolourmodel.h"
+#include "core/colours/designcolours.h"
+#include "core/files/colourfile.h"
+#include "windows/colours/colourpanel.h"
+#include "windows/common/bgrcolour.h"
+#include "windows/common/failurereports.h"
 #include "windowtesting.h"
 
 #include <QColorDialog>
@@ -23,8 +25,11 @@ private slots:
 
     void firstRunWritesTheDesignColours() {
         {
-            ColourPanel panel;
-            QCOMPARE(panel.colours(), DesignColours);
+            ColourPanel panel(m_colours, m_reports);
+            QCOMPARE(m_colours.colours(), DesignColours);
+            for (int channel = 0; channel < ChannelColourCount; ++channel) {
+                QCOMPARE(panel.colour(channel), DesignColours[channel]);
+            }
             QCOMPARE(panel.geometry().topLeft(), QPoint(4, 23));
             QCOMPARE(panel.size(), QSize(267, 133));
             panel.close();
@@ -41,7 +46,7 @@ private slots:
         }
         m_folder->write(QStringLiteral("ColorKanal.txt"), text);
         {
-            ColourPanel panel;
+            ColourPanel panel(m_colours, m_reports);
             QCOMPARE(panel.colour(0), Bgr{0});
             QCOMPARE(panel.colour(31), Bgr{93});
             panel.close();
@@ -56,7 +61,7 @@ private slots:
     void malformedFileIsReportedAndKeepsWhatWasRead() {
         m_folder->write(QStringLiteral("ColorKanal.txt"), " 1 \r\n 2 \r\nred\r\n");
         const auto seen = answerMessageBox(QMessageBox::Ok);
-        ColourPanel panel;
+        ColourPanel panel(m_colours, m_reports);
         QVERIFY(QTest::qWaitFor([&] { return seen->shown; }));
         QCOMPARE(seen->title, QString::fromUtf8("Ошибка"));
         QVERIFY(seen->text.contains(QStringLiteral("ColorKanal.txt")));
@@ -83,7 +88,7 @@ private slots:
         QFETCH(int, x);
         QFETCH(int, y);
         QFETCH(int, selected);
-        ColourPanel panel;
+        ColourPanel panel(m_colours, m_reports);
         QCOMPARE(panel.selectedKanal(), 0);
         panel.showSwatchesFor(8);
         panel.formMouseMove(0, 2600, 300); // swatch 5
@@ -92,8 +97,8 @@ private slots:
     }
 
     void doubleClickChoosesAColour() {
-        ColourPanel panel;
-        QSignalSpy changed(&panel, &ColourPanel::colourChanged);
+        ColourPanel panel(m_colours, m_reports);
+        QSignalSpy changed(&m_colours, &ChannelColourModel::colourChanged);
         panel.formMouseMove(0, 1100, 700); // swatch 10
         whenModal("QColorDialog", [](QWidget* modal) {
             auto* dialog = static_cast<QColorDialog*>(modal);
@@ -113,7 +118,7 @@ private slots:
     }
 
     void swatchesDrawInTheirColours() {
-        ColourPanel panel;
+        ColourPanel panel(m_colours, m_reports);
         for (int swatch = 0; swatch < 32; ++swatch) {
             const int x = 120 + 480 * (swatch % 8) + 187;
             const int y = 120 + 480 * (swatch / 8) + 187;
@@ -126,6 +131,8 @@ private slots:
 
 private:
     std::unique_ptr<WorkFolder> m_folder;
+    ChannelColourModel m_colours;
+    FailureReports m_reports;
 };
 
 QTEST_MAIN(ColourPanelTest)

@@ -1,8 +1,8 @@
 // What the user sees of file faults: one report that names the file and the reason, and a
 // program that goes on.
 #include "app/app.h"
-#include "codeview/codeviewwindow.h"
-#include "colours/colourpanel.h"
+#include "windows/codeview/codeviewwindow.h"
+#include "windows/colours/colourpanel.h"
 #include "windowtesting.h"
 
 #include <QCheckBox>
@@ -52,7 +52,7 @@ private slots:
         QCOMPARE(boxes, 1);
 
         // The program goes on: another image opens.
-        app->codeView().openImage(m_folder->write(QStringLiteral("b.bin"), countingBytes(32)));
+        app->openImage(m_folder->write(QStringLiteral("b.bin"), countingBytes(32)));
         QCOMPARE(control<QLineEdit>(view, QStringLiteral("Text3"))->text(),
                  m_folder->path(QStringLiteral("b.bin")));
     }
@@ -64,7 +64,7 @@ private slots:
         // A folder named like the backup stops the next open after its write-back.
         QVERIFY(QDir(m_folder->path(QString())).mkdir(QStringLiteral("b.bak")));
         const auto seen = answerMessageBox(QMessageBox::Ok);
-        app->codeView().openImage(m_folder->write(QStringLiteral("b.bin"), countingBytes(8)));
+        app->openImage(m_folder->write(QStringLiteral("b.bin"), countingBytes(8)));
         QVERIFY(QTest::qWaitFor([&] { return seen->shown; }));
         QVERIFY(seen->text.contains(m_folder->path(QStringLiteral("b.bak"))));
         QCOMPARE(app->model().imagePath(), path);
@@ -74,7 +74,9 @@ private slots:
     void colourFileThatIsAFolderIsReportedBothWays() {
         QVERIFY(QDir(m_folder->path(QString())).mkdir(QStringLiteral("ColorKanal.txt")));
         const auto seen = answerMessageBox(QMessageBox::Ok);
-        auto panel = std::make_unique<ColourPanel>();
+        ChannelColourModel colours;
+        FailureReports reports;
+        auto panel = std::make_unique<ColourPanel>(colours, reports);
         QVERIFY(QTest::qWaitFor([&] { return seen->shown; }));
         QVERIFY(seen->text.contains(QStringLiteral("ColorKanal.txt")));
         QVERIFY(seen->text.contains(QString::fromUtf8("это папка")));

@@ -1,6 +1,6 @@
 // Whole-image operations and the resized copy, driven through the code view's buttons.
 #include "app/app.h"
-#include "codeview/codeviewwindow.h"
+#include "windows/codeview/codeviewwindow.h"
 #include "windowtesting.h"
 
 #include <QAbstractButton>
@@ -207,7 +207,7 @@ private slots:
         for (int i = 0; i < bytes.size(); ++i) {
             bytes[i] = static_cast<char>(i * 7);
         }
-        m_app->codeView().openImage(m_folder->write(QStringLiteral("big.bin"), bytes));
+        m_app->openImage(m_folder->write(QStringLiteral("big.bin"), bytes));
         control<QLineEdit>(m_view, QStringLiteral("TextSize"))->setText(QStringLiteral("40002"));
         click("CommandSize");
         QCOMPARE(m_folder->read(QStringLiteral("big.40002.bin")), bytes + "\xFF\xFF");

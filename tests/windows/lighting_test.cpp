@@ -1,13 +1,13 @@
 // What the lamps show: LED grid, channel strip and simulator lamps, sampled from grabbed
 // pictures of the real windows.
 #include "app/app.h"
-#include "codeview/codeviewlayout.h"
-#include "codeview/codeviewwindow.h"
-#include "colours/colourpanel.h"
-#include "colours/designcolours.h"
-#include "simulator/lampstartpositions.h"
-#include "simulator/simulatorwindow.h"
-#include "ui/bgrcolour.h"
+#include "core/colours/designcolours.h"
+#include "core/geometry/lampstartpositions.h"
+#include "windows/codeview/codeviewlayout.h"
+#include "windows/codeview/codeviewwindow.h"
+#include "windows/colours/colourpanel.h"
+#include "windows/common/bgrcolour.h"
+#include "windows/simulator/simulatorwindow.h"
 #include "windowtesting.h"
 
 #include <QLineEdit>
@@ -27,10 +27,10 @@ QColor ledAt(QWidget* view, int row, int column) {
 
 QColor barAt(QWidget* view, int bar) {
     return pixelAtTwips(view, codeview::stripBarLeft(bar) + 52,
-                        codeview::StripRowTops[bar / 64] + 247);
+                        codeview::StripRowTops[bar / codeview::StripBarsPerRow] + 247);
 }
 
-QColor lampAt(QWidget* simulator, int lamp) {
+QColor lampPixelColour(QWidget* simulator, int lamp) {
     const LampPosition position = LampStartPositions[lamp];
     return pixelAtTwips(simulator, static_cast<int>(position.left) + 127,
                         static_cast<int>(position.top) + 127);
@@ -63,7 +63,7 @@ private slots:
         }
         QWidget* simulator = &m_app->simulator();
         for (int lamp = 0; lamp < 256; ++lamp) {
-            QCOMPARE(lampAt(simulator, lamp), toQColor(DesignColours[lamp % 8]));
+            QCOMPARE(lampPixelColour(simulator, lamp), toQColor(DesignColours[lamp % 8]));
         }
     }
 
@@ -78,7 +78,7 @@ private slots:
         }
         QWidget* simulator = &m_app->simulator();
         for (int lamp = 0; lamp < 256; ++lamp) {
-            QCOMPARE(lampAt(simulator, lamp),
+            QCOMPARE(lampPixelColour(simulator, lamp),
                      lamp % 8 == 0 ? black : toQColor(DesignColours[lamp % 8]));
         }
     }
@@ -116,15 +116,15 @@ private slots:
 
     void newSwatchColourRelightsItsChannel() {
         row(0)->setText(QStringLiteral("01"));
-        m_app->colourPanel().setColour(2, 0x00123456);
-        m_app->colourPanel().setColour(7, 0x00654321);
+        m_app->channelColours().setColour(2, 0x00123456);
+        m_app->channelColours().setColour(7, 0x00654321);
         for (int lamp = 0; lamp < 256; ++lamp) {
             const Bgr expected = lamp % 8 == 2   ? 0x00123456
                                  : lamp % 8 == 7 ? Black
                                                  : DesignColours[lamp % 8];
             QCOMPARE(m_app->simulator().lampColour(lamp), expected);
         }
-        QCOMPARE(lampAt(&m_app->simulator(), 2), toQColor(0x00123456));
+        QCOMPARE(lampPixelColour(&m_app->simulator(), 2), toQColor(0x00123456));
     }
 
 private:

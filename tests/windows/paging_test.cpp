@@ -1,7 +1,7 @@
 // Paging through an image: page moves with the write-back switch on and off, thumb drags,
 // double-clicks, bit clicks and the step timer.
 #include "app/app.h"
-#include "codeview/codeviewwindow.h"
+#include "windows/codeview/codeviewwindow.h"
 #include "windowtesting.h"
 
 #include <QCheckBox>
@@ -151,11 +151,11 @@ private slots:
         QFETCH(QList<int>, positions);
         m_app->codeView().chooseChannelOption(option);
         m_scroll->setValue(start);
-        m_app->codeView().timer1Tick();
+        m_app->codeView().playOneStep();
         QCOMPARE(m_scroll->value(), start); // playback is off
         control<QCheckBox>(m_view, QStringLiteral("Check1"))->setChecked(true);
         for (const int position : positions) {
-            m_app->codeView().timer1Tick();
+            m_app->codeView().playOneStep();
             QCOMPARE(m_scroll->value(), position);
         }
     }
@@ -163,7 +163,7 @@ private slots:
     void wrapShowsAddressZero() {
         m_scroll->setValue(255);
         control<QCheckBox>(m_view, QStringLiteral("Check1"))->setChecked(true);
-        m_app->codeView().timer1Tick();
+        m_app->codeView().playOneStep();
         QCOMPARE(m_scroll->value(), 0);
         QCOMPARE(text(QStringLiteral("Text6")), QStringLiteral("0"));
         QCOMPARE(row(0)->text(), QStringLiteral("00"));
@@ -173,7 +173,7 @@ private slots:
         control<QCheckBox>(m_view, QStringLiteral("CheckSave"))->setChecked(true);
         m_scroll->setValue(100);
         const QString other = m_folder->write(QStringLiteral("b.bin"), QByteArray(50, '\x11'));
-        m_app->codeView().openImage(other);
+        m_app->openImage(other);
         QCOMPARE(text(QStringLiteral("Text6")), QStringLiteral("0"));
         QCOMPARE(m_scroll->maximum(), 50);
         row(0)->setText(QStringLiteral("22"));
@@ -183,7 +183,7 @@ private slots:
     }
 
     void rowsPastTheEndCannotBeEdited() {
-        m_app->codeView().openImage(m_folder->write(QStringLiteral("s.bin"), countingBytes(4)));
+        m_app->openImage(m_folder->write(QStringLiteral("s.bin"), countingBytes(4)));
         QCOMPARE(row(3)->text(), QStringLiteral("03"));
         QVERIFY(!row(3)->isReadOnly());
         QCOMPARE(row(4)->text(), QString());

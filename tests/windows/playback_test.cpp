@@ -1,7 +1,7 @@
 // The channel count, the step timer and its interval, and the keyboard order of the code
 // view's controls.
 #include "app/app.h"
-#include "codeview/codeviewwindow.h"
+#include "windows/codeview/codeviewwindow.h"
 #include "windowtesting.h"
 
 #include <QCheckBox>
@@ -62,7 +62,7 @@ private slots:
         QCOMPARE(m_app->kanalCount().value(), 24);
         QCOMPARE(m_app->model().pageAddress(), 5);
         control<QCheckBox>(m_view, QStringLiteral("Check1"))->setChecked(true);
-        m_app->codeView().timer1Tick();
+        m_app->codeView().playOneStep();
         QCOMPARE(m_scroll->value(), 8);
         QCOMPARE(m_app->model().pageAddress(), 6);
     }

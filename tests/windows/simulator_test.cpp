@@ -1,7 +1,8 @@
 // Placing lamps by hand, the channel label, layout files and the background picture.
-#include "app/kanalcount.h"
-#include "simulator/layoutfile.h"
-#include "simulator/simulatorwindow.h"
+#include "core/files/layoutfile.h"
+#include "core/page/kanalcount.h"
+#include "windows/common/failurereports.h"
+#include "windows/simulator/simulatorwindow.h"
 #include "windowtesting.h"
 
 #include <QImage>
@@ -22,7 +23,7 @@ private slots:
     void init() {
         m_folder = std::make_unique<WorkFolder>();
         m_kanalCount = std::make_unique<KanalCount>();
-        m_simulator = std::make_unique<SimulatorWindow>(*m_kanalCount);
+        m_simulator = std::make_unique<SimulatorWindow>(*m_kanalCount, m_reports);
         m_label = control<QLabel>(m_simulator.get(), QStringLiteral("LabelKanal"));
     }
 
@@ -195,6 +196,7 @@ private slots:
 private:
     std::unique_ptr<WorkFolder> m_folder;
     std::unique_ptr<KanalCount> m_kanalCount;
+    FailureReports m_reports;
     std::unique_ptr<SimulatorWindow> m_simulator;
     QLabel* m_label = nullptr;
 };

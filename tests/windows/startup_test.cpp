@@ -1,6 +1,6 @@
 // Start-up and shut-down of the program, with the open dialog answered and cancelled.
 #include "app/app.h"
-#include "codeview/codeviewwindow.h"
+#include "windows/codeview/codeviewwindow.h"
 #include "windowtesting.h"
 
 #include <QCheckBox>

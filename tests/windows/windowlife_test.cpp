@@ -1,11 +1,11 @@
 // Windows that exist at most once: closed with their close box, created again hidden on
 // the next use.
 #include "app/app.h"
-#include "codeview/codeviewwindow.h"
-#include "colours/colourfile.h"
-#include "colours/colourpanel.h"
-#include "simulator/lampstartpositions.h"
-#include "simulator/simulatorwindow.h"
+#include "core/files/colourfile.h"
+#include "core/geometry/lampstartpositions.h"
+#include "windows/codeview/codeviewwindow.h"
+#include "windows/colours/colourpanel.h"
+#include "windows/simulator/simulatorwindow.h"
 #include "windowtesting.h"
 
 #include <QLineEdit>
@@ -76,7 +76,7 @@ private slots:
     }
 
     void closedColourPanelWritesItsFileAndReadsItAgain() {
-        m_app->colourPanel().setColour(3, 0x00ABCDEF);
+        m_app->channelColours().setColour(3, 0x00ABCDEF);
         m_app->colourPanel().close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!m_app->existingColourPanel());

@@ -2,7 +2,7 @@
 // display of 32 columns by 4 rows, for 32 channels. Writes the background picture
 // board.png and the lamp layout board-layout.txt into a folder:
 //   chaserom-make-board OUTPUT_FOLDER
-#include "simulator/layoutfile.h"
+#include "core/files/layoutfile.h"
 
 #include <QDir>
 #include <QFile>

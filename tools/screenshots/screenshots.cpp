@@ -3,9 +3,9 @@
 // the three windows on the 8-channel demo, and the simulator with the example board, its
 // layout and the 32-channel effect. Runs under any platform plugin, offscreen included.
 #include "app/app.h"
-#include "codeview/codeviewwindow.h"
-#include "simulator/backgroundpicture.h"
-#include "simulator/layoutfile.h"
+#include "core/files/layoutfile.h"
+#include "windows/codeview/codeviewwindow.h"
+#include "windows/simulator/backgroundpicture.h"
 
 #include <QApplication>
 #include <QDir>
@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
     all.save(output.filePath(QStringLiteral("windows.png")));
 
     // The example board: 32 channels, its layout and its picture.
-    app.codeView().openImage(QStringLiteral("demo32.bin"));
+    app.openImage(QStringLiteral("demo32.bin"));
     app.codeView().chooseChannelOption(3);
     chaserom::LampLayout layout{};
     QPixmap board;

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "core/colours/bgr.h"
+
+namespace chaserom {
+
+/// The channel colours the swatches carry before "ColorKanal.txt" is read.
+inline constexpr ChannelColours DesignColours = {
+    0x000000FF, 0x0000FFFF, 0x0000FF00, 0x00FF0000, 0x008080FF, 0x0080FFFF, 0x0080FF80, 0x00FF8080,
+    0x000000C0, 0x0000C0C0, 0x0000C000, 0x00C00000, 0x00C0C0FF, 0x00C0FFFF, 0x00C0FFC0, 0x00FFC0C0,
+    0x00000040, 0x00004040, 0x00004000, 0x00800000, 0x00000080, 0x00008080, 0x00008000, 0x00800000,
+    0x000080FF, 0x00FF00FF, 0x00808080, 0x00C0C000, 0x0080C0FF, 0x00FFC0FF, 0x00E0E0E0, 0x00FFFF80,
+};
+
+} // namespace chaserom

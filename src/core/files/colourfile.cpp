@@ -1,0 +1,66 @@
+#include "core/files/colourfile.h"
+
+#include "core/files/fileio.h"
+#include "core/files/numbertext.h"
+
+#include <QFileInfo>
+
+namespace chaserom {
+
+namespace {
+
+/// Enough for 32 numbers with generous blanks; the rest of a larger file is ignored.
+constexpr qint64 ReadLimit = 1 << 16;
+
+} // namespace
+
+QByteArray colourFileText(const ChannelColours& colours) {
+    QByteArray text;
+    for (const Bgr colour : colours) {
+        text.append(printNumberLine(static_cast<qint64>(colour)));
+    }
+    return text;
+}
+
+std::optional<QString> readColourFileText(QByteArrayView text, ChannelColours& colours) {
+    NumberReader reader(text);
+    for (int channel = 0; channel < ChannelColourCount; ++channel) {
+        const auto token = reader.next();
+        if (!token) {
+            return QStringLiteral("в файле %1 чисел вместо 32").arg(channel);
+        }
+        const auto value = parseInt32(*token);
+        if (!value) {
+            return QStringLiteral("строка «%1» для канала %2 не является числом")
+                .arg(quotedToken(*token))
+                .arg(channel + 1);
+        }
+        if (*value < 0 || *value > 0xFFFFFF) {
+            return QStringLiteral("число %1 для канала %2 не является цветом")
+                .arg(*value)
+                .arg(channel + 1);
+        }
+        colours[channel] = static_cast<Bgr>(*value);
+    }
+    return std::nullopt;
+}
+
+FileFailure loadColourFile(const QString& path, ChannelColours& colours) {
+    if (!QFileInfo::exists(path)) {
+        return std::nullopt;
+    }
+    QByteArray text;
+    if (auto failure = readFileStart(path, ReadLimit, FileAction::ReadColours, text)) {
+        return failure;
+    }
+    if (auto fault = readColourFileText(text, colours)) {
+        return FileError{FileAction::ReadColours, path, *fault};
+    }
+    return std::nullopt;
+}
+
+FileFailure saveColourFile(const QString& path, const ChannelColours& colours) {
+    return writeFileAtomically(path, colourFileText(colours), FileAction::WriteColours);
+}
+
+} // namespace chaserom

@@ -1,0 +1,92 @@
+#include "core/files/fileerror.h"
+
+#include <QFileInfo>
+#include <cerrno>
+#include <cstring>
+
+namespace chaserom {
+
+namespace {
+
+struct ErrorReason {
+    int number;
+    const char* reason;
+};
+
+constexpr ErrorReason reasons[] = {
+    {ENOENT, "нет такого файла или папки"},
+    {EACCES, "нет прав доступа"},
+    {EPERM, "операция не разрешена"},
+    {EROFS, "файловая система доступна только для чтения"},
+    {ENOSPC, "на диске нет места"},
+    {EDQUOT, "превышена дисковая квота"},
+    {EFBIG, "файл превысил допустимый размер"},
+    {EISDIR, "это папка, а не файл"},
+    {ENOTDIR, "часть пути не является папкой"},
+    {ENAMETOOLONG, "слишком длинное имя файла"},
+    {EIO, "ошибка ввода-вывода"},
+    {EMFILE, "открыто слишком много файлов"},
+    {ENFILE, "открыто слишком много файлов"},
+    {EBUSY, "файл занят"},
+    {ETXTBSY, "файл занят"},
+    {ELOOP, "слишком много символических ссылок"},
+    {EEXIST, "файл уже существует"},
+    {EINVAL, "недопустимая операция"},
+    {EXDEV, "файл нельзя переместить на другой диск"},
+};
+
+const char* actionText(FileAction action) {
+    switch (action) {
+    case FileAction::OpenImage:
+        return "Не удалось открыть файл образа";
+    case FileAction::Backup:
+        return "Не удалось создать резервную копию";
+    case FileAction::ReadImage:
+        return "Не удалось прочитать файл образа";
+    case FileAction::WriteImage:
+        return "Не удалось записать в файл образа";
+    case FileAction::ReadColours:
+        return "Не удалось прочитать файл цветов";
+    case FileAction::WriteColours:
+        return "Не удалось сохранить файл цветов";
+    case FileAction::ReadLayout:
+        return "Не удалось загрузить расстановку ламп из файла";
+    case FileAction::WriteLayout:
+        return "Не удалось сохранить расстановку ламп в файл";
+    case FileAction::ReadPicture:
+        return "Не удалось загрузить фоновое изображение";
+    case FileAction::WriteResizedCopy:
+        return "Не удалось записать копию нового размера";
+    }
+    return "Ошибка файла";
+}
+
+} // namespace
+
+QString systemErrorReason(int errorNumber) {
+    for (const auto& entry : reasons) {
+        if (entry.number == errorNumber) {
+            return QString::fromUtf8(entry.reason);
+        }
+    }
+    return QStringLiteral("системная ошибка %1 (%2)")
+        .arg(errorNumber)
+        .arg(QString::fromLocal8Bit(std::strerror(errorNumber)));
+}
+
+FileError lastSystemError(FileAction action, const QString& path) {
+    int number = errno;
+    // Qt refuses to open a folder as a file without a system error of its own.
+    if (number == 0 && QFileInfo(path).isDir()) {
+        number = EISDIR;
+    }
+    return {action, path,
+            number != 0 ? systemErrorReason(number) : QStringLiteral("неизвестная ошибка")};
+}
+
+QString failureText(const FileError& error) {
+    return QStringLiteral("%1 «%2»: %3.")
+        .arg(QString::fromUtf8(actionText(error.action)), error.path, error.reason);
+}
+
+} // namespace chaserom

@@ -1,0 +1,117 @@
+#include "core/files/numbertext.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <system_error>
+
+namespace chaserom {
+
+namespace {
+
+QByteArray numberLine(bool negative, QByteArrayView digits) {
+    QByteArray line;
+    line.reserve(digits.size() + 4);
+    line.append(negative ? '-' : ' ');
+    line.append(digits);
+    line.append(" \r\n");
+    return line;
+}
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+bool isSeparator(char c) {
+    return c == ',' || c == '\n' || c == '\r';
+}
+
+/// The text without a leading plus sign, which from_chars does not take.
+QByteArrayView withoutPlus(QByteArrayView text) {
+    return text.startsWith('+') && !text.sliced(1).startsWith('-') ? text.sliced(1) : text;
+}
+
+template <typename Number> std::optional<Number> parseNumber(QByteArrayView text) {
+    text = withoutPlus(text);
+    Number value{};
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (text.isEmpty() || error != std::errc() || stop != end) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+} // namespace
+
+QByteArray printNumberLine(qint64 value) {
+    const bool negative = value < 0;
+    const quint64 magnitude = negative ? 0 - static_cast<quint64>(value) : value;
+    return numberLine(negative, QByteArray::number(magnitude));
+}
+
+QByteArray printNumberLine(float value) {
+    const bool negative = std::signbit(value) && value != 0.0F;
+    // Plain digits, never an exponent: 100000 is " 100000 ", not " 1e+05 ". The shortest
+    // digits that read back to the same value, however small or large (up to 39 digits
+    // before the point, 45 after it).
+    char digits[64];
+    const auto result =
+        std::to_chars(digits, digits + sizeof digits, std::fabs(value), std::chars_format::fixed);
+    return numberLine(negative, QByteArrayView(digits, result.ptr - digits));
+}
+
+NumberReader::NumberReader(QByteArrayView text)
+    : m_text(text) {}
+
+std::optional<QByteArrayView> NumberReader::next() {
+    while (m_position < m_text.size()) {
+        qsizetype end = m_position;
+        while (end < m_text.size() && !isSeparator(m_text[end])) {
+            ++end;
+        }
+        qsizetype first = m_position;
+        qsizetype last = end;
+        while (first < last && isBlank(m_text[first])) {
+            ++first;
+        }
+        while (last > first && isBlank(m_text[last - 1])) {
+            --last;
+        }
+        m_position = end + 1;
+        if (first < last) {
+            ++m_count;
+            return m_text.sliced(first, last - first);
+        }
+    }
+    return std::nullopt;
+}
+
+QString quotedToken(QByteArrayView text) {
+    constexpr qsizetype Longest = 40;
+    return QString::fromUtf8(text.first(std::min(text.size(), Longest)));
+}
+
+std::optional<float> parseFloat(QByteArrayView text) {
+    const auto value = parseNumber<float>(text);
+    if (!value || !std::isfinite(*value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<qint32> parseInt32(QByteArrayView text) {
+    const auto value = parseNumber<double>(text);
+    if (!value || !std::isfinite(*value)) {
+        return std::nullopt;
+    }
+    const double rounded = std::nearbyint(*value);
+    if (rounded < std::numeric_limits<qint32>::min() ||
+        rounded > std::numeric_limits<qint32>::max()) {
+        return std::nullopt;
+    }
+    return static_cast<qint32>(rounded);
+}
+
+} // namespace chaserom

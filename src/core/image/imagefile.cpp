@@ -1,0 +1,168 @@
+#include "core/image/imagefile.h"
+
+#include "core/files/fileio.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+#include <algorithm>
+#include <cerrno>
+#include <sys/stat.h>
+
+namespace chaserom {
+
+namespace {
+
+bool fileIdentity(const QString& path, quint64& device, quint64& inode) {
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0) {
+        return false;
+    }
+    device = status.st_dev;
+    inode = status.st_ino;
+    return true;
+}
+
+} // namespace
+
+ImageFile::ImageFile() = default;
+ImageFile::~ImageFile() = default;
+ImageFile::ImageFile(ImageFile&&) noexcept = default;
+ImageFile& ImageFile::operator=(ImageFile&&) noexcept = default;
+
+FileFailure ImageFile::open(const QString& path) {
+    close();
+    auto file = std::make_unique<QFile>(path);
+    errno = 0;
+    if (!file->open(QIODevice::ReadWrite | QIODevice::ExistingOnly | QIODevice::Unbuffered)) {
+        return lastSystemError(FileAction::OpenImage, path);
+    }
+    struct stat status {};
+    if (::fstat(file->handle(), &status) != 0) {
+        return lastSystemError(FileAction::OpenImage, path);
+    }
+    m_device = status.st_dev;
+    m_inode = status.st_ino;
+    m_absolutePath = QFileInfo(path).absoluteFilePath();
+    m_file = std::move(file);
+    return std::nullopt;
+}
+
+void ImageFile::close() {
+    m_file.reset();
+}
+
+bool ImageFile::isOpen() const {
+    return m_file != nullptr;
+}
+
+QString ImageFile::path() const {
+    return m_file ? m_file->fileName() : QString();
+}
+
+qint64 ImageFile::size() const {
+    return m_file ? m_file->size() : -1;
+}
+
+FileFailure ImageFile::checkStillOnDisk(FileAction action) const {
+    quint64 device = 0;
+    quint64 inode = 0;
+    if (!fileIdentity(m_absolutePath, device, inode) || device != m_device || inode != m_inode) {
+        return FileError{action, path(),
+                         QStringLiteral("файл удалён или заменён другим после открытия; "
+                                        "откройте его снова")};
+    }
+    return std::nullopt;
+}
+
+FileFailure ImageFile::read(qint64 address, qint64 count, QByteArray& bytes) {
+    bytes.clear();
+    if (!m_file) {
+        return std::nullopt;
+    }
+    if (auto failure = checkStillOnDisk(FileAction::ReadImage)) {
+        return failure;
+    }
+    errno = 0;
+    if (!m_file->seek(address)) {
+        return lastSystemError(FileAction::ReadImage, path());
+    }
+    bytes.resize(count);
+    qint64 got = 0;
+    while (got < count) {
+        const qint64 n = m_file->read(bytes.data() + got, count - got);
+        if (n < 0) {
+            bytes.clear();
+            return lastSystemError(FileAction::ReadImage, path());
+        }
+        if (n == 0) {
+            break;
+        }
+        got += n;
+    }
+    bytes.truncate(got);
+    return std::nullopt;
+}
+
+FileFailure ImageFile::write(qint64 address, QByteArrayView bytes) {
+    if (!m_file) {
+        return std::nullopt;
+    }
+    if (auto failure = checkStillOnDisk(FileAction::WriteImage)) {
+        return failure;
+    }
+    errno = 0;
+    if (!m_file->seek(address)) {
+        return lastSystemError(FileAction::WriteImage, path());
+    }
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const qint64 n = m_file->write(bytes.data() + done, bytes.size() - done);
+        if (n <= 0) {
+            return lastSystemError(FileAction::WriteImage, path());
+        }
+        done += n;
+    }
+    return std::nullopt;
+}
+
+FileFailure ImageFile::resize(qint64 length) {
+    if (!m_file) {
+        return std::nullopt;
+    }
+    if (auto failure = checkStillOnDisk(FileAction::WriteImage)) {
+        return failure;
+    }
+    errno = 0;
+    if (!m_file->resize(length)) {
+        return lastSystemError(FileAction::WriteImage, path());
+    }
+    return std::nullopt;
+}
+
+FileFailure ImageFile::writeCopy(const QString& target, qint64 size, char fill, FileAction action) {
+    constexpr qint64 chunkSize = 1 << 16;
+    QSaveFile copy(target);
+    errno = 0;
+    if (!copy.open(QIODevice::WriteOnly)) {
+        return lastSystemError(action, target);
+    }
+    QByteArray chunk;
+    for (qint64 address = 0; address < size; address += chunk.size()) {
+        const qint64 wanted = std::min(chunkSize, size - address);
+        if (auto failure = read(address, wanted, chunk)) {
+            return failure;
+        }
+        if (chunk.size() < wanted) {
+            chunk.append(QByteArray(wanted - chunk.size(), fill));
+        }
+        errno = 0;
+        if (copy.write(chunk) != chunk.size()) {
+            const FileError error = lastSystemError(action, target);
+            copy.cancelWriting();
+            return error;
+        }
+    }
+    return commitSaveFile(copy, action);
+}
+
+} // namespace chaserom

@@ -1,0 +1,123 @@
+#pragma once
+
+#include "core/files/fileerror.h"
+#include "core/image/imagechange.h"
+#include "core/image/imagefile.h"
+#include "core/image/imageoperations.h"
+#include "core/page/lamplighting.h"
+#include "core/page/pageaddress.h"
+
+#include <QObject>
+#include <QString>
+#include <array>
+#include <optional>
+
+namespace chaserom {
+
+/// The open image and its page: 16 rows of hexadecimal text, the working copy of the 16
+/// bytes at the page address until the page is written back. The rows take any text
+/// typed into them; a page read writes two upper-case digits.
+///
+/// Every change to the image's bytes or length passes through one door, changeBytes(),
+/// which reports it with imageEdited(): page write-backs, copy, invert and reverse.
+class PageModel : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY(PageModel)
+
+public:
+    explicit PageModel(QObject* parent = nullptr);
+
+    [[nodiscard]] bool hasImage() const { return m_image.isOpen(); }
+    /// The path of the image last opened, empty before the first.
+    [[nodiscard]] const QString& imagePath() const { return m_imagePath; }
+    /// The length of the image last opened, capped at 32767; empty before the first.
+    [[nodiscard]] std::optional<int> imageLength() const { return m_imageLength; }
+    /// The file's length in bytes now, or -1 with no image open.
+    [[nodiscard]] qint64 fileLength() const { return m_image.size(); }
+
+    /// Address of row 0.
+    [[nodiscard]] int pageAddress() const { return m_pageAddress; }
+    /// Whether a page has been read yet (the page address is shown only then).
+    [[nodiscard]] bool pageRead() const { return m_pageRead; }
+    [[nodiscard]] const QString& rowText(int row) const { return m_rows.at(row); }
+    /// The byte a write-back would store for the row.
+    [[nodiscard]] int rowValue(int row) const;
+    /// The bytes of all rows, as the lamps show them.
+    [[nodiscard]] PageBytes pageBytes() const;
+    /// Whether the row holds a byte of the image (or no image is open); rows past the end
+    /// of the image are empty and cannot be edited.
+    [[nodiscard]] bool rowEditable(int row) const { return row < m_editableRows; }
+
+    /// The write-back switch: while on, page moves write the page back first.
+    void setSaveEnabled(bool enabled) { m_saveEnabled = enabled; }
+    [[nodiscard]] bool saveEnabled() const { return m_saveEnabled; }
+
+    /// Opens an image: writes the current page back (while saving is on), makes the backup
+    /// copy, takes the length, and shows the page at address 0. On failure the image that
+    /// was open stays open and nothing changes; the page of an image deleted or replaced
+    /// since it was opened is not written anywhere.
+    [[nodiscard]] FileFailure openImage(const QString& path);
+    /// Writes the page back (while saving is on) and closes the image.
+    [[nodiscard]] FileFailure closeImage();
+
+    /// Sets a row's text; ignored for rows past the end of the image.
+    void setRowText(int row, const QString& text);
+    /// Inverts every bit of a row.
+    void invertRow(int row);
+    /// Inverts bit 7 - column of a row, column 0 being the most significant bit.
+    void invertBit(int row, int column);
+
+    /// Writes the rows that hold image bytes at the page address, while saving is on.
+    [[nodiscard]] FileFailure writeBack();
+    /// Writes the page back, then reads the page at `address`. With no image open nothing
+    /// happens; when the write-back fails the page stays where it is.
+    [[nodiscard]] FileFailure movePage(int address);
+    /// Reads the page at `address` into the rows and makes it the page address.
+    [[nodiscard]] FileFailure readPage(int address);
+
+    /// The whole-image operations. Each writes the page back first (while saving is on),
+    /// changes the file, and reads the page again at its address, edits not written back
+    /// being dropped. With no image open nothing happens.
+    /// Copies `range` as a byte-at-a-time upward copy does; `answer` says what to do when
+    /// it passes the end of the image.
+    [[nodiscard]] FileFailure copy(const CopyRange& range, Overflow answer);
+    /// Inverts bytes 0 to length - 1.
+    [[nodiscard]] FileFailure invert();
+    /// Reverses the order of bytes 0 to length - 1.
+    [[nodiscard]] FileFailure reverse();
+    /// Writes the page back (while saving is on), then writes the first `size` bytes of the
+    /// image to `path`, padded with 0xFF, replacing that file atomically. The image stays
+    /// open.
+    [[nodiscard]] FileFailure writeResizedCopy(qint64 size, const QString& path);
+
+signals:
+    /// A row's text changed.
+    void rowChanged(int row);
+    /// One or more rows changed, once for all the rows a page read changed.
+    void rowsChanged();
+    void pageMoved(int address);
+    /// An image was opened or closed.
+    void openedImageChanged();
+    /// Bytes or the length of the open image changed in the file.
+    void imageEdited(const ImageChange& change);
+
+private:
+    /// The door for every change to the file: writes `after` from `address` on, then sets
+    /// the file's length to `lengthAfter`, and reports the change.
+    [[nodiscard]] FileFailure changeBytes(qint64 address, QByteArrayView after, qint64 lengthAfter);
+    /// Writes the page back, runs `operation`, and reads the page again.
+    template <typename Operation> [[nodiscard]] FileFailure changeWholeImage(Operation operation);
+    [[nodiscard]] FileFailure copyInFile(const CopyRange& range, Overflow answer);
+    [[nodiscard]] FileFailure transformImageStart(void (*transform)(QByteArray&));
+
+    ImageFile m_image;
+    QString m_imagePath;
+    std::optional<int> m_imageLength;
+    int m_pageAddress = 0;
+    bool m_pageRead = false;
+    int m_editableRows = PageRowCount;
+    bool m_saveEnabled = false;
+    std::array<QString, PageRowCount> m_rows;
+};
+
+} // namespace chaserom

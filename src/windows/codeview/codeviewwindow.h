@@ -1,0 +1,147 @@
+#pragma once
+
+#include "core/files/fileerror.h"
+#include "core/page/pageaddress.h"
+#include "core/page/playbackpace.h"
+#include "windows/codeview/codeviewshapes.h"
+#include "windows/codeview/wholeimagecommands.h"
+
+#include <QElapsedTimer>
+#include <QPoint>
+#include <QWidget>
+#include <array>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+class QTimer;
+
+namespace chaserom {
+
+class FailureReports;
+class KanalCount;
+class PageModel;
+
+/// The code view, "Просмотр кода": one page of the image as addresses, hexadecimal and
+/// binary texts and LEDs, with the controls for opening the image, the step timer, the
+/// channel count, the whole-image operations and the resized copy.
+class CodeViewWindow : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY(CodeViewWindow)
+
+public:
+    CodeViewWindow(PageModel& model, KanalCount& kanalCount, FailureReports& reports);
+
+    /// What loading the window does besides showing the other two windows: selects 8
+    /// channels, completes the tooltip of `CommandMirror` and shows the step interval.
+    void formLoad();
+
+    /// The open action: asks for an image; a chosen path is passed on with
+    /// openRequested(), a cancelled dialog changes nothing.
+    void openAction();
+
+    /// Pointer handlers in twips, as the window's pointer events call them. A move records
+    /// the pointer position; a click inverts the bit of the LED cell under that position.
+    void formMouseMove(int buttons, double x, double y);
+    void formClick();
+    [[nodiscard]] QPoint lastMousePosition() const { return m_mouse; }
+
+    /// One step of playback: while "Симуляция" is ticked, moves the page one step on, back
+    /// to the start at the end of the image.
+    void playOneStep();
+
+    /// Chooses the channel count of option `index` (8, 16, 24, 32), as a click on it does.
+    void chooseChannelOption(int index);
+
+    /// The whole-image operations and the resized copy. Each first writes the page back
+    /// while saving is on; bad numbers and a missing image are reported and touch no file.
+    void commandCopyClick();
+    void commandInvClick();
+    void commandMirrorClick();
+    void commandSizeClick();
+
+signals:
+    /// The user chose an image to open.
+    void openRequested(const QString& path);
+    void simulatorRequested();
+    /// The user closed the window: the program shuts down.
+    void closing();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createPageRows();
+    void createFileControls();
+    void createPlaybackControls();
+    void createFileOperations();
+    void createSizeControls();
+    void setTabOrder();
+    void connectModel();
+
+    void showRow(int row);
+    void showAddresses();
+    void showImage();
+    void showStrip();
+
+    /// A tick of `Timer1`: makes the steps due since the last tick.
+    void timer1Timer();
+    void vscroll1Change();
+    void vscroll1Scroll(int position);
+    void movePageTo(int position, Alignment alignment);
+    void setScrollPosition(int position);
+    void vscroll2Change(int value);
+    void optionSizeClick(int index);
+    void textSizeClick();
+    void reportPageFailure(const FileError& error);
+
+    PageModel& m_model;
+    KanalCount& m_kanalCount;
+    FailureReports& m_reports;
+    CodeViewShapes m_shapes;
+    WholeImageCommands m_commands;
+
+    // Per row: m_text1 the byte as hexadecimal text (editable), m_text2 its binary text,
+    // m_text5 the address in hexadecimal, m_text7 the address in decimal.
+    std::array<QLineEdit*, PageRowCount> m_text1{};
+    std::array<QLineEdit*, PageRowCount> m_text2{};
+    std::array<QLineEdit*, PageRowCount> m_text5{};
+    std::array<QLineEdit*, PageRowCount> m_text7{};
+    QScrollBar* m_vscroll1 = nullptr;
+    QPushButton* m_command1 = nullptr;
+    QLineEdit* m_text3 = nullptr;
+    QLineEdit* m_text4 = nullptr;
+    QLineEdit* m_text6 = nullptr;
+    QCheckBox* m_checkSave = nullptr;
+    QCheckBox* m_check1 = nullptr;
+    QPushButton* m_commandSimulator = nullptr;
+    QLabel* m_labelIntervalSim = nullptr;
+    QScrollBar* m_vscroll2 = nullptr;
+    std::array<QRadioButton*, 4> m_optionKanal{};
+    QTimer* m_timer1 = nullptr;
+    QPushButton* m_commandInv = nullptr;
+    QLineEdit* m_text8 = nullptr;
+    QLineEdit* m_text9 = nullptr;
+    QLineEdit* m_text10 = nullptr;
+    QPushButton* m_commandCopy = nullptr;
+    QPushButton* m_commandMirror = nullptr;
+    std::array<QRadioButton*, 5> m_optionSize{};
+    QLineEdit* m_textSize = nullptr;
+    QPushButton* m_commandSize = nullptr;
+
+    PlaybackPace m_pace;
+    QElapsedTimer m_clock;
+    QPoint m_mouse;
+    bool m_clickPressed = false;
+};
+
+} // namespace chaserom

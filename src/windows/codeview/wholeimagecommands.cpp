@@ -1,0 +1,84 @@
+#include "windows/codeview/wholeimagecommands.h"
+
+#include "core/image/copynaming.h"
+#include "core/image/decimalfields.h"
+#include "core/page/pagemodel.h"
+#include "windows/codeview/overflowprompt.h"
+#include "windows/common/failurereports.h"
+
+namespace chaserom {
+
+WholeImageCommands::WholeImageCommands(PageModel& model, FailureReports& reports, QWidget* parent)
+    : m_model(model)
+    , m_reports(reports)
+    , m_parent(parent) {}
+
+bool WholeImageCommands::imageIsOpen() {
+    if (!m_model.hasImage()) {
+        m_reports.report(m_parent,
+                         QString::fromUtf8("Файл образа не открыт: откройте его кнопкой «Файл»."));
+        return false;
+    }
+    return true;
+}
+
+void WholeImageCommands::copy(const QString& start, const QString& end,
+                              const QString& destination) {
+    if (!imageIsOpen()) {
+        return;
+    }
+    const int length = m_model.imageLength().value_or(0);
+    QString problem;
+    const auto range = readCopyRange(start, end, destination, length, problem);
+    if (!range) {
+        m_reports.report(m_parent, problem);
+        return;
+    }
+    const Overflow answer = copyFits(*range, length) ? Overflow::Lengthen : askOverflow(m_parent);
+    // The step timer may have moved and written the page while the prompt waited: the
+    // copy reads the file as it is now.
+    if (auto failure = m_model.copy(*range, answer)) {
+        m_reports.report(m_parent, *failure);
+    }
+}
+
+void WholeImageCommands::invert() {
+    if (!imageIsOpen()) {
+        return;
+    }
+    if (auto failure = m_model.invert()) {
+        m_reports.report(m_parent, *failure);
+    }
+}
+
+void WholeImageCommands::reverse() {
+    if (!imageIsOpen()) {
+        return;
+    }
+    if (auto failure = m_model.reverse()) {
+        m_reports.report(m_parent, *failure);
+    }
+}
+
+void WholeImageCommands::writeResizedCopy(const QString& sizeText) {
+    if (!imageIsOpen()) {
+        return;
+    }
+    QString problem;
+    const auto size = readTargetSize(sizeText, problem);
+    if (!size) {
+        m_reports.report(m_parent, problem);
+        return;
+    }
+    const auto target = resizedCopyPathFor(m_model.imagePath(), sizeText);
+    if (!target) {
+        m_reports.report(m_parent,
+                         QString::fromUtf8("Имя файла образа слишком короткое для имени копии."));
+        return;
+    }
+    if (auto failure = m_model.writeResizedCopy(*size, *target)) {
+        m_reports.report(m_parent, *failure);
+    }
+}
+
+} // namespace chaserom

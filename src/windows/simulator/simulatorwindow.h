@@ -1,0 +1,70 @@
+#pragma once
+
+#include "core/geometry/lampstartpositions.h"
+#include "windows/common/shapes.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+class QLabel;
+
+namespace chaserom {
+
+class FailureReports;
+class KanalCount;
+class ToolStrip;
+
+/// The screen simulator, "Симулятор экрана": 256 lamps over a background picture, placed
+/// by hand and kept in layout files, lit by the code view in their channels' colours.
+class SimulatorWindow : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY(SimulatorWindow)
+
+public:
+    SimulatorWindow(const KanalCount& kanalCount, FailureReports& reports);
+
+    /// Sets the fill colours of all lamps, lamp 0 first.
+    void setLampColours(const std::array<Bgr, LampCount>& colours);
+    [[nodiscard]] Bgr lampColour(int lamp) const { return m_lamps.fill(lamp); }
+
+    [[nodiscard]] const LampLayout& layout() const { return m_layout; }
+    /// Moves every lamp to its place in `layout`.
+    void setLayout(const LampLayout& layout);
+    /// Sets the background picture, drawn at its natural size from the top-left corner.
+    void setBackground(const QPixmap& picture);
+    [[nodiscard]] const QPixmap& background() const { return m_background; }
+
+    /// The pointer handler in twips: shows the channel of the lamp under the pointer in the
+    /// channel label beside it, and drags that lamp while only the left button is held.
+    void formMouseMove(int buttons, float x, float y);
+
+    /// The layout and background buttons: each asks for a file; a cancelled dialog does
+    /// nothing, a failure is reported and changes nothing.
+    void saveLayout();
+    void loadLayout();
+    void changeBackground();
+
+signals:
+    /// The window was closed: it is gone, with its layout and picture.
+    void unloaded();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void moveLamp(int lamp, LampPosition position);
+    [[nodiscard]] std::optional<QString> chooseFile(bool forSaving);
+
+    const KanalCount& m_kanalCount;
+    FailureReports& m_reports;
+    ToolStrip* m_toolStrip = nullptr;
+    QLabel* m_labelKanal = nullptr;
+    ShapeArray m_lamps;
+    LampLayout m_layout;
+    QPixmap m_background;
+    QString m_lastPath;
+};
+
+} // namespace chaserom

@@ -1,0 +1,76 @@
+#include "windowtesting.h"
+
+#include "app/app.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+namespace testing_support {
+
+void whenModal(const char* className, std::function<void(QWidget*)> answer) {
+    auto* timer = new QTimer(qApp);
+    timer->setInterval(5);
+    auto attempts = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, className, answer, attempts] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal && modal->inherits(className) && modal->isVisible()) {
+            timer->stop();
+            timer->deleteLater();
+            answer(modal);
+        } else if (++*attempts > 2000) {
+            timer->stop();
+            timer->deleteLater();
+            qWarning("no %s appeared", className);
+        }
+    });
+    timer->start();
+}
+
+void answerFileDialog(const QString& path) {
+    whenModal("QFileDialog", [path](QWidget* modal) {
+        auto* dialog = static_cast<QFileDialog*>(modal);
+        if (path.isEmpty()) {
+            dialog->reject();
+            return;
+        }
+        dialog->selectFile(path);
+        static_cast<QDialog*>(dialog)->accept(); // QFileDialog's own accept() is protected
+    });
+}
+
+std::shared_ptr<MessageSeen> answerMessageBox(int button) {
+    auto seen = std::make_shared<MessageSeen>();
+    whenModal("QMessageBox", [seen, button](QWidget* modal) {
+        auto* box = static_cast<QMessageBox*>(modal);
+        seen->title = box->windowTitle();
+        seen->text = box->text();
+        seen->shown = true;
+        box->button(static_cast<QMessageBox::StandardButton>(button))->click();
+    });
+    return seen;
+}
+
+bool waitForNoModal(int milliseconds) {
+    return QTest::qWaitFor([] { return QApplication::activeModalWidget() == nullptr; },
+                           milliseconds);
+}
+
+std::unique_ptr<chaserom::App> startApp(const QString& image) {
+    auto app = std::make_unique<chaserom::App>();
+    app->start(image);
+    return app;
+}
+
+QColor pixelAtTwips(QWidget* window, int x, int y) {
+    const QImage image = window->grab().toImage();
+    const qreal ratio = image.devicePixelRatio();
+    return image.pixelColor(qRound(x / 15.0 * ratio), qRound(y / 15.0 * ratio));
+}
+
+} // namespace testing_support
