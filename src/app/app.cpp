@@ -2,8 +2,10 @@
 
 #include "core/page/lamplighting.h"
 #include "windows/codeview/codeviewwindow.h"
+#include "windows/codeview/lockedimageprompt.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 
 namespace chaserom {
 
@@ -17,6 +19,11 @@ App::App()
         showSwatchesForChannelCount();
     });
     connect(&m_channelColours, &ChannelColourModel::colourChanged, this, &App::relightLamps);
+    connect(&m_model, &PageModel::openedImageChanged, this, [this] {
+        if (SimulatorWindow* simulator = m_simulator.existing()) {
+            simulator->setFallbackFolder(imageFolder());
+        }
+    });
     connect(m_codeView.get(), &CodeViewWindow::openRequested, this, &App::openImage);
     connect(m_codeView.get(), &CodeViewWindow::simulatorRequested, this, &App::showSimulator);
     connect(m_codeView.get(), &CodeViewWindow::closing, this, &App::shutDown);
@@ -44,7 +51,11 @@ void App::start(const QString& image) {
 
 void App::openImage(const QString& path) {
     auto failure = m_model.openImage(path);
-    if (!failure) {
+    if (failure && failure->action == FileAction::OpenLockedImage &&
+        askOpenLockedImage(m_codeView.get(), path)) {
+        failure = m_model.openImage(path, ImageFile::WhenLocked::OpenAnyway);
+    }
+    if (!failure || failure->action == FileAction::OpenLockedImage) {
         return;
     }
     QString report = failureText(*failure);
@@ -64,13 +75,19 @@ void App::shutDown() {
     m_simulator.unload();
     m_colourPanel.unload();
     if (auto failure = m_model.closeImage()) {
-        FailureReports::reportNow(m_codeView.get(), failureText(*failure));
+        m_reports.reportNow(m_codeView.get(), failureText(*failure));
     }
     emit finished();
 }
 
+void App::shutDownForSignal() {
+    m_reports.setShownInBoxes(false);
+    shutDown();
+}
+
 SimulatorWindow* App::createSimulator() {
     auto* simulator = new SimulatorWindow(m_kanalCount, m_reports);
+    simulator->setFallbackFolder(imageFolder());
     // A simulator created again shows the current step at once, not its design colours.
     // The first one, made before the colour panel exists, opens in its design colours.
     if (m_lampsFollowPage) {
@@ -81,6 +98,10 @@ SimulatorWindow* App::createSimulator() {
 
 ColourPanel* App::createColourPanel() {
     return new ColourPanel(m_channelColours, m_reports);
+}
+
+QString App::imageFolder() const {
+    return m_model.hasImage() ? QFileInfo(m_model.imagePath()).absolutePath() : QString();
 }
 
 void App::showSimulator() {

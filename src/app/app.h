@@ -32,7 +32,8 @@ public:
     /// view, opens `image` (or asks for one when it is empty), then shows the code view.
     void start(const QString& image);
 
-    /// Opens an image; a failure is reported over the code view and changes nothing.
+    /// Opens an image; a failure is reported over the code view and changes nothing. An
+    /// image that another copy of the program holds open is opened only if the user says so.
     void openImage(const QString& path);
 
     [[nodiscard]] CodeViewWindow& codeView() { return *m_codeView; }
@@ -49,6 +50,10 @@ public:
     /// Closes the program: the simulator and the colour panel (which writes its colours)
     /// are closed, the page is written back while saving is on, and the image is closed.
     void shutDown();
+    /// Closes the program for a termination signal: the same shut-down, with any failure
+    /// written to the standard error stream, since nobody may be there to answer a box.
+    void shutDownForSignal();
+    [[nodiscard]] bool hasShutDown() const { return m_shutDown; }
 
 signals:
     void finished();
@@ -60,6 +65,7 @@ private:
     void relightLamps();
     void showSwatchesForChannelCount();
     void showSimulator();
+    [[nodiscard]] QString imageFolder() const;
 
     FailureReports m_reports;
     KanalCount m_kanalCount;

@@ -1,4 +1,5 @@
 #include "app/app.h"
+#include "app/terminationsignals.h"
 #include "core/commandline.h"
 
 #include <QApplication>
@@ -53,6 +54,14 @@ int main(int argc, char** argv) {
     chaserom::App app;
     QObject::connect(&app, &chaserom::App::finished, &application, &QApplication::quit,
                      Qt::QueuedConnection);
+    chaserom::TerminationSignals terminationSignals;
+    QObject::connect(&terminationSignals, &chaserom::TerminationSignals::received, &app,
+                     &chaserom::App::shutDownForSignal);
     app.start(commandLine.image);
+    // A signal during start-up (with the open dialog showing) has closed the program
+    // already; the main event loop would never see that quit.
+    if (app.hasShutDown()) {
+        return 0;
+    }
     return QApplication::exec();
 }

@@ -8,10 +8,12 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 
 using namespace chaserom;
 using namespace testing_support;
@@ -71,7 +73,7 @@ private slots:
         QVERIFY(app->model().hasImage());
     }
 
-    void colourFileThatIsAFolderIsReportedBothWays() {
+    void colourFileThatIsAFolderIsReportedAndKept() {
         QVERIFY(QDir(m_folder->path(QString())).mkdir(QStringLiteral("ColorKanal.txt")));
         const auto seen = answerMessageBox(QMessageBox::Ok);
         ChannelColourModel colours;
@@ -82,10 +84,30 @@ private slots:
         QVERIFY(seen->text.contains(QString::fromUtf8("это папка")));
         QVERIFY(waitForNoModal());
 
+        // Closed with no colour chosen: the folder is left alone, and nothing is reported.
+        bool reportedAtClose = false;
+        QTimer::singleShot(300, [&reportedAtClose] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                reportedAtClose = true;
+                box->accept();
+            }
+        });
+        panel->close();
+        QTest::qWait(400);
+        QVERIFY(!reportedAtClose);
+        QVERIFY(QFileInfo(m_folder->path(QStringLiteral("ColorKanal.txt"))).isDir());
+
+        // With a colour chosen, the new colours cannot replace a folder: that is reported.
+        const auto again = answerMessageBox(QMessageBox::Ok);
+        panel = std::make_unique<ColourPanel>(colours, reports);
+        QVERIFY(QTest::qWaitFor([&] { return again->shown; }));
+        QVERIFY(waitForNoModal());
+        colours.setColour(2, 0x00123456);
         const auto atClose = answerMessageBox(QMessageBox::Ok);
         panel->close();
         QVERIFY(atClose->shown);
         QVERIFY(atClose->text.contains(QString::fromUtf8("Не удалось сохранить файл цветов")));
+        QVERIFY(QFileInfo(m_folder->path(QStringLiteral("ColorKanal.txt"))).isDir());
     }
 
 private:

@@ -4,6 +4,7 @@
 #include "core/files/fileerror.h"
 
 #include <QObject>
+#include <QString>
 
 namespace chaserom {
 
@@ -19,13 +20,18 @@ public:
 
     [[nodiscard]] const ChannelColours& colours() const { return m_colours; }
     [[nodiscard]] Bgr colour(int channel) const { return m_colours.at(channel); }
+    /// A colour the user chose.
     void setColour(int channel, Bgr colour);
 
     /// Takes the design colours, then the colours of the file over them. A missing file is
-    /// no fault; a malformed one keeps the colours read before its fault and is reported.
+    /// no fault; a malformed or unreadable one keeps the colours read before its fault and
+    /// is reported.
     [[nodiscard]] FileFailure load(const QString& path);
-    /// Writes the colours to the file atomically.
-    [[nodiscard]] FileFailure save(const QString& path) const;
+    /// Writes the colours to the file atomically. A file that exists but could not be read
+    /// whole at the last load is kept as it is unless the user chose a colour since; then
+    /// its content is first kept as "ColorKanal.bak" beside it, and the new file takes its
+    /// name (a symbolic link there is replaced, its target left alone).
+    [[nodiscard]] FileFailure save(const QString& path);
 
 signals:
     void colourChanged(int channel);
@@ -33,7 +39,12 @@ signals:
     void coloursReplaced();
 
 private:
+    [[nodiscard]] FileFailure keepUnreadableFile(const QString& path) const;
+
     ChannelColours m_colours;
+    /// The file exists but could not be read whole: it is not the program's to replace.
+    bool m_fileUnreadable = false;
+    bool m_userChoseColour = false;
 };
 
 } // namespace chaserom

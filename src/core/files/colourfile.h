@@ -12,6 +12,8 @@ namespace chaserom {
 
 /// The name of the colour file, looked up in the working directory at each access.
 inline constexpr char ColourFileName[] = "ColorKanal.txt";
+/// Where an unreadable colour file is kept before a new one replaces it, beside it.
+inline constexpr char ColourBackupFileName[] = "ColorKanal.bak";
 
 /// The text of a colour file: 32 lines, channel 0 first, in the print-number form.
 [[nodiscard]] QByteArray colourFileText(const ChannelColours& colours);

@@ -39,12 +39,16 @@ const char* actionText(FileAction action) {
     switch (action) {
     case FileAction::OpenImage:
         return "Не удалось открыть файл образа";
+    case FileAction::OpenLockedImage:
+        return "Файл образа уже открыт";
     case FileAction::Backup:
         return "Не удалось создать резервную копию";
     case FileAction::ReadImage:
         return "Не удалось прочитать файл образа";
     case FileAction::WriteImage:
         return "Не удалось записать в файл образа";
+    case FileAction::WriteBackCut:
+        return "Не вся страница записана в файл образа";
     case FileAction::ReadColours:
         return "Не удалось прочитать файл цветов";
     case FileAction::WriteColours:
@@ -79,6 +83,13 @@ FileError lastSystemError(FileAction action, const QString& path) {
     // Qt refuses to open a folder as a file without a system error of its own.
     if (number == 0 && QFileInfo(path).isDir()) {
         number = EISDIR;
+    }
+    // A name whose bytes are not UTF-8 reaches the program with replacement characters in
+    // it, so the file cannot be found under it: say that, not that it is missing.
+    if (number == ENOENT && path.contains(QChar::ReplacementCharacter)) {
+        return {action, path,
+                QStringLiteral("в имени файла есть байты не в кодировке UTF-8; переименуйте "
+                               "файл, чтобы открыть его")};
     }
     return {action, path,
             number != 0 ? systemErrorReason(number) : QStringLiteral("неизвестная ошибка")};

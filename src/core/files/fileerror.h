@@ -8,9 +8,11 @@ namespace chaserom {
 /// The file operation that failed, for the wording of its report.
 enum class FileAction {
     OpenImage,
+    OpenLockedImage,
     Backup,
     ReadImage,
     WriteImage,
+    WriteBackCut,
     ReadColours,
     WriteColours,
     ReadLayout,

@@ -1,5 +1,7 @@
 #include "core/files/fileio.h"
 
+#include "core/files/regularfile.h"
+
 #include <QFile>
 #include <cerrno>
 
@@ -8,10 +10,9 @@ namespace chaserom {
 FileFailure readFileStart(const QString& path, qint64 limit, FileAction action,
                           QByteArray& content) {
     content.clear();
-    QFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::ReadOnly)) {
-        return lastSystemError(action, path);
+    QFile file;
+    if (auto failure = openRegularFile(file, path, QIODevice::ReadOnly, action)) {
+        return failure;
     }
     errno = 0;
     content = file.read(limit);
@@ -22,33 +23,16 @@ FileFailure readFileStart(const QString& path, qint64 limit, FileAction action,
     return std::nullopt;
 }
 
-FileFailure writeFileAtomically(const QString& path, QByteArrayView content, FileAction action) {
-    QSaveFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly)) {
-        return lastSystemError(action, path);
+FileFailure writeFileAtomically(const QString& path, QByteArrayView content, FileAction action,
+                                AtomicFile::AtLink atLink) {
+    AtomicFile file(path, action, atLink);
+    if (auto failure = file.open()) {
+        return failure;
     }
-    errno = 0;
-    if (file.write(content.data(), content.size()) != content.size()) {
-        const FileError error = lastSystemError(action, path);
-        file.cancelWriting();
-        return error;
+    if (auto failure = file.write(content)) {
+        return failure;
     }
-    return commitSaveFile(file, action);
-}
-
-FileFailure commitSaveFile(QSaveFile& file, FileAction action) {
-    errno = 0;
-    if (!file.flush()) {
-        const FileError error = lastSystemError(action, file.fileName());
-        file.cancelWriting();
-        return error;
-    }
-    errno = 0;
-    if (!file.commit()) {
-        return lastSystemError(action, file.fileName());
-    }
-    return std::nullopt;
+    return file.commit();
 }
 
 } // namespace chaserom

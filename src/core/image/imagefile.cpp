@@ -1,11 +1,12 @@
 #include "core/image/imagefile.h"
 
-#include "core/files/fileio.h"
+#include "core/files/atomicfile.h"
+#include "core/files/regularfile.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 #include <cerrno>
+#include <sys/file.h>
 #include <sys/stat.h>
 
 namespace chaserom {
@@ -29,12 +30,19 @@ ImageFile::~ImageFile() = default;
 ImageFile::ImageFile(ImageFile&&) noexcept = default;
 ImageFile& ImageFile::operator=(ImageFile&&) noexcept = default;
 
-FileFailure ImageFile::open(const QString& path) {
+FileFailure ImageFile::open(const QString& path, WhenLocked whenLocked) {
     close();
-    auto file = std::make_unique<QFile>(path);
-    errno = 0;
-    if (!file->open(QIODevice::ReadWrite | QIODevice::ExistingOnly | QIODevice::Unbuffered)) {
-        return lastSystemError(FileAction::OpenImage, path);
+    auto file = std::make_unique<QFile>();
+    if (auto failure = openRegularFile(*file, path, QIODevice::ReadWrite | QIODevice::Unbuffered,
+                                       FileAction::OpenImage)) {
+        return failure;
+    }
+    // A lock the file system cannot take (some network file systems) is no reason to refuse
+    // the image; only a lock held by another copy is.
+    if (::flock(file->handle(), LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK &&
+        whenLocked == WhenLocked::Refuse) {
+        return FileError{FileAction::OpenLockedImage, path,
+                         QStringLiteral("его уже открыла другая копия программы")};
     }
     struct stat status {};
     if (::fstat(file->handle(), &status) != 0) {
@@ -42,6 +50,7 @@ FileFailure ImageFile::open(const QString& path) {
     }
     m_device = status.st_dev;
     m_inode = status.st_ino;
+    m_path = path;
     m_absolutePath = QFileInfo(path).absoluteFilePath();
     m_file = std::move(file);
     return std::nullopt;
@@ -56,11 +65,23 @@ bool ImageFile::isOpen() const {
 }
 
 QString ImageFile::path() const {
-    return m_file ? m_file->fileName() : QString();
+    return m_file ? m_path : QString();
 }
 
 qint64 ImageFile::size() const {
     return m_file ? m_file->size() : -1;
+}
+
+bool ImageFile::isFileAt(const QString& path) const {
+    quint64 device = 0;
+    quint64 inode = 0;
+    return m_file && fileIdentity(path, device, inode) && device == m_device && inode == m_inode;
+}
+
+void ImageFile::takeLock() {
+    if (m_file) {
+        ::flock(m_file->handle(), LOCK_EX | LOCK_NB);
+    }
 }
 
 FileFailure ImageFile::checkStillOnDisk(FileAction action) const {
@@ -139,12 +160,14 @@ FileFailure ImageFile::resize(qint64 length) {
     return std::nullopt;
 }
 
-FileFailure ImageFile::writeCopy(const QString& target, qint64 size, char fill, FileAction action) {
+FileFailure ImageFile::writeCopy(const QString& target, qint64 size, char fill, FileAction action,
+                                 CopyAtLink atLink) {
     constexpr qint64 chunkSize = 1 << 16;
-    QSaveFile copy(target);
-    errno = 0;
-    if (!copy.open(QIODevice::WriteOnly)) {
-        return lastSystemError(action, target);
+    AtomicFile copy(target, action,
+                    atLink == CopyAtLink::ReplaceLink ? AtomicFile::AtLink::ReplaceLink
+                                                      : AtomicFile::AtLink::ReplaceTarget);
+    if (auto failure = copy.open()) {
+        return failure;
     }
     QByteArray chunk;
     for (qint64 address = 0; address < size; address += chunk.size()) {
@@ -155,14 +178,11 @@ FileFailure ImageFile::writeCopy(const QString& target, qint64 size, char fill, 
         if (chunk.size() < wanted) {
             chunk.append(QByteArray(wanted - chunk.size(), fill));
         }
-        errno = 0;
-        if (copy.write(chunk) != chunk.size()) {
-            const FileError error = lastSystemError(action, target);
-            copy.cancelWriting();
-            return error;
+        if (auto failure = copy.write(chunk)) {
+            return failure;
         }
     }
-    return commitSaveFile(copy, action);
+    return copy.commit();
 }
 
 } // namespace chaserom

@@ -19,13 +19,26 @@ public:
     ImageFile(ImageFile&&) noexcept;
     ImageFile& operator=(ImageFile&&) noexcept;
 
-    /// Opens the file for reading and writing; on failure nothing is open.
-    [[nodiscard]] FileFailure open(const QString& path);
+    /// Whether an image that another copy of the program holds open may be opened too.
+    enum class WhenLocked { Refuse, OpenAnyway };
+
+    /// Opens a regular file for reading and writing and takes an advisory lock on it, so
+    /// that a second copy of the program sees that the image is in use. A file another copy
+    /// holds is refused with FileAction::OpenLockedImage unless `whenLocked` says to open
+    /// it anyway. On failure nothing is open.
+    [[nodiscard]] FileFailure open(const QString& path, WhenLocked whenLocked = WhenLocked::Refuse);
     void close();
 
     [[nodiscard]] bool isOpen() const;
     /// Whether the path still names the file that was opened (not deleted or replaced).
     [[nodiscard]] bool isStillOnDisk() const { return !checkStillOnDisk(FileAction::ReadImage); }
+    /// A failure when the path no longer names the opened file.
+    [[nodiscard]] FileFailure checkStillOnDisk(FileAction action) const;
+    /// Whether `path` names the open file.
+    [[nodiscard]] bool isFileAt(const QString& path) const;
+    /// Takes the advisory lock if no other copy holds it; for a file opened again while the
+    /// same program held it under its earlier handle.
+    void takeLock();
     [[nodiscard]] QString path() const;
     /// The file's length in bytes now, or -1 when no file is open.
     [[nodiscard]] qint64 size() const;
@@ -39,16 +52,18 @@ public:
     /// Cuts the file to `length` bytes, or lengthens it with zero bytes.
     [[nodiscard]] FileFailure resize(qint64 length);
 
+    /// What becomes of a symbolic link at a copy's name.
+    enum class CopyAtLink { ReplaceTarget, ReplaceLink };
+
     /// Writes the first `size` bytes of the file to `target`, replacing it atomically;
     /// when the file is shorter, the rest is filled with `fill`.
     [[nodiscard]] FileFailure writeCopy(const QString& target, qint64 size, char fill,
-                                        FileAction action);
+                                        FileAction action,
+                                        CopyAtLink atLink = CopyAtLink::ReplaceTarget);
 
 private:
-    /// A failure when the path no longer names the opened file.
-    [[nodiscard]] FileFailure checkStillOnDisk(FileAction action) const;
-
     std::unique_ptr<QFile> m_file;
+    QString m_path;
     QString m_absolutePath;
     quint64 m_device = 0;
     quint64 m_inode = 0;

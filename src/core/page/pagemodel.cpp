@@ -26,32 +26,43 @@ PageBytes PageModel::pageBytes() const {
     return bytes;
 }
 
-FileFailure PageModel::openImage(const QString& path) {
+FileFailure PageModel::openImage(const QString& path, ImageFile::WhenLocked whenLocked) {
     // A page whose file is gone has nowhere to go; any other failed write-back keeps the
     // image open with its page, so that nothing is lost.
-    if (!hasImage() || m_image.isStillOnDisk()) {
-        if (auto failure = writeBack()) {
-            return failure;
-        }
+    FileFailure cut;
+    if ((!hasImage() || m_image.isStillOnDisk()) && !writeBackFirst(cut)) {
+        return cut;
     }
+    // The lock on an image opened again is this program's own, under its earlier handle.
+    const bool reopening = m_image.isFileAt(path);
     ImageFile next;
-    if (auto failure = next.open(path)) {
+    if (auto failure =
+            next.open(path, reopening ? ImageFile::WhenLocked::OpenAnyway : whenLocked)) {
         return failure;
     }
     const qint64 size = next.size();
-    if (auto failure = next.writeCopy(backupPathFor(path), size, 0, FileAction::Backup)) {
+    if (auto failure = next.writeCopy(backupPathFor(path), size, 0, FileAction::Backup,
+                                      ImageFile::CopyAtLink::ReplaceLink)) {
+        return failure;
+    }
+    const int length = static_cast<int>(std::min<qint64>(size, MaxImageLength));
+    // The first page is read before anything changes: a failed open leaves the earlier
+    // image and its rows exactly as they were, never its rows under the new path.
+    QByteArray firstPage;
+    if (auto failure = next.read(0, std::min(length, PageRowCount), firstPage)) {
         return failure;
     }
     m_image = std::move(next);
+    if (reopening) {
+        m_image.takeLock();
+    }
     m_imagePath = path;
-    m_imageLength = static_cast<int>(std::min<qint64>(size, MaxImageLength));
-    // The rows shown belong to the old image: should the first read fail, they must never
-    // be written into the new one.
-    m_pageAddress = 0;
+    m_imageLength = length;
     m_pageRead = false;
     m_editableRows = 0;
     emit openedImageChanged();
-    return readPage(0);
+    showPage(0, firstPage);
+    return cut;
 }
 
 FileFailure PageModel::closeImage() {
@@ -82,22 +93,48 @@ FileFailure PageModel::writeBack() {
     if (!m_saveEnabled || !hasImage() || m_editableRows == 0) {
         return std::nullopt;
     }
-    QByteArray bytes(m_editableRows, '\0');
-    for (int row = 0; row < m_editableRows; ++row) {
+    if (auto failure = m_image.checkStillOnDisk(FileAction::WriteImage)) {
+        return failure;
+    }
+    // Rows past the end of a file that another program cut short are not written: a
+    // write-back never lengthens the image.
+    const qint64 fileLength = m_image.size();
+    const int fitting =
+        static_cast<int>(std::clamp<qint64>(fileLength - m_pageAddress, 0, m_editableRows));
+    QByteArray bytes(fitting, '\0');
+    for (int row = 0; row < fitting; ++row) {
         bytes[row] = static_cast<char>(rowValue(row));
     }
-    return changeBytes(m_pageAddress, bytes,
-                       std::max<qint64>(m_image.size(), m_pageAddress + bytes.size()));
+    if (fitting > 0) {
+        if (auto failure = changeBytes(m_pageAddress, bytes, fileLength)) {
+            return failure;
+        }
+    }
+    if (fitting < m_editableRows) {
+        return FileError{FileAction::WriteBackCut, m_imagePath,
+                         QStringLiteral("файл стал короче (%1 байт), его изменила другая "
+                                        "программа; строки с адреса %2 не записаны")
+                             .arg(fileLength)
+                             .arg(m_pageAddress + fitting)};
+    }
+    return std::nullopt;
+}
+
+bool PageModel::writeBackFirst(FileFailure& report) {
+    report = writeBack();
+    return !report || report->action == FileAction::WriteBackCut;
 }
 
 FileFailure PageModel::movePage(int address) {
     if (!hasImage()) {
         return std::nullopt;
     }
-    if (auto failure = writeBack()) {
-        return failure;
+    FileFailure cut;
+    if (!writeBackFirst(cut)) {
+        return cut;
     }
-    return readPage(address);
+    auto failure = readPage(address);
+    return failure ? failure : cut;
 }
 
 FileFailure PageModel::readPage(int address) {
@@ -109,6 +146,11 @@ FileFailure PageModel::readPage(int address) {
     if (auto failure = m_image.read(address, inImage, bytes)) {
         return failure;
     }
+    showPage(address, bytes);
+    return std::nullopt;
+}
+
+void PageModel::showPage(int address, const QByteArray& bytes) {
     m_pageAddress = address;
     m_pageRead = true;
     m_editableRows = static_cast<int>(bytes.size());
@@ -128,7 +170,6 @@ FileFailure PageModel::readPage(int address) {
         emit rowsChanged();
     }
     emit pageMoved(address);
-    return std::nullopt;
 }
 
 FileFailure PageModel::changeBytes(qint64 address, QByteArrayView after, qint64 lengthAfter) {
@@ -158,13 +199,14 @@ template <typename Operation> FileFailure PageModel::changeWholeImage(Operation 
     if (!hasImage()) {
         return std::nullopt;
     }
-    if (auto failure = writeBack()) {
-        return failure;
+    FileFailure cut;
+    if (!writeBackFirst(cut)) {
+        return cut;
     }
     const FileFailure failure = operation();
     // The rows show the changed file, also after a failure part-way.
     const FileFailure reread = readPage(m_pageAddress);
-    return failure ? failure : reread;
+    return failure ? failure : reread ? reread : cut;
 }
 
 FileFailure PageModel::copy(const CopyRange& range, Overflow answer) {
@@ -210,13 +252,15 @@ FileFailure PageModel::writeResizedCopy(qint64 size, const QString& path) {
     if (!hasImage()) {
         return std::nullopt;
     }
-    if (auto failure = writeBack()) {
-        return failure;
+    FileFailure cut;
+    if (!writeBackFirst(cut)) {
+        return cut;
     }
     if (!QFileInfo::exists(m_imagePath)) {
         return FileError{FileAction::ReadImage, m_imagePath, systemErrorReason(ENOENT)};
     }
-    return m_image.writeCopy(path, size, '\xFF', FileAction::WriteResizedCopy);
+    auto failure = m_image.writeCopy(path, size, '\xFF', FileAction::WriteResizedCopy);
+    return failure ? failure : cut;
 }
 
 } // namespace chaserom

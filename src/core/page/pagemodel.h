@@ -56,7 +56,11 @@ public:
     /// copy, takes the length, and shows the page at address 0. On failure the image that
     /// was open stays open and nothing changes; the page of an image deleted or replaced
     /// since it was opened is not written anywhere.
-    [[nodiscard]] FileFailure openImage(const QString& path);
+    /// An image another copy of the program holds open is refused with
+    /// FileAction::OpenLockedImage unless `whenLocked` says to open it anyway.
+    [[nodiscard]] FileFailure
+    openImage(const QString& path,
+              ImageFile::WhenLocked whenLocked = ImageFile::WhenLocked::Refuse);
     /// Writes the page back (while saving is on) and closes the image.
     [[nodiscard]] FileFailure closeImage();
 
@@ -67,7 +71,10 @@ public:
     /// Inverts bit 7 - column of a row, column 0 being the most significant bit.
     void invertBit(int row, int column);
 
-    /// Writes the rows that hold image bytes at the page address, while saving is on.
+    /// Writes the rows that hold image bytes at the page address, while saving is on. Rows
+    /// past the end of a file that became shorter are not written; that is reported with
+    /// FileAction::WriteBackCut, and does not stop a page move or anything else that
+    /// writes the page back first.
     [[nodiscard]] FileFailure writeBack();
     /// Writes the page back, then reads the page at `address`. With no image open nothing
     /// happens; when the write-back fails the page stays where it is.
@@ -102,6 +109,11 @@ signals:
     void imageEdited(const ImageChange& change);
 
 private:
+    /// Writes the page back before something else; false when that must not go on. A
+    /// write-back cut short is left in `report` and lets it go on.
+    [[nodiscard]] bool writeBackFirst(FileFailure& report);
+    /// Shows `bytes`, read at `address`, in the rows.
+    void showPage(int address, const QByteArray& bytes);
     /// The door for every change to the file: writes `after` from `address` on, then sets
     /// the file's length to `lengthAfter`, and reports the change.
     [[nodiscard]] FileFailure changeBytes(qint64 address, QByteArrayView after, qint64 lengthAfter);

@@ -1,5 +1,6 @@
 #include "windows/codeview/codeviewwindow.h"
 
+#include "core/files/dialogstart.h"
 #include "core/geometry/ledgrid.h"
 #include "core/image/imagelimits.h"
 #include "core/page/hextext.h"
@@ -14,6 +15,8 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -262,7 +265,12 @@ void CodeViewWindow::formLoad() {
 }
 
 void CodeViewWindow::openAction() {
-    if (const auto path = chooseFileToOpen(this, text("Открыть файл образа"))) {
+    const QString imageFolder =
+        m_model.hasImage() ? QFileInfo(m_model.imagePath()).absolutePath() : QString();
+    const QString start =
+        safeDialogStart(m_lastFolder.isEmpty() ? QDir::currentPath() : m_lastFolder, imageFolder);
+    if (const auto path = chooseFileToOpen(this, text("Открыть файл образа"), start)) {
+        m_lastFolder = QFileInfo(*path).absolutePath();
         emit openRequested(*path);
     }
 }
@@ -304,6 +312,7 @@ void CodeViewWindow::showImage() {
         const QSignalBlocker blocker(m_vscroll1);
         m_vscroll1->setMaximum(*length);
     }
+    m_pagePosition = m_vscroll1->value();
 }
 
 void CodeViewWindow::vscroll1Change() {
@@ -321,15 +330,38 @@ void CodeViewWindow::movePageTo(int position, Alignment alignment) {
     const int address =
         pageAddressFor(position, m_vscroll1->maximum(), m_model.imageLength().value_or(0),
                        m_kanalCount.value(), alignment);
-    if (auto failure = m_model.movePage(address)) {
-        reportPageFailure(*failure);
+    auto failure = m_model.movePage(address);
+    if (!failure || failure->action == FileAction::WriteBackCut) {
+        // A write-back cut short by a shorter file is reported, but the page has moved.
+        m_pagePosition = position;
+        if (failure) {
+            m_reports.report(this, *failure);
+        }
+        return;
     }
+    reportPageFailure(*failure);
 }
 
 void CodeViewWindow::reportPageFailure(const FileError& error) {
     // Every further step would fail the same way: playback stops at the page that failed.
     m_check1->setChecked(false);
+    stopScrolling();
     m_reports.report(this, error);
+}
+
+void CodeViewWindow::stopScrolling() {
+    // A press on an arrow of the scroll bar repeats for as long as the button is held, and
+    // the report's box takes the button's release: disabling the scroll bar for a moment
+    // ends the repeat (and a drag of its thumb), so that one failure makes one report.
+    const bool hadFocus = m_vscroll1->hasFocus();
+    m_vscroll1->setEnabled(false);
+    m_vscroll1->setEnabled(true);
+    if (hadFocus) {
+        m_vscroll1->setFocus();
+    }
+    // The scroll bar stays where the page is.
+    const QSignalBlocker blocker(m_vscroll1);
+    m_vscroll1->setValue(m_pagePosition);
 }
 
 void CodeViewWindow::setScrollPosition(int position) {
@@ -361,7 +393,7 @@ void CodeViewWindow::playOneStep() {
     const int maximum = m_vscroll1->maximum();
     const int next = std::min(m_vscroll1->value() + m_kanalCount.stepLength(), maximum);
     setScrollPosition(next);
-    if (next == maximum) {
+    if (next == maximum && m_check1->isChecked()) {
         setScrollPosition(0);
     }
 }

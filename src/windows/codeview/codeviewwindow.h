@@ -103,6 +103,7 @@ private:
     void optionSizeClick(int index);
     void textSizeClick();
     void reportPageFailure(const FileError& error);
+    void stopScrolling();
 
     PageModel& m_model;
     KanalCount& m_kanalCount;
@@ -141,6 +142,10 @@ private:
     PlaybackPace m_pace;
     QElapsedTimer m_clock;
     QPoint m_mouse;
+    /// The position of `VScroll1` that shows the current page.
+    int m_pagePosition = 0;
+    /// The folder of the last image chosen in the open dialog.
+    QString m_lastFolder;
     bool m_clickPressed = false;
 };
 

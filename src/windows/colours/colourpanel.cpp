@@ -87,7 +87,7 @@ void ColourPanel::loadColours() {
 
 void ColourPanel::saveColours() {
     if (auto failure = m_colours.save(colourFilePath())) {
-        FailureReports::reportNow(this, failureText(*failure));
+        m_reports.reportNow(this, failureText(*failure));
     }
 }
 

@@ -3,6 +3,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
+#include <cstdio>
 
 namespace chaserom {
 
@@ -25,7 +26,11 @@ void FailureReports::report(QWidget* parent, const FileError& error) {
     report(parent, failureText(error));
 }
 
-void FailureReports::reportNow(QWidget* parent, const QString& text) {
+void FailureReports::reportNow(QWidget* parent, const QString& text) const {
+    if (!m_shownInBoxes) {
+        std::fprintf(stderr, "chaserom: %s\n", text.toLocal8Bit().constData());
+        return;
+    }
     QMessageBox box(QMessageBox::Critical, QString::fromUtf8(FailureTitle), text, QMessageBox::Ok,
                     parent);
     box.exec();

@@ -30,12 +30,17 @@ public:
 
     /// Shows a failure at once and returns when the user has closed the box; for shut-down,
     /// after which no event loop would show a queued report.
-    static void reportNow(QWidget* parent, const QString& text);
+    void reportNow(QWidget* parent, const QString& text) const;
+
+    /// While off, reports are written to the standard error stream instead of a box: for a
+    /// shut-down that nobody is there to answer (the session ends, the terminal closed).
+    void setShownInBoxes(bool shown) { m_shownInBoxes = shown; }
 
 private:
     /// Texts of the reports waiting or showing, so that a failure repeated by every step of
     /// playback makes one box, not a pile of them.
     QSet<QString> m_pending;
+    bool m_shownInBoxes = true;
 };
 
 } // namespace chaserom

@@ -1,20 +1,25 @@
 #include "windows/simulator/backgroundpicture.h"
 
-#include <QFileInfo>
+#include "core/files/regularfile.h"
+
+#include <QFile>
 #include <QImageReader>
+#include <algorithm>
 #include <cerrno>
 
 namespace chaserom {
 
 namespace {
 
-QString readerFault(const QImageReader& reader, const QString& path) {
+/// The largest picture taken, in pixels a side: more than a photo of a board needs.
+constexpr qint64 LargestSide = 8192;
+/// What a picture of LargestSide × LargestSide takes in memory, 4 bytes a pixel, in MiB.
+constexpr int LargestPictureMiB = static_cast<int>(LargestSide * LargestSide * 4 / (1024 * 1024));
+
+QString readerFault(const QImageReader& reader) {
     switch (reader.error()) {
-    case QImageReader::FileNotFoundError:
-        return QFileInfo(path).isDir() ? systemErrorReason(EISDIR) : systemErrorReason(ENOENT);
     case QImageReader::DeviceError:
-        return QFileInfo(path).isReadable() ? QStringLiteral("ошибка чтения файла")
-                                            : systemErrorReason(EACCES);
+        return QStringLiteral("ошибка чтения файла");
     case QImageReader::UnsupportedFormatError:
         return QStringLiteral("файл не является изображением известного формата");
     case QImageReader::InvalidDataError:
@@ -27,10 +32,27 @@ QString readerFault(const QImageReader& reader, const QString& path) {
 } // namespace
 
 FileFailure loadBackgroundPicture(const QString& path, QPixmap& picture) {
-    QImageReader reader(path);
+    QFile file;
+    if (auto failure = openRegularFile(file, path, QIODevice::ReadOnly, FileAction::ReadPicture)) {
+        return failure;
+    }
+    QImageReader reader(&file);
+    const QSize size = reader.size();
+    if (size.width() > LargestSide || size.height() > LargestSide) {
+        return FileError{FileAction::ReadPicture, path,
+                         QStringLiteral("изображение слишком большое: %1 × %2 пикселей, а "
+                                        "можно не больше %3 × %3")
+                             .arg(size.width())
+                             .arg(size.height())
+                             .arg(LargestSide)};
+    }
+    // Qt refuses pictures over its allocation limit as if they were damaged; the limit is
+    // raised to what the largest picture taken needs, and no further.
+    QImageReader::setAllocationLimit(
+        std::max(QImageReader::allocationLimit(), LargestPictureMiB + 1));
     const QImage image = reader.read();
     if (image.isNull()) {
-        return FileError{FileAction::ReadPicture, path, readerFault(reader, path)};
+        return FileError{FileAction::ReadPicture, path, readerFault(reader)};
     }
     picture = QPixmap::fromImage(image);
     return std::nullopt;

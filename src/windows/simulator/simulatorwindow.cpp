@@ -1,5 +1,6 @@
 #include "windows/simulator/simulatorwindow.h"
 
+#include "core/files/dialogstart.h"
 #include "core/files/layoutfile.h"
 #include "core/geometry/lamphittest.h"
 #include "core/geometry/twips.h"
@@ -13,6 +14,7 @@
 #include "windows/simulator/toolstrip.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -114,8 +116,10 @@ void SimulatorWindow::formMouseMove(int buttons, float x, float y) {
 }
 
 std::optional<QString> SimulatorWindow::chooseFile(bool forSaving) {
-    auto path = forSaving ? chooseFileToSave(this, QString(), m_lastPath)
-                          : chooseFileToOpen(this, QString(), m_lastPath);
+    const QString start =
+        safeDialogStart(m_lastPath.isEmpty() ? QDir::currentPath() : m_lastPath, m_fallbackFolder);
+    auto path = forSaving ? chooseFileToSave(this, QString(), start)
+                          : chooseFileToOpen(this, QString(), start);
     if (path) {
         m_lastPath = *path;
     }

@@ -38,6 +38,10 @@ public:
     /// channel label beside it, and drags that lamp while only the left button is held.
     void formMouseMove(int buttons, float x, float y);
 
+    /// Where the file dialogs open when the last file chosen lies where a dialog must not
+    /// open (see safeDialogStart): the open image's folder.
+    void setFallbackFolder(const QString& folder) { m_fallbackFolder = folder; }
+
     /// The layout and background buttons: each asks for a file; a cancelled dialog does
     /// nothing, a failure is reported and changes nothing.
     void saveLayout();
@@ -65,6 +69,7 @@ private:
     LampLayout m_layout;
     QPixmap m_background;
     QString m_lastPath;
+    QString m_fallbackFolder;
 };
 
 } // namespace chaserom

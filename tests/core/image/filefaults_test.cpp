@@ -1,6 +1,7 @@
 // Real file faults on real files: permissions, a file-size limit that makes writes fail
 // part-way, folders where files should be, an image deleted or replaced while open.
 // Privileges and limits are changed in a child process, never in the test program itself.
+#include "childprocess.h"
 #include "core/colours/designcolours.h"
 #include "core/files/colourfile.h"
 #include "core/files/layoutfile.h"
@@ -26,17 +27,6 @@ namespace {
 const QString TooLarge = QStringLiteral("файл превысил допустимый размер");
 const QString NoAccess = QStringLiteral("нет прав доступа");
 
-/// Runs `body` in a child process and returns what it returned (0 for success).
-int inChild(const std::function<int()>& body) {
-    const pid_t child = fork();
-    if (child == 0) {
-        _exit(body());
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 100 + WTERMSIG(status);
-}
-
 /// In a child: files larger than `bytes` cannot be written.
 void limitFileSize(rlim_t bytes) {
     std::signal(SIGXFSZ, SIG_IGN);
@@ -55,7 +45,7 @@ bool dropPrivileges() {
 /// 0 when an unprivileged child fails to open `path` at `action` for lack of access and
 /// is left with no image.
 int openRefusedUnprivileged(const QString& path, FileAction action) {
-    return inChild([&] {
+    return runInChild([&] {
         if (!dropPrivileges()) {
             return 2;
         }
@@ -110,7 +100,7 @@ TEST_F(FileFaultsTest, AFolderThatRefusesTheBackupKeepsTheImageClosed) {
 
 TEST_F(FileFaultsTest, AFailedWriteBackKeepsThePageAndItsEdits) {
     const QString path = write(QStringLiteral("image.bin"), counting(2000));
-    EXPECT_EQ(inChild([&] {
+    EXPECT_EQ(runInChild([&] {
                   PageModel model;
                   if (model.openImage(path) || model.readPage(1500)) {
                       return 2;
@@ -131,7 +121,7 @@ TEST_F(FileFaultsTest, AFailedWriteBackKeepsThePageAndItsEdits) {
 
 TEST_F(FileFaultsTest, ACopyThatCannotLengthenTheFileIsReported) {
     const QString path = write(QStringLiteral("image.bin"), counting(2000));
-    EXPECT_EQ(inChild([&] {
+    EXPECT_EQ(runInChild([&] {
                   PageModel model;
                   if (model.openImage(path)) {
                       return 2;
@@ -154,7 +144,7 @@ TEST_F(FileFaultsTest, AtomicWritesLeaveTheOldFileWhole) {
     const QString copy = write(QStringLiteral("image.4096.bin"), oldCopy);
     const QString colours = write(QStringLiteral("ColorKanal.txt"), "old colours");
     const QString layout = write(QStringLiteral("board.txt"), "old layout");
-    EXPECT_EQ(inChild([&] {
+    EXPECT_EQ(runInChild([&] {
                   ImageFile file;
                   if (file.open(image)) {
                       return 2;

@@ -1,0 +1,64 @@
+#include "core/files/regularfile.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace chaserom {
+
+namespace {
+
+QString kindReason(mode_t mode) {
+    if (S_ISDIR(mode)) {
+        return systemErrorReason(EISDIR);
+    }
+    if (S_ISFIFO(mode)) {
+        return QStringLiteral("это именованный канал, а не обычный файл");
+    }
+    if (S_ISSOCK(mode)) {
+        return QStringLiteral("это сокет, а не обычный файл");
+    }
+    return QStringLiteral("это устройство, а не обычный файл");
+}
+
+} // namespace
+
+FileFailure openRegularFile(QFile& file, const QString& path, QIODevice::OpenMode mode,
+                            FileAction action) {
+    const int access = mode & QIODevice::WriteOnly ? O_RDWR : O_RDONLY;
+    errno = 0;
+    const int handle =
+        ::open(QFile::encodeName(path).constData(), access | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (handle < 0) {
+        return lastSystemError(action, path);
+    }
+    struct stat status {};
+    if (::fstat(handle, &status) != 0) {
+        const FileError error = lastSystemError(action, path);
+        ::close(handle);
+        return error;
+    }
+    if (!S_ISREG(status.st_mode)) {
+        ::close(handle);
+        return FileError{action, path, kindReason(status.st_mode)};
+    }
+    // Non-blocking means nothing for a regular file; it is cleared so that Qt sees a plain
+    // handle.
+    ::fcntl(handle, F_SETFL, ::fcntl(handle, F_GETFL) & ~O_NONBLOCK);
+    if (!file.open(handle, mode, QFileDevice::AutoCloseHandle)) {
+        ::close(handle);
+        return FileError{action, path, systemErrorReason(EIO)};
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> notRegularFileReason(const QString& path) {
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0 || S_ISREG(status.st_mode)) {
+        return std::nullopt;
+    }
+    return kindReason(status.st_mode);
+}
+
+} // namespace chaserom
