@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -16,6 +17,7 @@
 #include <QTextStream>
 #include <QTimer>
 #include <algorithm>
+#include <ctime>
 #include <fcntl.h>
 #include <random>
 #include <unistd.h>
@@ -54,8 +56,28 @@ QString writeImage(const QTemporaryDir& dir, const QString& name, int length) {
     return file.fileName();
 }
 
-/// Steps per second with the interval at 1 ms, counted over `seconds`.
-double playbackRate(App& app, int kanalOption, bool save, int seconds) {
+/// Seconds of CPU time this process has used.
+double processCpuSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
+}
+
+struct PlaybackFigures {
+    double stepsPerSecond = 0;
+    /// CPU seconds the process used per second of playback.
+    double cpuPerSecond = 0;
+};
+
+/// Runs the event loop for `seconds`, as the program does while nothing else happens.
+void runEventLoop(int seconds) {
+    QEventLoop loop;
+    QTimer::singleShot(seconds * 1000, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+/// Steps per second and CPU time with the interval at 1 ms, over `seconds`.
+PlaybackFigures playback(App& app, int kanalOption, bool save, int seconds) {
     CodeViewWindow& view = app.codeView();
     view.chooseChannelOption(kanalOption);
     view.findChild<QCheckBox*>(QStringLiteral("CheckSave"))->setChecked(save);
@@ -67,13 +89,22 @@ double playbackRate(App& app, int kanalOption, bool save, int seconds) {
     QElapsedTimer clock;
     playback->setChecked(true);
     clock.start();
-    while (clock.elapsed() < seconds * 1000) {
-        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-    }
+    const double cpuBefore = processCpuSeconds();
+    runEventLoop(seconds);
     const double elapsed = clock.nsecsElapsed() / 1e9;
+    const double cpu = processCpuSeconds() - cpuBefore;
     playback->setChecked(false);
     QObject::disconnect(connection);
-    return steps / elapsed;
+    return {steps / elapsed, cpu / elapsed};
+}
+
+/// CPU time per second with the windows open and nothing playing.
+double idleCpuPerSecond(int seconds) {
+    QElapsedTimer clock;
+    clock.start();
+    const double cpuBefore = processCpuSeconds();
+    runEventLoop(seconds);
+    return (processCpuSeconds() - cpuBefore) / (clock.nsecsElapsed() / 1e9);
 }
 
 void pageMoves(App& app) {
@@ -245,17 +276,25 @@ int main(int argc, char** argv) {
 
     out << "chaserom benchmark (" << QApplication::platformName() << " platform)\n";
     App app;
-    app.start(writeImage(dir, QStringLiteral("bench.bin"), 8192));
+    app.start(writeImage(dir, QStringLiteral("bench.bin"), 32767));
     QApplication::processEvents();
 
+    row(QStringLiteral("idle, CPU per second"),
+        QStringLiteral("%1 s").arg(idleCpuPerSecond(seconds), 0, 'f', 3));
     for (const int option : {0, 3}) {
         for (const bool save : {false, true}) {
-            const double rate = playbackRate(app, option, save, seconds);
+            const PlaybackFigures figures = playback(app, option, save, seconds);
             row(QStringLiteral("playback at 1 ms, %1 channels, saving %2")
                     .arg((option + 1) * 8)
                     .arg(save ? QStringLiteral("on") : QStringLiteral("off")),
-                QStringLiteral("%1 steps/s").arg(rate, 0, 'f', 0));
+                QStringLiteral("%1 steps/s, CPU %2 s per second")
+                    .arg(figures.stepsPerSecond, 0, 'f', 0)
+                    .arg(figures.cpuPerSecond, 0, 'f', 3));
         }
+    }
+    if (qEnvironmentVariableIsSet("CHASEROM_BENCH_PLAYBACK_ONLY")) {
+        app.shutDown();
+        return 0;
     }
     pageMoves(app);
     pointerMoves(app);

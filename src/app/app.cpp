@@ -6,14 +6,26 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <utility>
 
 namespace chaserom {
 
 App::App()
-    : m_codeView(std::make_unique<CodeViewWindow>(m_model, m_kanalCount, m_reports))
+    : m_codeView(std::make_unique<CodeViewWindow>(m_model, m_kanalCount, m_reports, m_display))
     , m_simulator([this] { return createSimulator(); })
     , m_colourPanel([this] { return createColourPanel(); }) {
-    connect(&m_model, &PageModel::rowsChanged, this, &App::relightLamps);
+    connect(&m_model, &PageModel::rowsChanged, this, [this] {
+        if (m_display.isHeld()) {
+            m_lampsHeld = true;
+        } else {
+            relightLamps();
+        }
+    });
+    connect(&m_display, &DisplayHold::due, this, [this] {
+        if (std::exchange(m_lampsHeld, false)) {
+            relightLamps();
+        }
+    });
     connect(&m_kanalCount, &KanalCount::changed, this, [this] {
         relightLamps();
         showSwatchesForChannelCount();

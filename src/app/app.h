@@ -4,6 +4,7 @@
 #include "core/page/kanalcount.h"
 #include "core/page/pagemodel.h"
 #include "windows/colours/colourpanel.h"
+#include "windows/common/displayhold.h"
 #include "windows/common/failurereports.h"
 #include "windows/common/lazywindow.h"
 #include "windows/simulator/simulatorwindow.h"
@@ -68,6 +69,7 @@ private:
     [[nodiscard]] QString imageFolder() const;
 
     FailureReports m_reports;
+    DisplayHold m_display;
     KanalCount m_kanalCount;
     PageModel m_model;
     ChannelColourModel m_channelColours;
@@ -76,6 +78,8 @@ private:
     LazyWindow<ColourPanel> m_colourPanel;
     bool m_shutDown = false;
     bool m_lampsFollowPage = false;
+    /// The lamps changed while the display was held.
+    bool m_lampsHeld = false;
 };
 
 } // namespace chaserom

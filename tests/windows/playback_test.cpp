@@ -5,6 +5,7 @@
 #include "windowtesting.h"
 
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -133,6 +134,45 @@ private slots:
             widget = widget->nextInFocusChain();
         } while (widget->objectName() != QLatin1String("Text1_0") && chain.size() < 100);
         QCOMPARE(chain, expected);
+    }
+
+    void fastPlaybackIsShownOnceAFrameAndWhollyWhenItStops() {
+        control<QCheckBox>(m_view, QStringLiteral("CheckSave"))->setChecked(true);
+        control<QScrollBar>(m_view, QStringLiteral("VScroll2"))->setValue(1);
+        auto* address = control<QLineEdit>(m_view, QStringLiteral("Text5_0"));
+        int shown = 0;
+        int steps = 0;
+        connect(address, &QLineEdit::textChanged, [&shown] { ++shown; });
+        connect(&m_app->model(), &PageModel::pageMoved, [&steps] { ++steps; });
+        auto* playback = control<QCheckBox>(m_view, QStringLiteral("Check1"));
+        QElapsedTimer clock;
+        clock.start();
+        playback->setChecked(true);
+        QTest::qWait(600);
+        playback->setChecked(false);
+        const qint64 elapsed = clock.elapsed();
+        // Every step was made, but shown at most once a frame of a 60 Hz screen.
+        QVERIFY2(shown <= elapsed / 16 + 3,
+                 qPrintable(QStringLiteral("%1 shows in %2 ms").arg(shown).arg(elapsed)));
+        QVERIFY2(steps > shown,
+                 qPrintable(QStringLiteral("%1 steps, %2 shows").arg(steps).arg(shown)));
+
+        // Once stopped, everything shows the last step, exactly as after a step by step run.
+        PageModel& model = m_app->model();
+        QCOMPARE(control<QLineEdit>(m_view, QStringLiteral("Text6"))->text(),
+                 QString::number(model.pageAddress()));
+        QCOMPARE(m_scroll->value(), model.pageAddress());
+        for (int row = 0; row < 16; ++row) {
+            QCOMPARE(control<QLineEdit>(m_view, QStringLiteral("Text1_%1").arg(row))->text(),
+                     model.rowText(row));
+            QCOMPARE(control<QLineEdit>(m_view, QStringLiteral("Text7_%1").arg(row))->text(),
+                     QString::number(model.pageAddress() + row));
+        }
+        for (int lamp = 0; lamp < 8; ++lamp) {
+            const bool dark = (model.rowValue(0) >> (7 - lamp)) & 1;
+            QCOMPARE(m_app->simulator().lampColour(lamp) == Black, dark);
+        }
+        QCOMPARE(m_folder->read(QStringLiteral("a.bin")), countingBytes(8192));
     }
 
 private:

@@ -8,6 +8,7 @@
 #include "core/page/pagemodel.h"
 #include "windows/codeview/codeviewlayout.h"
 #include "windows/common/dialogs.h"
+#include "windows/common/displayhold.h"
 #include "windows/common/failurereports.h"
 #include "windows/common/pointer.h"
 #include "windows/common/windowsetup.h"
@@ -22,10 +23,12 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTimer>
 #include <algorithm>
+#include <utility>
 
 namespace chaserom {
 
@@ -74,10 +77,12 @@ QScrollBar* placeScrollBar(QWidget* parent, const QString& name, const ControlPl
 
 } // namespace
 
-CodeViewWindow::CodeViewWindow(PageModel& model, KanalCount& kanalCount, FailureReports& reports)
+CodeViewWindow::CodeViewWindow(PageModel& model, KanalCount& kanalCount, FailureReports& reports,
+                               DisplayHold& display)
     : m_model(model)
     , m_kanalCount(kanalCount)
     , m_reports(reports)
+    , m_display(display)
     , m_commands(model, reports, this) {
     setUpFixedWindow(*this, QStringLiteral("Panel_Generator"), text("Просмотр кода"), ClientWidth,
                      ClientHeight);
@@ -149,6 +154,11 @@ void CodeViewWindow::createFileControls() {
 void CodeViewWindow::createPlaybackControls() {
     m_check1 =
         placeButton<QCheckBox>(this, QStringLiteral("Check1"), Check1Place, text("Симуляция"));
+    connect(m_check1, &QCheckBox::toggled, this, [this](bool playing) {
+        if (!playing) {
+            m_display.flush(); // the last step is shown the moment playback stops
+        }
+    });
     m_commandSimulator =
         placeButton<WrappingButton>(this, QStringLiteral("CommandSimulator"), CommandSimulatorPlace,
                                     text("Показать окно симуляции"));
@@ -248,11 +258,46 @@ void CodeViewWindow::setTabOrder() {
 }
 
 void CodeViewWindow::connectModel() {
-    connect(&m_model, &PageModel::rowChanged, this, &CodeViewWindow::showRow);
-    connect(&m_model, &PageModel::rowsChanged, this, &CodeViewWindow::showStrip);
-    connect(&m_model, &PageModel::pageMoved, this, &CodeViewWindow::showAddresses);
+    // While playback outpaces the screen, changes are noted and shown once a frame.
+    connect(&m_model, &PageModel::rowChanged, this, [this](int row) {
+        if (m_display.isHeld()) {
+            m_heldRows[row] = true;
+        } else {
+            showRow(row);
+        }
+    });
+    connect(&m_model, &PageModel::rowsChanged, this, [this] {
+        if (m_display.isHeld()) {
+            m_heldStrip = true;
+        } else {
+            showStrip();
+        }
+    });
+    connect(&m_model, &PageModel::pageMoved, this, [this] {
+        if (m_display.isHeld()) {
+            m_heldAddresses = true;
+        } else {
+            showAddresses();
+        }
+    });
+    connect(&m_display, &DisplayHold::due, this, &CodeViewWindow::showHeldChanges);
     connect(&m_model, &PageModel::openedImageChanged, this, &CodeViewWindow::showImage);
     connect(&m_kanalCount, &KanalCount::changed, this, &CodeViewWindow::showStrip);
+}
+
+void CodeViewWindow::showHeldChanges() {
+    for (int row = 0; row < PageRowCount; ++row) {
+        if (std::exchange(m_heldRows[row], false)) {
+            showRow(row);
+        }
+    }
+    if (std::exchange(m_heldStrip, false)) {
+        showStrip();
+    }
+    if (std::exchange(m_heldAddresses, false)) {
+        showAddresses();
+    }
+    showHeldScrollPosition();
 }
 
 void CodeViewWindow::formLoad() {
@@ -316,10 +361,12 @@ void CodeViewWindow::showImage() {
 }
 
 void CodeViewWindow::vscroll1Change() {
+    m_scrollPositionHeld = false; // the user's position counts from now on
     movePageTo(m_vscroll1->value(), Alignment::Aligned);
 }
 
 void CodeViewWindow::vscroll1Scroll(int position) {
+    m_scrollPositionHeld = false;
     movePageTo(position, Alignment::Unaligned);
 }
 
@@ -360,12 +407,24 @@ void CodeViewWindow::stopScrolling() {
         m_vscroll1->setFocus();
     }
     // The scroll bar stays where the page is.
+    m_scrollPositionHeld = false;
     const QSignalBlocker blocker(m_vscroll1);
     m_vscroll1->setValue(m_pagePosition);
 }
 
+int CodeViewWindow::scrollPosition() const {
+    return m_scrollPositionHeld ? m_heldScrollPosition : m_vscroll1->value();
+}
+
 void CodeViewWindow::setScrollPosition(int position) {
-    if (m_vscroll1->value() == position) {
+    if (scrollPosition() == position) {
+        return;
+    }
+    if (m_display.isHeld()) {
+        // The scroll bar shows the position once a frame, like the page.
+        m_heldScrollPosition = position;
+        m_scrollPositionHeld = true;
+        movePageTo(position, Alignment::Aligned);
         return;
     }
     {
@@ -375,14 +434,35 @@ void CodeViewWindow::setScrollPosition(int position) {
     vscroll1Change();
 }
 
+void CodeViewWindow::showHeldScrollPosition() {
+    if (std::exchange(m_scrollPositionHeld, false)) {
+        const QSignalBlocker blocker(m_vscroll1);
+        m_vscroll1->setValue(m_heldScrollPosition);
+    }
+}
+
 void CodeViewWindow::timer1Timer() {
     if (!m_check1->isChecked()) {
-        m_pace.restart(m_clock.elapsed());
+        m_pace.restart(m_clock.nsecsElapsed());
         return;
     }
-    const int steps = m_pace.stepsDue(m_clock.elapsed(), m_timer1->interval());
+    // Steps faster than the screen's frames are made, but shown once a frame: the
+    // latest step then.
+    if (const QScreen* shown = screen()) {
+        m_framePace.setRefreshRate(shown->refreshRate());
+    }
+    const bool outpaced = m_framePace.stepsOutpaceFrames(m_timer1->interval());
+    if (outpaced) {
+        m_display.hold();
+    } else {
+        m_display.flush();
+    }
+    const int steps = m_pace.stepsDue(m_clock.nsecsElapsed(), m_timer1->interval());
     for (int step = 0; step < steps && m_check1->isChecked(); ++step) {
         playOneStep();
+    }
+    if (outpaced) {
+        m_display.release(!m_check1->isChecked() || m_framePace.frameDue(m_clock.nsecsElapsed()));
     }
 }
 
@@ -391,7 +471,7 @@ void CodeViewWindow::playOneStep() {
         return;
     }
     const int maximum = m_vscroll1->maximum();
-    const int next = std::min(m_vscroll1->value() + m_kanalCount.stepLength(), maximum);
+    const int next = std::min(scrollPosition() + m_kanalCount.stepLength(), maximum);
     setScrollPosition(next);
     if (next == maximum && m_check1->isChecked()) {
         setScrollPosition(0);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/files/fileerror.h"
+#include "core/page/framepace.h"
 #include "core/page/pageaddress.h"
 #include "core/page/playbackpace.h"
 #include "windows/codeview/codeviewshapes.h"
@@ -21,6 +22,7 @@ class QTimer;
 
 namespace chaserom {
 
+class DisplayHold;
 class FailureReports;
 class KanalCount;
 class PageModel;
@@ -33,7 +35,8 @@ class CodeViewWindow : public QWidget {
     Q_DISABLE_COPY(CodeViewWindow)
 
 public:
-    CodeViewWindow(PageModel& model, KanalCount& kanalCount, FailureReports& reports);
+    CodeViewWindow(PageModel& model, KanalCount& kanalCount, FailureReports& reports,
+                   DisplayHold& display);
 
     /// What loading the window does besides showing the other two windows: selects 8
     /// channels, completes the tooltip of `CommandMirror` and shows the step interval.
@@ -92,13 +95,18 @@ private:
     void showAddresses();
     void showImage();
     void showStrip();
+    void showHeldChanges();
 
     /// A tick of `Timer1`: makes the steps due since the last tick.
     void timer1Timer();
     void vscroll1Change();
     void vscroll1Scroll(int position);
     void movePageTo(int position, Alignment alignment);
+    /// The position playback steps from: the scroll bar's, or the one it shows at the
+    /// next frame.
+    [[nodiscard]] int scrollPosition() const;
     void setScrollPosition(int position);
+    void showHeldScrollPosition();
     void vscroll2Change(int value);
     void optionSizeClick(int index);
     void textSizeClick();
@@ -108,6 +116,7 @@ private:
     PageModel& m_model;
     KanalCount& m_kanalCount;
     FailureReports& m_reports;
+    DisplayHold& m_display;
     CodeViewShapes m_shapes;
     WholeImageCommands m_commands;
 
@@ -140,6 +149,13 @@ private:
     QPushButton* m_commandSize = nullptr;
 
     PlaybackPace m_pace;
+    FramePace m_framePace;
+    /// What changed while the display was held: shown at the next frame.
+    std::array<bool, PageRowCount> m_heldRows{};
+    bool m_heldStrip = false;
+    bool m_heldAddresses = false;
+    int m_heldScrollPosition = 0;
+    bool m_scrollPositionHeld = false;
     QElapsedTimer m_clock;
     QPoint m_mouse;
     /// The position of `VScroll1` that shows the current page.
