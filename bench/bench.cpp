@@ -221,8 +221,19 @@ void wholeImageOperations(const QTemporaryDir& dir) {
                       .arg(took / buffered, 0, 'f', 2)
                       .arg(reference / took, 0, 'f', 0));
     };
-    // The operations on the model alone, then as a click does them (with the report of a
-    // failure and the windows' repaint of the page).
+    // The operations on a model no window shows (the file, the change door and the
+    // history), then through the program's model with its windows, and as a click does them.
+    {
+        PageModel bare;
+        (void)bare.openImage(writeImage(dir, QStringLiteral("bare.bin"), Length));
+        report(QStringLiteral("copy on a model without windows"), medianMs(21, [&] {
+                   (void)bare.copy({0, 16382, 16384}, Overflow::Cancel);
+               }));
+        report(QStringLiteral("invert on a model without windows"),
+               medianMs(21, [&] { (void)bare.invert(); }));
+        report(QStringLiteral("reverse on a model without windows"),
+               medianMs(21, [&] { (void)bare.reverse(); }));
+    }
     PageModel& model = app.model();
     report(QStringLiteral("copy through the model"), medianMs(21, [&] {
                (void)model.copy({0, 16382, 16384}, Overflow::Cancel);
@@ -230,6 +241,26 @@ void wholeImageOperations(const QTemporaryDir& dir) {
     report(QStringLiteral("invert through the model"), medianMs(21, [&] { (void)model.invert(); }));
     report(QStringLiteral("reverse through the model"),
            medianMs(21, [&] { (void)model.reverse(); }));
+    // An undo of an invert against the invert itself, measured in pairs so that each undo
+    // has its invert to take back.
+    Durations inverts;
+    Durations undos;
+    for (int i = 0; i < 21; ++i) {
+        QElapsedTimer clock;
+        clock.start();
+        (void)model.invert();
+        inverts.nanoseconds.push_back(clock.nsecsElapsed());
+        clock.restart();
+        (void)model.undo();
+        undos.nanoseconds.push_back(clock.nsecsElapsed());
+    }
+    const double invertMs = inverts.percentileMicroseconds(0.5) / 1000.0;
+    const double undoMs = undos.percentileMicroseconds(0.5) / 1000.0;
+    row(QStringLiteral("undo of an invert of 32767 bytes"),
+        QStringLiteral("%1 ms, %2x the invert (%3 ms)")
+            .arg(undoMs, 0, 'f', 3)
+            .arg(undoMs / invertMs, 0, 'f', 2)
+            .arg(invertMs, 0, 'f', 3));
     for (const char* button : {"CommandCopy", "CommandInv", "CommandMirror"}) {
         auto* command = view.findChild<QPushButton*>(QLatin1String(button));
         report(QStringLiteral("%1 click, page shown again").arg(QLatin1String(button)),

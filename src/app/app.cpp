@@ -4,14 +4,16 @@
 #include "windows/codeview/codeviewwindow.h"
 #include "windows/codeview/lockedimageprompt.h"
 
-#include <QCoreApplication>
+#include <QAction>
+#include <QApplication>
 #include <QFileInfo>
 #include <utility>
 
 namespace chaserom {
 
 App::App()
-    : m_codeView(std::make_unique<CodeViewWindow>(m_model, m_kanalCount, m_reports, m_display))
+    : m_historyActions(m_model)
+    , m_codeView(std::make_unique<CodeViewWindow>(m_model, m_kanalCount, m_reports, m_display))
     , m_simulator([this] { return createSimulator(); })
     , m_colourPanel([this] { return createColourPanel(); }) {
     connect(&m_model, &PageModel::rowsChanged, this, [this] {
@@ -36,6 +38,9 @@ App::App()
             simulator->setFallbackFolder(imageFolder());
         }
     });
+    connect(m_historyActions.undoAction(), &QAction::triggered, this, &App::undo);
+    connect(m_historyActions.redoAction(), &QAction::triggered, this, &App::redo);
+    addCommonActions(*m_codeView);
     connect(m_codeView.get(), &CodeViewWindow::openRequested, this, &App::openImage);
     connect(m_codeView.get(), &CodeViewWindow::simulatorRequested, this, &App::showSimulator);
     connect(m_codeView.get(), &CodeViewWindow::closing, this, &App::shutDown);
@@ -99,6 +104,7 @@ void App::shutDownForSignal() {
 
 SimulatorWindow* App::createSimulator() {
     auto* simulator = new SimulatorWindow(m_kanalCount, m_reports);
+    addCommonActions(*simulator);
     simulator->setFallbackFolder(imageFolder());
     // A simulator created again shows the current step at once, not its design colours.
     // The first one, made before the colour panel exists, opens in its design colours.
@@ -109,7 +115,31 @@ SimulatorWindow* App::createSimulator() {
 }
 
 ColourPanel* App::createColourPanel() {
-    return new ColourPanel(m_channelColours, m_reports);
+    auto* panel = new ColourPanel(m_channelColours, m_reports);
+    addCommonActions(*panel);
+    return panel;
+}
+
+void App::addCommonActions(QWidget& window) {
+    window.addAction(m_historyActions.undoAction());
+    window.addAction(m_historyActions.redoAction());
+}
+
+void App::undo() {
+    if (auto failure = m_model.undo()) {
+        reportOverActiveWindow(*failure);
+    }
+}
+
+void App::redo() {
+    if (auto failure = m_model.redo()) {
+        reportOverActiveWindow(*failure);
+    }
+}
+
+void App::reportOverActiveWindow(const FileError& failure) {
+    QWidget* active = QApplication::activeWindow();
+    m_reports.report(active ? active : m_codeView.get(), failure);
 }
 
 QString App::imageFolder() const {

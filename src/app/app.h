@@ -6,6 +6,7 @@
 #include "windows/colours/colourpanel.h"
 #include "windows/common/displayhold.h"
 #include "windows/common/failurereports.h"
+#include "windows/common/historyactions.h"
 #include "windows/common/lazywindow.h"
 #include "windows/simulator/simulatorwindow.h"
 
@@ -48,6 +49,8 @@ public:
     [[nodiscard]] SimulatorWindow* existingSimulator() const { return m_simulator.existing(); }
     [[nodiscard]] ColourPanel* existingColourPanel() const { return m_colourPanel.existing(); }
 
+    [[nodiscard]] HistoryActions& historyActions() { return m_historyActions; }
+
     /// Closes the program: the simulator and the colour panel (which writes its colours)
     /// are closed, the page is written back while saving is on, and the image is closed.
     void shutDown();
@@ -66,6 +69,11 @@ private:
     void relightLamps();
     void showSwatchesForChannelCount();
     void showSimulator();
+    /// Adds what every window offers (undo, redo) to a window, for its keys and its menu.
+    void addCommonActions(QWidget& window);
+    void undo();
+    void redo();
+    void reportOverActiveWindow(const FileError& failure);
     [[nodiscard]] QString imageFolder() const;
 
     FailureReports m_reports;
@@ -73,6 +81,7 @@ private:
     KanalCount m_kanalCount;
     PageModel m_model;
     ChannelColourModel m_channelColours;
+    HistoryActions m_historyActions;
     std::unique_ptr<CodeViewWindow> m_codeView;
     LazyWindow<SimulatorWindow> m_simulator;
     LazyWindow<ColourPanel> m_colourPanel;

@@ -61,6 +61,10 @@ const char* actionText(FileAction action) {
         return "Не удалось загрузить фоновое изображение";
     case FileAction::WriteResizedCopy:
         return "Не удалось записать копию нового размера";
+    case FileAction::UndoStep:
+        return "Не удалось отменить шаг в файле образа";
+    case FileAction::RedoStep:
+        return "Не удалось повторить шаг в файле образа";
     }
     return "Ошибка файла";
 }

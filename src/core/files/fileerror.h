@@ -19,6 +19,8 @@ enum class FileAction {
     WriteLayout,
     ReadPicture,
     WriteResizedCopy,
+    UndoStep,
+    RedoStep,
 };
 
 /// A failed file operation: what was done, to which file, and why it failed (in Russian).

@@ -60,6 +60,8 @@ FileFailure PageModel::openImage(const QString& path, ImageFile::WhenLocked when
     m_imageLength = length;
     m_pageRead = false;
     m_editableRows = 0;
+    m_history.clear();
+    emit historyChanged();
     emit openedImageChanged();
     showPage(0, firstPage);
     return cut;
@@ -68,25 +70,62 @@ FileFailure PageModel::openImage(const QString& path, ImageFile::WhenLocked when
 FileFailure PageModel::closeImage() {
     auto failure = writeBack();
     m_image.close();
+    m_history.clear();
+    emit historyChanged();
     emit openedImageChanged();
     return failure;
 }
 
 void PageModel::setRowText(int row, const QString& text) {
+    editRow(row, text, RowEditKind::Typed,
+            QStringLiteral("правка байта %1").arg(m_pageAddress + row));
+}
+
+void PageModel::invertRow(int row) {
+    editRow(row, byteToHex(255 - rowValue(row)), RowEditKind::ByteInverted,
+            QStringLiteral("инверсия байта %1").arg(m_pageAddress + row));
+}
+
+void PageModel::invertBit(int row, int column) {
+    const int bit = 7 - column;
+    editRow(row, Inv(rowValue(row), bit), RowEditKind::BitInverted,
+            QStringLiteral("инверсия бита %1 байта %2").arg(bit).arg(m_pageAddress + row));
+}
+
+void PageModel::endTyping() {
+    m_history.endTyping();
+}
+
+void PageModel::editRow(int row, const QString& text, RowEditKind kind, const QString& label) {
     if (!rowEditable(row) || m_rows.at(row) == text) {
+        return;
+    }
+    const QString before = m_rows.at(row);
+    showRowText(row, text);
+    if (!hasImage()) {
+        return; // rows with no image open are no change to an image
+    }
+    const qint64 address = m_pageAddress + row;
+    if (kind != RowEditKind::Typed || !m_history.mergeTyping(address, text)) {
+        HistoryStep step;
+        step.kind = HistoryStep::Kind::RowEdit;
+        step.label = label;
+        step.address = address;
+        step.textBefore = before;
+        step.textAfter = text;
+        step.typing = kind == RowEditKind::Typed;
+        m_history.push(std::move(step));
+    }
+    emit historyChanged();
+}
+
+void PageModel::showRowText(int row, const QString& text) {
+    if (m_rows.at(row) == text) {
         return;
     }
     m_rows[row] = text;
     emit rowChanged(row);
     emit rowsChanged();
-}
-
-void PageModel::invertRow(int row) {
-    setRowText(row, byteToHex(255 - rowValue(row)));
-}
-
-void PageModel::invertBit(int row, int column) {
-    setRowText(row, Inv(rowValue(row), 7 - column));
 }
 
 FileFailure PageModel::writeBack() {
@@ -108,6 +147,9 @@ FileFailure PageModel::writeBack() {
     if (fitting > 0) {
         if (auto failure = changeBytes(m_pageAddress, bytes, fileLength)) {
             return failure;
+        }
+        if (m_history.markWritten(m_pageAddress, m_pageAddress + fitting)) {
+            emit historyChanged();
         }
     }
     if (fitting < m_editableRows) {
@@ -151,6 +193,10 @@ FileFailure PageModel::readPage(int address) {
 }
 
 void PageModel::showPage(int address, const QByteArray& bytes) {
+    // Edits the page alone held are gone with it, and so are undone ones.
+    if (m_history.dropUnwritten()) {
+        emit historyChanged();
+    }
     m_pageAddress = address;
     m_pageRead = true;
     m_editableRows = static_cast<int>(bytes.size());
@@ -172,11 +218,14 @@ void PageModel::showPage(int address, const QByteArray& bytes) {
     emit pageMoved(address);
 }
 
-FileFailure PageModel::changeBytes(qint64 address, QByteArrayView after, qint64 lengthAfter) {
+FileFailure PageModel::changeBytes(qint64 address, QByteArrayView after, qint64 lengthAfter,
+                                   ImageChange* made, const QByteArray* before) {
     ImageChange change;
     change.address = address;
     change.lengthBefore = m_image.size();
-    if (auto failure = m_image.read(address, after.size(), change.before)) {
+    if (before) {
+        change.before = *before;
+    } else if (auto failure = m_image.read(address, after.size(), change.before)) {
         return failure;
     }
     if (auto failure = m_image.write(address, after)) {
@@ -192,36 +241,62 @@ FileFailure PageModel::changeBytes(qint64 address, QByteArrayView after, qint64 
     if (!change.changesNothing()) {
         emit imageEdited(change);
     }
+    if (made) {
+        *made = std::move(change);
+    }
     return std::nullopt;
 }
 
-template <typename Operation> FileFailure PageModel::changeWholeImage(Operation operation) {
+template <typename Operation>
+FileFailure PageModel::changeWholeImage(const QString& label, Operation operation) {
     if (!hasImage()) {
         return std::nullopt;
     }
     FileFailure cut;
     if (!writeBackFirst(cut)) {
         return cut;
+    } // Edits the page alone held are dropped by the operation: they leave the history
+    // before its step comes.
+    if (m_history.dropUnwritten()) {
+        emit historyChanged();
     }
-    const FileFailure failure = operation();
+    ImageChange made;
+    const FileFailure failure = operation(made);
+    if (!made.changesNothing()) {
+        HistoryStep step;
+        step.kind = HistoryStep::Kind::FileChange;
+        step.label = label;
+        step.change = std::move(made);
+        m_history.push(std::move(step));
+        emit historyChanged();
+    }
     // The rows show the changed file, also after a failure part-way.
     const FileFailure reread = readPage(m_pageAddress);
     return failure ? failure : reread ? reread : cut;
 }
 
 FileFailure PageModel::copy(const CopyRange& range, Overflow answer) {
-    return changeWholeImage([&] { return copyInFile(range, answer); });
+    const QString label = QStringLiteral("копирование %1–%2 в %3")
+                              .arg(range.start)
+                              .arg(range.end)
+                              .arg(range.destination);
+    return changeWholeImage(label,
+                            [&](ImageChange& made) { return copyInFile(range, answer, made); });
 }
 
 FileFailure PageModel::invert() {
-    return changeWholeImage([this] { return transformImageStart(invertBytes); });
+    const QString label = QStringLiteral("инверсия 0–%1").arg(m_imageLength.value_or(0) - 1);
+    return changeWholeImage(
+        label, [this](ImageChange& made) { return transformImageStart(invertBytes, made); });
 }
 
 FileFailure PageModel::reverse() {
-    return changeWholeImage([this] { return transformImageStart(reverseBytes); });
+    const QString label = QStringLiteral("перестановка 0–%1").arg(m_imageLength.value_or(0) - 1);
+    return changeWholeImage(
+        label, [this](ImageChange& made) { return transformImageStart(reverseBytes, made); });
 }
 
-FileFailure PageModel::copyInFile(const CopyRange& range, Overflow answer) {
+FileFailure PageModel::copyInFile(const CopyRange& range, Overflow answer, ImageChange& made) {
     const qint64 fileSize = m_image.size();
     const auto plan = planCopy(range, m_imageLength.value_or(0), answer, fileSize);
     if (!plan) {
@@ -232,20 +307,125 @@ FileFailure PageModel::copyInFile(const CopyRange& range, Overflow answer) {
             m_image.read(plan->regionStart, plan->regionEnd - plan->regionStart, region)) {
         return failure;
     }
+    const qint64 writeOffset = plan->writeStart - plan->regionStart;
+    const qint64 writeCount = plan->writeEnd - plan->writeStart;
+    const QByteArray before = region.mid(writeOffset, writeCount);
     applyCopy(*plan, region);
-    const QByteArrayView written = QByteArrayView(region).sliced(
-        plan->writeStart - plan->regionStart, plan->writeEnd - plan->writeStart);
-    return changeBytes(plan->writeStart, written, std::max(fileSize, plan->writeEnd));
+    const QByteArrayView written = QByteArrayView(region).sliced(writeOffset, writeCount);
+    return changeBytes(plan->writeStart, written, std::max(fileSize, plan->writeEnd), &made,
+                       &before);
 }
 
-FileFailure PageModel::transformImageStart(void (*transform)(QByteArray&)) {
+FileFailure PageModel::transformImageStart(void (*transform)(QByteArray&), ImageChange& made) {
     // Bytes past the image length (in a file longer than 32767 bytes) stay as they are.
     QByteArray bytes;
     if (auto failure = m_image.read(0, m_imageLength.value_or(0), bytes)) {
         return failure;
     }
+    const QByteArray before = bytes;
     transform(bytes);
-    return changeBytes(0, bytes, m_image.size());
+    return changeBytes(0, bytes, m_image.size(), &made, &before);
+}
+
+QString PageModel::undoLabel() const {
+    return canUndo() ? m_history.undoStep().label : QString();
+}
+
+QString PageModel::redoLabel() const {
+    return canRedo() ? m_history.redoStep().label : QString();
+}
+
+FileFailure PageModel::undo() {
+    return walkHistory(true);
+}
+
+FileFailure PageModel::redo() {
+    return walkHistory(false);
+}
+
+FileFailure PageModel::walkHistory(bool undoing) {
+    if (!hasImage() || !(undoing ? canUndo() : canRedo())) {
+        return std::nullopt;
+    }
+    const HistoryStep step = undoing ? m_history.undoStep() : m_history.redoStep();
+    const FileFailure failure = step.kind == HistoryStep::Kind::RowEdit
+                                    ? applyRowEdit(step, undoing)
+                                    : applyFileChange(step, undoing);
+    if (failure) {
+        return failure;
+    }
+    if (undoing) {
+        m_history.stepUndone();
+    } else {
+        m_history.stepRedone();
+    }
+    emit historyChanged();
+    return std::nullopt;
+}
+
+namespace {
+
+FileError changedOutside(const QString& path, bool undoing) {
+    return {undoing ? FileAction::UndoStep : FileAction::RedoStep, path,
+            QStringLiteral("файл изменила другая программа после этого шага; ничего не "
+                           "изменено")};
+}
+
+} // namespace
+
+FileFailure PageModel::applyRowEdit(const HistoryStep& step, bool undoing) {
+    const QString& now = undoing ? step.textAfter : step.textBefore;
+    const QString& then = undoing ? step.textBefore : step.textAfter;
+    if (step.written) {
+        QByteArray held;
+        if (auto failure = m_image.read(step.address, 1, held)) {
+            return failure;
+        }
+        if (held.size() != 1 || static_cast<quint8>(held[0]) != HexToDec(now)) {
+            return changedOutside(m_imagePath, undoing);
+        }
+        const char byte = static_cast<char>(HexToDec(then));
+        if (auto failure = changeBytes(step.address, QByteArrayView(&byte, 1), m_image.size())) {
+            return failure;
+        }
+    }
+    const qint64 row = step.address - m_pageAddress;
+    if (row >= 0 && row < m_editableRows) {
+        showRowText(static_cast<int>(row), then);
+    }
+    return std::nullopt;
+}
+
+FileFailure PageModel::applyFileChange(const HistoryStep& step, bool undoing) {
+    const ImageChange& change = step.change;
+    const QByteArray& now = undoing ? change.after : change.before;
+    const QByteArray& then = undoing ? change.before : change.after;
+    QByteArray held;
+    if (auto failure = m_image.read(change.address, change.after.size(), held)) {
+        return failure;
+    }
+    if (m_image.size() != (undoing ? change.lengthAfter : change.lengthBefore) || held != now) {
+        return changedOutside(m_imagePath, undoing);
+    }
+    if (auto failure =
+            changeBytes(change.address, then, undoing ? change.lengthBefore : change.lengthAfter)) {
+        return failure;
+    }
+    return showFileBytes(change.address, change.after.size());
+}
+
+FileFailure PageModel::showFileBytes(qint64 address, qint64 count) {
+    QByteArray bytes;
+    if (auto failure = m_image.read(m_pageAddress, m_editableRows, bytes)) {
+        return failure;
+    }
+    for (int row = 0; row < bytes.size(); ++row) {
+        const qint64 at = m_pageAddress + row;
+        if (at >= address && at < address + count) {
+            showRowText(row, byteToHex(static_cast<quint8>(bytes[row])));
+        }
+    }
+    return std::nullopt;
 }
 
 FileFailure PageModel::writeResizedCopy(qint64 size, const QString& path) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/files/fileerror.h"
+#include "core/history/imagehistory.h"
 #include "core/image/imagechange.h"
 #include "core/image/imagefile.h"
 #include "core/image/imageoperations.h"
@@ -19,7 +20,9 @@ namespace chaserom {
 /// typed into them; a page read writes two upper-case digits.
 ///
 /// Every change to the image's bytes or length passes through one door, changeBytes(),
-/// which reports it with imageEdited(): page write-backs, copy, invert and reverse.
+/// which reports it with imageEdited(): page write-backs, copy, invert, reverse, undo and
+/// redo. Every change the user makes (a row edit, a whole-image operation) is a step of the
+/// image's history, which undo() and redo() walk.
 class PageModel : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY(PageModel)
@@ -64,12 +67,29 @@ public:
     /// Writes the page back (while saving is on) and closes the image.
     [[nodiscard]] FileFailure closeImage();
 
-    /// Sets a row's text; ignored for rows past the end of the image.
+    /// Sets a row's text as typed; ignored for rows past the end of the image. What is typed
+    /// into one row joins one step of the history until endTyping().
     void setRowText(int row, const QString& text);
     /// Inverts every bit of a row.
     void invertRow(int row);
     /// Inverts bit 7 - column of a row, column 0 being the most significant bit.
     void invertBit(int row, int column);
+    /// The typing into a row has ended (the row lost the focus).
+    void endTyping();
+
+    /// The history: whether a step can be undone or redone, and what it did ("инверсия
+    /// 0–255"); empty when there is none.
+    [[nodiscard]] bool canUndo() const { return m_history.canUndo(); }
+    [[nodiscard]] bool canRedo() const { return m_history.canRedo(); }
+    [[nodiscard]] QString undoLabel() const;
+    [[nodiscard]] QString redoLabel() const;
+    [[nodiscard]] const ImageHistory& history() const { return m_history; }
+    /// Takes back the last step done, or makes the last step undone again: the page (where
+    /// the step falls inside it) and, for a step that had reached the file, the file's
+    /// bytes and length, written at once. The page does not move. A file changed by another
+    /// program since is refused, and nothing changes.
+    [[nodiscard]] FileFailure undo();
+    [[nodiscard]] FileFailure redo();
 
     /// Writes the rows that hold image bytes at the page address, while saving is on. Rows
     /// past the end of a file that became shorter are not written; that is reported with
@@ -107,6 +127,8 @@ signals:
     void openedImageChanged();
     /// Bytes or the length of the open image changed in the file.
     void imageEdited(const ImageChange& change);
+    /// A step was added to the history, undone, redone or dropped.
+    void historyChanged();
 
 private:
     /// Writes the page back before something else; false when that must not go on. A
@@ -114,13 +136,36 @@ private:
     [[nodiscard]] bool writeBackFirst(FileFailure& report);
     /// Shows `bytes`, read at `address`, in the rows.
     void showPage(int address, const QByteArray& bytes);
-    /// The door for every change to the file: writes `after` from `address` on, then sets
-    /// the file's length to `lengthAfter`, and reports the change.
-    [[nodiscard]] FileFailure changeBytes(qint64 address, QByteArrayView after, qint64 lengthAfter);
-    /// Writes the page back, runs `operation`, and reads the page again.
-    template <typename Operation> [[nodiscard]] FileFailure changeWholeImage(Operation operation);
-    [[nodiscard]] FileFailure copyInFile(const CopyRange& range, Overflow answer);
-    [[nodiscard]] FileFailure transformImageStart(void (*transform)(QByteArray&));
+    /// How a row's text was changed by the user.
+    enum class RowEditKind {
+        Typed,
+        ByteInverted,
+        BitInverted
+    }; /// The door for every change to the file: writes `after` from `address` on, then sets
+    /// the file's length to `lengthAfter`, and reports the change (also in `made`). A caller
+    /// that has just read the bytes there passes them as `before`, sparing a second read.
+    [[nodiscard]] FileFailure changeBytes(qint64 address, QByteArrayView after, qint64 lengthAfter,
+                                          ImageChange* made = nullptr,
+                                          const QByteArray* before = nullptr);
+    /// Writes the page back, runs `operation`, makes what it changed one step of the
+    /// history, and reads the page again.
+    template <typename Operation>
+    [[nodiscard]] FileFailure changeWholeImage(const QString& label, Operation operation);
+    [[nodiscard]] FileFailure copyInFile(const CopyRange& range, Overflow answer,
+                                         ImageChange& made);
+    [[nodiscard]] FileFailure transformImageStart(void (*transform)(QByteArray&),
+                                                  ImageChange& made);
+    /// A row edit by the user, a step of the history.
+    void editRow(int row, const QString& text, RowEditKind kind, const QString& label);
+    /// Shows a text in a row, as a page read does.
+    void showRowText(int row, const QString& text);
+    /// Walks the history one step back (undoing) or forward.
+    [[nodiscard]] FileFailure walkHistory(bool undoing);
+    [[nodiscard]] FileFailure applyRowEdit(const HistoryStep& step, bool undoing);
+    [[nodiscard]] FileFailure applyFileChange(const HistoryStep& step, bool undoing);
+    /// Shows the file's bytes from `address` to address + count - 1 where they fall inside
+    /// the page.
+    [[nodiscard]] FileFailure showFileBytes(qint64 address, qint64 count);
 
     ImageFile m_image;
     QString m_imagePath;
@@ -130,6 +175,7 @@ private:
     int m_editableRows = PageRowCount;
     bool m_saveEnabled = false;
     std::array<QString, PageRowCount> m_rows;
+    ImageHistory m_history;
 };
 
 } // namespace chaserom

@@ -10,14 +10,18 @@
 #include "windows/common/dialogs.h"
 #include "windows/common/displayhold.h"
 #include "windows/common/failurereports.h"
+#include "windows/common/historyactions.h"
 #include "windows/common/pointer.h"
+#include "windows/common/windowmenu.h"
 #include "windows/common/windowsetup.h"
 #include "windows/common/wrappingbutton.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -94,6 +98,7 @@ CodeViewWindow::CodeViewWindow(PageModel& model, KanalCount& kanalCount, Failure
     createSizeControls();
     setTabOrder();
     connectModel();
+    openWindowMenuOnShiftF10(*this);
     for (int row = 0; row < PageRowCount; ++row) {
         showRow(row);
     }
@@ -236,6 +241,9 @@ void CodeViewWindow::createSizeControls() {
     m_textSize =
         placeTextBox(this, QStringLiteral("TextSize"), TextSizePlace, QStringLiteral("8192"));
     m_textSize->installEventFilter(this);
+    for (QLineEdit* field : {m_text8, m_text9, m_text10}) {
+        field->installEventFilter(this);
+    }
     m_commandSize = placeButton<QPushButton>(this, QStringLiteral("CommandSize"), CommandSizePlace,
                                              text("Старт"));
     m_commandSize->setToolTip(text("Привести размер к указанному"));
@@ -559,15 +567,55 @@ void CodeViewWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool CodeViewWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonDblClick) {
-        const auto row = std::find(m_text1.begin(), m_text1.end(), watched);
-        if (row != m_text1.end()) {
-            m_model.invertRow(static_cast<int>(row - m_text1.begin()));
-        }
-    } else if (event->type() == QEvent::MouseButtonRelease && watched == m_textSize) {
+    const auto row = std::find(m_text1.begin(), m_text1.end(), watched);
+    if (row != m_text1.end()) {
+        return rowEvent(static_cast<int>(row - m_text1.begin()), event);
+    }
+    if (event->type() == QEvent::MouseButtonRelease && watched == m_textSize) {
         textSizeClick();
     }
+    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
+        // The number fields keep their own text undo for every undo and redo key, as any form
+        // does, not only for those the line edit knows.
+        auto* key = static_cast<QKeyEvent*>(event);
+        auto* field = qobject_cast<QLineEdit*>(watched);
+        if (field && HistoryActions::isHistoryKey(*key)) {
+            if (event->type() == QEvent::ShortcutOverride) {
+                event->accept();
+            } else if (key->matches(QKeySequence::Undo)) {
+                field->undo();
+            } else {
+                field->redo();
+            }
+            return true;
+        }
+    }
     return QWidget::eventFilter(watched, event);
+}
+
+bool CodeViewWindow::rowEvent(int row, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseButtonDblClick:
+        m_model.invertRow(row);
+        break;
+    case QEvent::FocusOut:
+        m_model.endTyping();
+        break;
+    case QEvent::ContextMenu:
+        popUpWindowMenu(*this, static_cast<QContextMenuEvent*>(event)->globalPos());
+        return true;
+    case QEvent::ShortcutOverride:
+    case QEvent::KeyPress:
+        // One history: the undo keys undo the image, never the row's own text.
+        return HistoryActions::isHistoryKey(*static_cast<QKeyEvent*>(event));
+    default:
+        break;
+    }
+    return false;
+}
+
+void CodeViewWindow::contextMenuEvent(QContextMenuEvent* event) {
+    popUpWindowMenu(*this, event->globalPos());
 }
 
 } // namespace chaserom

@@ -80,9 +80,12 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    /// What a row text does with an event besides editing: true when it is used up.
+    bool rowEvent(int row, QEvent* event);
     void createPageRows();
     void createFileControls();
     void createPlaybackControls();

@@ -8,9 +8,11 @@
 #include "windows/common/dialogs.h"
 #include "windows/common/failurereports.h"
 #include "windows/common/pointer.h"
+#include "windows/common/windowmenu.h"
 #include "windows/common/windowsetup.h"
 
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QMouseEvent>
 #include <QPainter>
@@ -46,6 +48,7 @@ ColourPanel::ColourPanel(ChannelColourModel& colours, FailureReports& reports)
     }
     connect(&m_colours, &ChannelColourModel::colourChanged, this, &ColourPanel::showColour);
     connect(&m_colours, &ChannelColourModel::coloursReplaced, this, &ColourPanel::showAllColours);
+    openWindowMenuOnShiftF10(*this);
     loadColours();
 }
 
@@ -105,6 +108,10 @@ void ColourPanel::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
         formDoubleClick();
     }
+}
+
+void ColourPanel::contextMenuEvent(QContextMenuEvent* event) {
+    popUpWindowMenu(*this, event->globalPos());
 }
 
 void ColourPanel::closeEvent(QCloseEvent* event) {

@@ -8,12 +8,15 @@
 #include "windows/common/dialogs.h"
 #include "windows/common/failurereports.h"
 #include "windows/common/pointer.h"
+#include "windows/common/windowmenu.h"
 #include "windows/common/windowsetup.h"
 #include "windows/simulator/backgroundpicture.h"
 #include "windows/simulator/simulatorlayout.h"
 #include "windows/simulator/toolstrip.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QLabel>
 #include <QMouseEvent>
@@ -64,6 +67,7 @@ SimulatorWindow::SimulatorWindow(const KanalCount& kanalCount, FailureReports& r
     m_labelKanal->setPalette(labelPalette);
     m_labelKanal->hide();
 
+    openWindowMenuOnShiftF10(*this);
     for (int lamp = 0; lamp < LampCount; ++lamp) {
         const QPoint topLeft = lampTopLeft(m_layout[lamp]);
         m_lamps.add({topLeft, QSize(twipsToPixels(LampDiameter), twipsToPixels(LampDiameter))},
@@ -169,6 +173,26 @@ void SimulatorWindow::mouseMoveEvent(QMouseEvent* event) {
     formMouseMove(buttonMask(event->buttons()),
                   static_cast<float>(pixelsToTwips(event->position().x())),
                   static_cast<float>(pixelsToTwips(event->position().y())));
+}
+
+void SimulatorWindow::contextMenuEvent(QContextMenuEvent* event) {
+    if (event->reason() == QContextMenuEvent::Mouse &&
+        (QGuiApplication::mouseButtons() & Qt::RightButton)) {
+        m_menuPress = event->globalPos();
+        return;
+    }
+    popUpWindowMenu(*this, event->globalPos());
+}
+
+void SimulatorWindow::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::RightButton || !m_menuPress) {
+        return;
+    }
+    const QPoint pressed = *std::exchange(m_menuPress, std::nullopt);
+    const QPoint released = event->globalPosition().toPoint();
+    if ((released - pressed).manhattanLength() < QApplication::startDragDistance()) {
+        popUpWindowMenu(*this, released);
+    }
 }
 
 void SimulatorWindow::closeEvent(QCloseEvent* event) {

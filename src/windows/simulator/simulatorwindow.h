@@ -5,6 +5,7 @@
 
 #include <QPixmap>
 #include <QWidget>
+#include <optional>
 
 class QLabel;
 
@@ -55,6 +56,8 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -70,6 +73,9 @@ private:
     QPixmap m_background;
     QString m_lastPath;
     QString m_fallbackFolder;
+    /// Where the right button went down for the window's menu: the menu opens when it comes
+    /// up there, so that moves with it held keep showing lamps' channels.
+    std::optional<QPoint> m_menuPress;
 };
 
 } // namespace chaserom

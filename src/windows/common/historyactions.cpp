@@ -1,0 +1,61 @@
+#include "windows/common/historyactions.h"
+
+#include "core/page/pagemodel.h"
+
+#include <QAction>
+#include <QKeyEvent>
+
+namespace chaserom {
+
+namespace {
+
+QList<QKeySequence> undoKeys() {
+    return QKeySequence::keyBindings(QKeySequence::Undo);
+}
+
+QList<QKeySequence> redoKeys() {
+    QList<QKeySequence> keys = QKeySequence::keyBindings(QKeySequence::Redo);
+    for (const QKeySequence& key :
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}) {
+        if (!keys.contains(key)) {
+            keys << key;
+        }
+    }
+    return keys;
+}
+
+QString withLabel(const char* verb, const QString& label) {
+    const QString text = QString::fromUtf8(verb);
+    return label.isEmpty() ? text : text + QStringLiteral(": ") + label;
+}
+
+} // namespace
+
+HistoryActions::HistoryActions(const PageModel& model, QObject* parent)
+    : QObject(parent)
+    , m_model(model)
+    , m_undo(new QAction(this))
+    , m_redo(new QAction(this)) {
+    m_undo->setObjectName(QStringLiteral("ActionUndo"));
+    m_undo->setShortcuts(undoKeys());
+    m_undo->setShortcutContext(Qt::WindowShortcut);
+    m_redo->setObjectName(QStringLiteral("ActionRedo"));
+    m_redo->setShortcuts(redoKeys());
+    m_redo->setShortcutContext(Qt::WindowShortcut);
+    connect(&m_model, &PageModel::historyChanged, this, &HistoryActions::showHistory);
+    showHistory();
+}
+
+bool HistoryActions::isHistoryKey(const QKeyEvent& key) {
+    const QKeySequence pressed(key.keyCombination());
+    return undoKeys().contains(pressed) || redoKeys().contains(pressed);
+}
+
+void HistoryActions::showHistory() {
+    m_undo->setText(withLabel("Отменить", m_model.undoLabel()));
+    m_undo->setEnabled(m_model.canUndo());
+    m_redo->setText(withLabel("Повторить", m_model.redoLabel()));
+    m_redo->setEnabled(m_model.canRedo());
+}
+
+} // namespace chaserom
