@@ -327,6 +327,42 @@ FileFailure PageModel::transformImageStart(void (*transform)(QByteArray&), Image
     return changeBytes(0, bytes, m_image.size(), &made, &before);
 }
 
+FileFailure PageModel::transformImage(const QString& label,
+                                      const std::function<void(QByteArray&)>& transform) {
+    return changeWholeImage(label, [&](ImageChange& made) -> FileFailure {
+        QByteArray bytes;
+        if (auto failure = readImageBytes(bytes)) {
+            return failure;
+        }
+        QByteArray changed = bytes;
+        transform(changed);
+        changed.resize(bytes.size());
+        // Only the span from the first to the last byte that changed is written and kept.
+        qsizetype first = 0;
+        while (first < bytes.size() && bytes[first] == changed[first]) {
+            ++first;
+        }
+        qsizetype end = bytes.size();
+        while (end > first && bytes[end - 1] == changed[end - 1]) {
+            --end;
+        }
+        if (first == end) {
+            return std::nullopt;
+        }
+        const QByteArray before = bytes.mid(first, end - first);
+        return changeBytes(first, QByteArrayView(changed).sliced(first, end - first),
+                           m_image.size(), &made, &before);
+    });
+}
+
+FileFailure PageModel::readImageBytes(QByteArray& bytes) {
+    bytes.clear();
+    if (!hasImage()) {
+        return std::nullopt;
+    }
+    return m_image.read(0, m_imageLength.value_or(0), bytes);
+}
+
 QString PageModel::undoLabel() const {
     return canUndo() ? m_history.undoStep().label : QString();
 }

@@ -11,6 +11,7 @@
 #include <QObject>
 #include <QString>
 #include <array>
+#include <functional>
 #include <optional>
 
 namespace chaserom {
@@ -111,7 +112,15 @@ public:
     /// Inverts bytes 0 to length - 1.
     [[nodiscard]] FileFailure invert();
     /// Reverses the order of bytes 0 to length - 1.
-    [[nodiscard]] FileFailure reverse();
+    [[nodiscard]] FileFailure reverse(); /// A whole-image change of any kind: writes the page back
+                                         /// first (while saving is on),
+    /// hands the image's bytes 0 to length - 1 to `transform`, writes what it changed (never
+    /// the length) and reads the page again. One step of the history, named `label`.
+    [[nodiscard]] FileFailure transformImage(const QString& label,
+                                             const std::function<void(QByteArray&)>& transform);
+    /// The image's bytes 0 to length - 1 as the file holds them now.
+    [[nodiscard]] FileFailure readImageBytes(QByteArray& bytes);
+
     /// Writes the page back (while saving is on), then writes the first `size` bytes of the
     /// image to `path`, padded with 0xFF, replacing that file atomically. The image stays
     /// open.

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+namespace chaserom {
+
+/// Bytes as the clipboard carries them between the step editor and hex editors: two
+/// upper-case hexadecimal digits a byte, a blank between bytes ("7F BF DF").
+[[nodiscard]] QString bytesToHexText(QByteArrayView bytes);
+
+/// Bytes from such a text: pairs of hexadecimal digits in either case, with or without
+/// blanks, commas, line ends or "0x" between them. Empty, with `problem` said in Russian,
+/// when anything else is in it or no byte is.
+[[nodiscard]] std::optional<QByteArray> hexTextToBytes(QStringView text, QString& problem);
+
+} // namespace chaserom

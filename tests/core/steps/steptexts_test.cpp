@@ -1,0 +1,67 @@
+// What the step editor reads from the user: hex bytes from the clipboard, where to go, what
+// to find.
+#include "core/steps/bytepattern.h"
+#include "core/steps/gotoaddress.h"
+#include "core/steps/hexbytestext.h"
+
+#include <gtest/gtest.h>
+
+using namespace chaserom;
+
+namespace {
+
+TEST(HexBytesText, RoundTripsAndTakesWhatHexEditorsCopy) {
+    const QByteArray bytes = QByteArray::fromHex("7FBFDF00");
+    EXPECT_EQ(bytesToHexText(bytes), QStringLiteral("7F BF DF 00"));
+    QString problem;
+    for (const char* text :
+         {"7F BF DF 00", "7fbfdf00", "0x7F, 0xBF, 0xDF, 0x00", "7F\r\nBF\tDF 00\n"}) {
+        EXPECT_EQ(hexTextToBytes(QString::fromLatin1(text), problem), bytes) << text;
+    }
+    EXPECT_FALSE(hexTextToBytes(QStringLiteral("7F B"), problem));
+    EXPECT_FALSE(hexTextToBytes(QStringLiteral("hello"), problem));
+    EXPECT_TRUE(problem.contains(QStringLiteral("he")));
+    EXPECT_FALSE(hexTextToBytes(QStringLiteral("  "), problem));
+}
+
+TEST(GoToAddress, ReadsAddressesStepsAndMoves) {
+    QString problem;
+    // 16 channels: two bytes a step; the cursor on step 10 (address 20); 100 bytes.
+    const auto go = [&](const char* text) {
+        return readGoToAddress(QString::fromUtf8(text), 20, 2, 100, problem);
+    };
+    EXPECT_EQ(go("64"), 64);
+    EXPECT_EQ(go(" 0x40 "), 64);
+    EXPECT_EQ(go("0X3f"), 63);
+    EXPECT_EQ(go("#25"), 50);
+    EXPECT_EQ(go("+4"), 28);
+    EXPECT_EQ(go("-4"), 12);
+    EXPECT_EQ(go("−10"), 0);
+    EXPECT_FALSE(go("100"));
+    EXPECT_TRUE(problem.contains(QStringLiteral("от 0 до 99")));
+    EXPECT_FALSE(go("-11"));
+    EXPECT_FALSE(go("#50"));
+    EXPECT_FALSE(go("abc"));
+    EXPECT_FALSE(go("1 2"));
+    EXPECT_FALSE(go("+-3"));
+    EXPECT_FALSE(go(""));
+}
+
+TEST(BytePattern, FindsWithWildcardsBothWaysAndRoundTheEnd) {
+    const QByteArray image = QByteArray::fromHex("7FBFDF7F00DF7FBF");
+    QString problem;
+    const auto pattern = BytePattern::read(QStringLiteral("7F ?? DF"), problem);
+    ASSERT_TRUE(pattern);
+    EXPECT_EQ(pattern->find(image, 0, true), 0);
+    EXPECT_EQ(pattern->find(image, 1, true), 3);
+    EXPECT_EQ(pattern->find(image, 4, true), 0); // round the end
+    EXPECT_EQ(pattern->find(image, 2, false), 0);
+    EXPECT_EQ(pattern->find(image, 99, false), 3);
+    EXPECT_EQ(BytePattern::read(QStringLiteral("7fbf"), problem)->find(image, 1, true), 6);
+    EXPECT_FALSE(BytePattern::read(QStringLiteral("AA"), problem)->find(image, 0, true));
+    EXPECT_FALSE(BytePattern::read(QStringLiteral("7G"), problem));
+    EXPECT_FALSE(BytePattern::read(QStringLiteral("7"), problem));
+    EXPECT_FALSE(BytePattern::read(QString(), problem));
+}
+
+} // namespace
