@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFileInfo>
+#include <QSettings>
 #include <utility>
 
 namespace chaserom {
@@ -15,7 +16,14 @@ App::App()
     : m_historyActions(m_model)
     , m_codeView(std::make_unique<CodeViewWindow>(m_model, m_kanalCount, m_reports, m_display))
     , m_simulator([this] { return createSimulator(); })
-    , m_colourPanel([this] { return createColourPanel(); }) {
+    , m_colourPanel([this] { return createColourPanel(); })
+    , m_stepEditor([this] { return createStepEditor(); })
+    , m_stepEditorAction(new QAction(QString::fromUtf8("Шаги эффекта…"), this)) {
+    m_stepEditorAction->setObjectName(QStringLiteral("ActionStepEditor"));
+    m_stepEditorAction->setShortcut(QKeySequence(Qt::Key_F2));
+    m_stepEditorAction->setShortcutContext(Qt::WindowShortcut);
+    m_stepEditorAction->setToolTip(QString::fromUtf8("Всё изображение эффекта: шаги и каналы"));
+    connect(m_stepEditorAction, &QAction::triggered, this, &App::showStepEditor);
     connect(&m_model, &PageModel::rowsChanged, this, [this] {
         if (m_display.isHeld()) {
             m_lampsHeld = true;
@@ -43,17 +51,23 @@ App::App()
     addCommonActions(*m_codeView);
     connect(m_codeView.get(), &CodeViewWindow::openRequested, this, &App::openImage);
     connect(m_codeView.get(), &CodeViewWindow::simulatorRequested, this, &App::showSimulator);
+    connect(m_codeView.get(), &CodeViewWindow::playbackToggled, this, [this](bool playing) {
+        if (StepEditorWindow* editor = m_stepEditor.existing()) {
+            editor->setPlaying(playing);
+        }
+    });
     connect(m_codeView.get(), &CodeViewWindow::closing, this, &App::shutDown);
 }
 
 App::~App() {
+    delete m_stepEditor.existing();
     delete m_simulator.existing();
     delete m_colourPanel.existing();
     // Windows closed earlier wait for their deferred deletion.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-void App::start(const QString& image) {
+void App::start(const QString& image, bool showSteps) {
     showSimulator();
     m_colourPanel.get().show();
     m_lampsFollowPage = true;
@@ -64,6 +78,10 @@ void App::start(const QString& image) {
         openImage(image);
     }
     m_codeView->show();
+    const QSettings stored(QStringLiteral("chaserom"), QStringLiteral("chaserom"));
+    if (showSteps || stored.value(QStringLiteral("steps/open"), false).toBool()) {
+        showStepEditor();
+    }
 }
 
 void App::openImage(const QString& path) {
@@ -89,6 +107,10 @@ void App::shutDown() {
         return;
     }
     m_shutDown = true;
+    QSettings stored(QStringLiteral("chaserom"), QStringLiteral("chaserom"));
+    stored.setValue(QStringLiteral("steps/open"),
+                    m_stepEditor.existing() && m_stepEditor.existing()->isVisible());
+    m_stepEditor.unload();
     m_simulator.unload();
     m_colourPanel.unload();
     if (auto failure = m_model.closeImage()) {
@@ -123,6 +145,25 @@ ColourPanel* App::createColourPanel() {
 void App::addCommonActions(QWidget& window) {
     window.addAction(m_historyActions.undoAction());
     window.addAction(m_historyActions.redoAction());
+    window.addAction(m_stepEditorAction);
+}
+
+StepEditorWindow* App::createStepEditor() {
+    auto* editor =
+        new StepEditorWindow(m_model, m_kanalCount, m_channelColours, m_reports, m_display);
+    editor->addCommonActions(
+        {m_historyActions.undoAction(), m_historyActions.redoAction(), m_stepEditorAction});
+    editor->setPlaying(m_codeView->isPlaying());
+    connect(editor, &StepEditorWindow::pageRequested, m_codeView.get(),
+            &CodeViewWindow::showPageAt);
+    return editor;
+}
+
+void App::showStepEditor() {
+    StepEditorWindow& editor = m_stepEditor.get();
+    editor.show();
+    editor.raise();
+    editor.activateWindow();
 }
 
 void App::undo() {

@@ -9,6 +9,7 @@
 #include "windows/common/historyactions.h"
 #include "windows/common/lazywindow.h"
 #include "windows/simulator/simulatorwindow.h"
+#include "windows/steps/stepeditorwindow.h"
 
 #include <QObject>
 #include <QString>
@@ -32,7 +33,7 @@ public:
 
     /// Starts the program: shows the simulator and the colour panel, prepares the code
     /// view, opens `image` (or asks for one when it is empty), then shows the code view.
-    void start(const QString& image);
+    void start(const QString& image, bool showSteps = false);
 
     /// Opens an image; a failure is reported over the code view and changes nothing. An
     /// image that another copy of the program holds open is opened only if the user says so.
@@ -48,6 +49,11 @@ public:
     [[nodiscard]] ColourPanel& colourPanel() { return m_colourPanel.get(); }
     [[nodiscard]] SimulatorWindow* existingSimulator() const { return m_simulator.existing(); }
     [[nodiscard]] ColourPanel* existingColourPanel() const { return m_colourPanel.existing(); }
+    /// The step editor, created hidden if it does not exist.
+    [[nodiscard]] StepEditorWindow& stepEditor() { return m_stepEditor.get(); }
+    [[nodiscard]] StepEditorWindow* existingStepEditor() const { return m_stepEditor.existing(); }
+    /// Shows the step editor, raised.
+    void showStepEditor();
 
     [[nodiscard]] HistoryActions& historyActions() { return m_historyActions; }
 
@@ -65,6 +71,7 @@ signals:
 private:
     SimulatorWindow* createSimulator();
     ColourPanel* createColourPanel();
+    StepEditorWindow* createStepEditor();
     [[nodiscard]] std::array<Bgr, LampCount> lampColours();
     void relightLamps();
     void showSwatchesForChannelCount();
@@ -85,6 +92,9 @@ private:
     std::unique_ptr<CodeViewWindow> m_codeView;
     LazyWindow<SimulatorWindow> m_simulator;
     LazyWindow<ColourPanel> m_colourPanel;
+    LazyWindow<StepEditorWindow> m_stepEditor;
+    /// "Шаги эффекта…" (F2), offered in every window.
+    QAction* m_stepEditorAction = nullptr;
     bool m_shutDown = false;
     bool m_lampsFollowPage = false;
     /// The lamps changed while the display was held.

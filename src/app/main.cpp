@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
     chaserom::TerminationSignals terminationSignals;
     QObject::connect(&terminationSignals, &chaserom::TerminationSignals::received, &app,
                      &chaserom::App::shutDownForSignal);
-    app.start(commandLine.image);
+    app.start(commandLine.image, commandLine.steps);
     // A signal during start-up (with the open dialog showing) has closed the program
     // already; the main event loop would never see that quit.
     if (app.hasShutDown()) {

@@ -13,6 +13,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
             return {CommandLine::Action::Help, {}, {}};
         } else if (!optionsEnded && argument == QLatin1String("--version")) {
             return {CommandLine::Action::Version, {}, {}};
+        } else if (!optionsEnded && argument == QLatin1String("--steps")) {
+            line.steps = true;
         } else if (!optionsEnded && argument.startsWith(u'-') && argument.size() > 1) {
             return {CommandLine::Action::Error,
                     {},
@@ -30,9 +32,10 @@ CommandLine parseCommandLine(const QStringList& arguments) {
 
 QString helpText() {
     return QStringLiteral(
-        "Использование: chaserom [ОБРАЗ]\n"
+        "Использование: chaserom [--steps] [ОБРАЗ]\n"
         "Редактор образов ПЗУ для плат бегущих огней. С ОБРАЗОМ открывает этот файл,\n"
         "без него спрашивает файл при запуске.\n"
+        "  --steps    открыть и окно «Шаги эффекта»\n"
         "  --help     показать эту справку и выйти\n"
         "  --version  показать версию и выйти\n");
 }

@@ -5,7 +5,7 @@
 
 namespace chaserom {
 
-/// What the command line asks for: `chaserom [IMAGE]`, `--help` or `--version`.
+/// What the command line asks for: `chaserom [--steps] [IMAGE]`, `--help` or `--version`.
 struct CommandLine {
     enum class Action { Run, Help, Version, Error };
 
@@ -14,6 +14,8 @@ struct CommandLine {
     QString image;
     /// What was wrong, for Action::Error.
     QString error;
+    /// Whether the step editor opens at start-up.
+    bool steps = false;
 };
 
 /// Reads the arguments after the program name.

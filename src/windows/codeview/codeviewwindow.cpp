@@ -163,6 +163,7 @@ void CodeViewWindow::createPlaybackControls() {
         if (!playing) {
             m_display.flush(); // the last step is shown the moment playback stops
         }
+        emit playbackToggled(playing);
     });
     m_commandSimulator =
         placeButton<WrappingButton>(this, QStringLiteral("CommandSimulator"), CommandSimulatorPlace,
@@ -484,6 +485,14 @@ void CodeViewWindow::playOneStep() {
     if (next == maximum && m_check1->isChecked()) {
         setScrollPosition(0);
     }
+}
+
+bool CodeViewWindow::isPlaying() const {
+    return m_check1->isChecked();
+}
+
+void CodeViewWindow::showPageAt(int address) {
+    m_vscroll1->setValue(std::clamp(address, 0, m_vscroll1->maximum()));
 }
 
 void CodeViewWindow::chooseChannelOption(int index) {

@@ -51,10 +51,15 @@ public:
     void formMouseMove(int buttons, double x, double y);
     void formClick();
     [[nodiscard]] QPoint lastMousePosition() const { return m_mouse; }
+    /// Whether "Симуляция" is ticked.
+    [[nodiscard]] bool isPlaying() const;
 
     /// One step of playback: while "Симуляция" is ticked, moves the page one step on, back
     /// to the start at the end of the image.
     void playOneStep();
+
+    /// Shows the page at `address`, as moving the scroll bar there does.
+    void showPageAt(int address);
 
     /// Chooses the channel count of option `index` (8, 16, 24, 32), as a click on it does.
     void chooseChannelOption(int index);
@@ -70,6 +75,8 @@ signals:
     /// The user chose an image to open.
     void openRequested(const QString& path);
     void simulatorRequested();
+    /// "Симуляция" was ticked or unticked.
+    void playbackToggled(bool playing);
     /// The user closed the window: the program shuts down.
     void closing();
 

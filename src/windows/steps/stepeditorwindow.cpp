@@ -1,0 +1,439 @@
+#include "windows/steps/stepeditorwindow.h"
+
+#include "core/page/pagemodel.h"
+#include "core/steps/gotoaddress.h"
+#include "core/steps/hexbytestext.h"
+#include "core/steps/stepsmodel.h"
+#include "windows/common/failurereports.h"
+#include "windows/steps/checkedtextdialog.h"
+#include "windows/steps/stepgridview.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QSettings>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace chaserom {
+
+namespace {
+
+QString text(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+QSettings settings() {
+    return QSettings(QStringLiteral("chaserom"), QStringLiteral("chaserom"));
+}
+
+} // namespace
+
+StepEditorWindow::StepEditorWindow(PageModel& page, const KanalCount& kanalCount,
+                                   const ChannelColourModel& colours, FailureReports& reports,
+                                   DisplayHold& display)
+    : m_page(page)
+    , m_steps(*new StepsModel(page, kanalCount, this))
+    , m_reports(reports)
+    , m_grid(new StepGridView(m_steps, colours, display, this)) {
+    setObjectName(QStringLiteral("Panel_Steps"));
+    setWindowTitle(text("Шаги эффекта"));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    createGrid();
+    createEditActions();
+    createViewActions();
+    createGoActions();
+    createStatusBar();
+    restoreSettings();
+}
+
+void StepEditorWindow::createGrid() {
+    setCentralWidget(m_grid);
+    connect(m_grid, &StepGridView::lampsPainted, this, &StepEditorWindow::paintLamps);
+    connect(m_grid, &StepGridView::pageRequested, this, &StepEditorWindow::pageRequested);
+    connect(m_grid, &StepGridView::selectionChanged, this, &StepEditorWindow::showStatus);
+    connect(&m_steps, &StepsModel::reset, this, &StepEditorWindow::showStatus);
+}
+
+QAction* StepEditorWindow::addAction(QMenu* menu, const QString& name, const QString& caption,
+                                     const QString& toolTip, const QList<QKeySequence>& keys,
+                                     void (StepEditorWindow::*slot)()) {
+    auto* action = new QAction(caption, this);
+    action->setObjectName(name);
+    action->setToolTip(toolTip);
+    action->setShortcuts(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    connect(action, &QAction::triggered, this, slot);
+    menu->addAction(action);
+    return action;
+}
+
+void StepEditorWindow::createEditActions() {
+    m_editMenu = menuBar()->addMenu(text("&Правка"));
+    m_editStart = m_editMenu->addSeparator();
+    QToolBar* tools = addToolBar(text("Правка"));
+    tools->setObjectName(QStringLiteral("EditTools"));
+    tools->addAction(addAction(m_editMenu, QStringLiteral("ActionCut"), text("Вырезать"),
+                               text("Скопировать выделенные шаги и погасить их (FF)"),
+                               QKeySequence::keyBindings(QKeySequence::Cut),
+                               &StepEditorWindow::cutSteps));
+    tools->addAction(addAction(m_editMenu, QStringLiteral("ActionCopy"), text("Копировать"),
+                               text("Скопировать выделенные шаги как шестнадцатеричный текст"),
+                               QKeySequence::keyBindings(QKeySequence::Copy),
+                               &StepEditorWindow::copySteps));
+    tools->addAction(
+        addAction(m_editMenu, QStringLiteral("ActionPasteOver"), text("Вставить поверх"),
+                  text("Записать шаги из буфера обмена поверх, начиная с курсора"),
+                  QKeySequence::keyBindings(QKeySequence::Paste), &StepEditorWindow::pasteOver));
+    addAction(m_editMenu, QStringLiteral("ActionPasteInsert"), text("Вставить со сдвигом"),
+              text("Вставить шаги из буфера перед курсором; следующие шаги сдвигаются вниз, "
+                   "вышедшие за конец образа теряются"),
+              {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)}, &StepEditorWindow::pasteInserting);
+    addAction(m_editMenu, QStringLiteral("ActionDeleteSteps"), text("Удалить шаги"),
+              text("Удалить выделенные шаги; следующие сдвигаются вверх, конец заполняется FF"),
+              QKeySequence::keyBindings(QKeySequence::Delete), &StepEditorWindow::deleteSteps);
+    addAction(m_editMenu, QStringLiteral("ActionSelectAll"), text("Выделить все шаги"),
+              text("Выделить все шаги образа"), QKeySequence::keyBindings(QKeySequence::SelectAll),
+              &StepEditorWindow::selectAll);
+    m_editMenu->addSeparator();
+    addAction(m_editMenu, QStringLiteral("ActionFill"), text("Заполнить…"),
+              text("Заполнить выделенные шаги повторяющимися байтами"), {},
+              &StepEditorWindow::fill);
+    tools->addAction(addAction(m_editMenu, QStringLiteral("ActionInvert"), text("Инверсия"),
+                               text("Инвертировать все лампы выделенных шагов"),
+                               {QKeySequence(Qt::CTRL | Qt::Key_I)}, &StepEditorWindow::invert));
+    addAction(m_editMenu, QStringLiteral("ActionReverseSteps"), text("Обратный порядок шагов"),
+              text("Расположить выделенные шаги в обратном порядке (байты шага не "
+                   "переставляются)"),
+              {}, &StepEditorWindow::reverseOrder);
+    addAction(m_editMenu, QStringLiteral("ActionMirrorChannels"), text("Зеркально по каналам"),
+              text("Поменять местами каналы k и C−1−k в выделенных шагах"), {},
+              &StepEditorWindow::mirror);
+    addAction(m_editMenu, QStringLiteral("ActionRotateLeft"), text("Сдвинуть каналы влево"),
+              text("Каждый канал берёт состояние следующего, последний — первого"), {},
+              &StepEditorWindow::rotateLeft);
+    addAction(m_editMenu, QStringLiteral("ActionRotateRight"), text("Сдвинуть каналы вправо"),
+              text("Каждый канал берёт состояние предыдущего, первый — последнего"), {},
+              &StepEditorWindow::rotateRight);
+}
+
+void StepEditorWindow::addCommonActions(const QList<QAction*>& actions) {
+    m_editMenu->insertActions(m_editStart, actions);
+}
+
+void StepEditorWindow::createViewActions() {
+    QMenu* menu = menuBar()->addMenu(text("&Вид"));
+    QToolBar* tools = addToolBar(text("Вид"));
+    tools->setObjectName(QStringLiteral("ViewTools"));
+    tools->addAction(addAction(menu, QStringLiteral("ActionZoomIn"), text("Крупнее"),
+                               text("Увеличить клетки (Ctrl и колесо мыши)"),
+                               QKeySequence::keyBindings(QKeySequence::ZoomIn) +
+                                   QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+                               &StepEditorWindow::zoomIn));
+    tools->addAction(addAction(menu, QStringLiteral("ActionZoomOut"), text("Мельче"),
+                               text("Уменьшить клетки (Ctrl и колесо мыши)"),
+                               QKeySequence::keyBindings(QKeySequence::ZoomOut),
+                               &StepEditorWindow::zoomOut));
+    menu->addSeparator();
+    m_channelColours = menu->addAction(text("Цвета каналов"));
+    m_channelColours->setObjectName(QStringLiteral("ActionChannelColours"));
+    m_channelColours->setToolTip(text("Горящие лампы в цветах их каналов, а не белые"));
+    m_channelColours->setCheckable(true);
+    m_channelColours->setChecked(true);
+    connect(m_channelColours, &QAction::toggled, m_grid, &StepGridView::setChannelColoursShown);
+    m_follow = menu->addAction(text("Следовать за воспроизведением"));
+    m_follow->setObjectName(QStringLiteral("ActionFollowPlayback"));
+    m_follow->setToolTip(text("Во время симуляции держать текущий шаг на виду"));
+    m_follow->setCheckable(true);
+    m_follow->setChecked(true);
+    connect(m_follow, &QAction::toggled, m_grid, &StepGridView::setFollowPlayback);
+}
+
+void StepEditorWindow::createGoActions() {
+    QMenu* menu = menuBar()->addMenu(text("П&ереход"));
+    QToolBar* tools = addToolBar(text("Переход"));
+    tools->setObjectName(QStringLiteral("GoTools"));
+    tools->addAction(addAction(menu, QStringLiteral("ActionGoTo"), text("Перейти…"),
+                               text("Перейти к адресу (100, 0x64), шагу (#25) или на несколько "
+                                    "шагов (+4, -4)"),
+                               {QKeySequence(Qt::CTRL | Qt::Key_G)}, &StepEditorWindow::goTo));
+    tools->addAction(addAction(menu, QStringLiteral("ActionFind"), text("Найти…"),
+                               text("Найти байты, например 7F ?? DF (?? — любой байт)"),
+                               QKeySequence::keyBindings(QKeySequence::Find),
+                               &StepEditorWindow::find));
+    // F3 and Shift+F3 are bound by hand: the standard "find next" also takes Ctrl+G.
+    addAction(menu, QStringLiteral("ActionFindNext"), text("Найти далее"),
+              text("Следующее место с теми же байтами"), {QKeySequence(Qt::Key_F3)},
+              &StepEditorWindow::findNext);
+    addAction(menu, QStringLiteral("ActionFindPrevious"), text("Найти назад"),
+              text("Предыдущее место с теми же байтами"), {QKeySequence(Qt::SHIFT | Qt::Key_F3)},
+              &StepEditorWindow::findPrevious);
+}
+
+void StepEditorWindow::createStatusBar() {
+    m_lengthLabel = new QLabel(this);
+    m_lengthLabel->setObjectName(QStringLiteral("StatusLength"));
+    m_selectionLabel = new QLabel(this);
+    m_selectionLabel->setObjectName(QStringLiteral("StatusSelection"));
+    statusBar()->addWidget(m_lengthLabel);
+    statusBar()->addWidget(m_selectionLabel);
+    showStatus();
+}
+
+void StepEditorWindow::showStatus() {
+    m_lengthLabel->setText(
+        text("Длина: %1 байт, шагов: %2").arg(m_steps.length()).arg(m_steps.stepCount()));
+    const auto selection = m_grid->selection();
+    m_selectionLabel->setText(selection ? text("Выделено: %1").arg(stepsText(*selection))
+                                        : text("Ничего не выделено"));
+}
+
+void StepEditorWindow::restoreSettings() {
+    const QSettings stored = settings();
+    restoreGeometry(stored.value(QStringLiteral("steps/geometry")).toByteArray());
+    m_grid->setCell(stored.value(QStringLiteral("steps/zoom"), m_grid->cell()).toInt());
+    m_channelColours->setChecked(
+        stored.value(QStringLiteral("steps/channelColours"), true).toBool());
+    m_follow->setChecked(stored.value(QStringLiteral("steps/follow"), true).toBool());
+    if (stored.value(QStringLiteral("steps/geometry")).isNull()) {
+        resize(560, 640);
+    }
+}
+
+void StepEditorWindow::saveSettings() const {
+    QSettings stored = settings();
+    stored.setValue(QStringLiteral("steps/geometry"), saveGeometry());
+    stored.setValue(QStringLiteral("steps/zoom"), m_grid->cell());
+    stored.setValue(QStringLiteral("steps/channelColours"), m_channelColours->isChecked());
+    stored.setValue(QStringLiteral("steps/follow"), m_follow->isChecked());
+}
+
+void StepEditorWindow::closeEvent(QCloseEvent* event) {
+    saveSettings();
+    event->accept();
+    emit unloaded();
+}
+
+void StepEditorWindow::setPlaying(bool playing) {
+    m_grid->setPlaying(playing);
+}
+
+StepSpan StepEditorWindow::targetSteps() const {
+    if (const auto selection = m_grid->selection()) {
+        return *selection;
+    }
+    return {m_grid->cursorStep(), m_steps.stepCount() > 0 ? 1 : 0};
+}
+
+QString StepEditorWindow::stepsText(StepSpan span) const {
+    if (span.count == 1) {
+        return text("шаг %1").arg(span.first);
+    }
+    return text("шаги %1–%2 (%3)").arg(span.first).arg(span.first + span.count - 1).arg(span.count);
+}
+
+void StepEditorWindow::change(const QString& label,
+                              const std::function<void(QByteArray&)>& transform) {
+    if (!m_page.hasImage()) {
+        m_reports.report(this, text("Файл образа не открыт: откройте его кнопкой «Файл»."));
+        return;
+    }
+    if (auto failure = m_page.transformImage(label, transform)) {
+        m_reports.report(this, *failure);
+    }
+}
+
+void StepEditorWindow::paintLamps(const QList<PaintedLamp>& lamps) {
+    const int stepLength = m_steps.stepLength();
+    const QString label =
+        lamps.size() == 1 ? text("лампа %1 шага %2").arg(lamps[0].channel + 1).arg(lamps[0].step)
+                          : text("рисование, ламп: %1").arg(lamps.size());
+    change(label, [&](QByteArray& image) {
+        for (const PaintedLamp& lamp : lamps) {
+            setLamp(image, stepLength, lamp.step, lamp.channel, lamp.lit);
+        }
+    });
+}
+
+void StepEditorWindow::copySteps() {
+    const QByteArray bytes = stepBytes(m_steps.shownBytes(), m_steps.stepLength(), targetSteps());
+    if (!bytes.isEmpty()) {
+        QApplication::clipboard()->setText(bytesToHexText(bytes));
+    }
+}
+
+void StepEditorWindow::cutSteps() {
+    copySteps();
+    const StepSpan span = targetSteps();
+    change(text("вырезание: %1").arg(stepsText(span)), [&](QByteArray& image) {
+        fillSteps(image, m_steps.stepLength(), span, QByteArray(1, '\xFF'));
+    });
+}
+
+std::optional<QByteArray> StepEditorWindow::clipboardBytes() {
+    QString problem;
+    auto bytes = hexTextToBytes(QApplication::clipboard()->text(), problem);
+    if (!bytes) {
+        m_reports.report(this, text("В буфере обмена нет шагов: %1.").arg(problem));
+    }
+    return bytes;
+}
+
+void StepEditorWindow::pasteOver() {
+    const auto bytes = clipboardBytes();
+    if (!bytes) {
+        return;
+    }
+    const qint64 address = qint64{m_grid->cursorStep()} * m_steps.stepLength();
+    change(text("вставка поверх с шага %1").arg(m_grid->cursorStep()),
+           [&](QByteArray& image) { chaserom::pasteOver(image, address, *bytes); });
+}
+
+void StepEditorWindow::pasteInserting() {
+    const auto bytes = clipboardBytes();
+    if (!bytes) {
+        return;
+    }
+    const int at = m_grid->cursorStep();
+    change(text("вставка со сдвигом перед шагом %1").arg(at),
+           [&](QByteArray& image) { insertSteps(image, m_steps.stepLength(), at, *bytes); });
+}
+
+void StepEditorWindow::deleteSteps() {
+    const StepSpan span = targetSteps();
+    change(text("удаление: %1").arg(stepsText(span)),
+           [&](QByteArray& image) { chaserom::deleteSteps(image, m_steps.stepLength(), span); });
+}
+
+void StepEditorWindow::selectAll() {
+    m_grid->selectAll();
+}
+
+void StepEditorWindow::fill() {
+    const StepSpan span = targetSteps();
+    const auto typed = CheckedTextDialog::ask(
+        this, text("Заполнить"), text("Байты, которыми заполнить %1:").arg(stepsText(span)),
+        QStringLiteral("FF"), [](const QString& typedText) {
+            QString problem;
+            return hexTextToBytes(typedText, problem) ? QString() : problem;
+        });
+    if (!typed) {
+        return;
+    }
+    QString problem;
+    const QByteArray pattern = hexTextToBytes(*typed, problem).value_or(QByteArray());
+    change(text("заполнение: %1").arg(stepsText(span)),
+           [&](QByteArray& image) { fillSteps(image, m_steps.stepLength(), span, pattern); });
+}
+
+void StepEditorWindow::invert() {
+    const StepSpan span = targetSteps();
+    change(text("инверсия: %1").arg(stepsText(span)),
+           [&](QByteArray& image) { invertSteps(image, m_steps.stepLength(), span); });
+}
+
+void StepEditorWindow::reverseOrder() {
+    const StepSpan span = targetSteps();
+    change(text("обратный порядок: %1").arg(stepsText(span)),
+           [&](QByteArray& image) { reverseSteps(image, m_steps.stepLength(), span); });
+}
+
+void StepEditorWindow::mirror() {
+    const StepSpan span = targetSteps();
+    change(text("зеркально по каналам: %1").arg(stepsText(span)),
+           [&](QByteArray& image) { mirrorChannels(image, m_steps.stepLength(), span); });
+}
+
+void StepEditorWindow::rotateLeft() {
+    const StepSpan span = targetSteps();
+    change(text("сдвиг каналов влево: %1").arg(stepsText(span)),
+           [&](QByteArray& image) { rotateChannels(image, m_steps.stepLength(), span, -1); });
+}
+
+void StepEditorWindow::rotateRight() {
+    const StepSpan span = targetSteps();
+    change(text("сдвиг каналов вправо: %1").arg(stepsText(span)),
+           [&](QByteArray& image) { rotateChannels(image, m_steps.stepLength(), span, 1); });
+}
+
+void StepEditorWindow::zoomIn() {
+    m_grid->zoom(1);
+}
+
+void StepEditorWindow::zoomOut() {
+    m_grid->zoom(-1);
+}
+
+void StepEditorWindow::goTo() {
+    const qint64 current = qint64{m_grid->cursorStep()} * m_steps.stepLength();
+    const auto check = [this, current](const QString& typed) {
+        QString problem;
+        return readGoToAddress(typed, current, m_steps.stepLength(), m_steps.length(), problem)
+                   ? QString()
+                   : problem;
+    };
+    const auto typed = CheckedTextDialog::ask(
+        this, text("Перейти"),
+        text("Адрес (100 или 0x64), шаг (#25) или смещение в шагах (+4, -4):"), QString(), check);
+    if (!typed) {
+        return;
+    }
+    QString problem;
+    if (const auto address =
+            readGoToAddress(*typed, current, m_steps.stepLength(), m_steps.length(), problem)) {
+        m_grid->setCursor(static_cast<int>(*address / m_steps.stepLength()),
+                          static_cast<int>(*address % m_steps.stepLength()) * 8);
+    }
+}
+
+void StepEditorWindow::find() {
+    const auto typed = CheckedTextDialog::ask(
+        this, text("Найти"), text("Байты (?? — любой байт), например 7F ?? DF:"), m_searchedText,
+        [](const QString& typedText) {
+            QString problem;
+            return BytePattern::read(typedText, problem) ? QString() : problem;
+        });
+    if (!typed) {
+        return;
+    }
+    QString problem;
+    m_searched = BytePattern::read(*typed, problem);
+    m_searchedText = *typed;
+    findFrom(qint64{m_grid->cursorStep()} * m_steps.stepLength(), true);
+}
+
+void StepEditorWindow::findNext() {
+    if (!m_searched) {
+        find();
+        return;
+    }
+    findFrom(qint64{m_grid->cursorStep()} * m_steps.stepLength() + 1, true);
+}
+
+void StepEditorWindow::findPrevious() {
+    if (!m_searched) {
+        find();
+        return;
+    }
+    findFrom(qint64{m_grid->cursorStep()} * m_steps.stepLength() - 1, false);
+}
+
+void StepEditorWindow::findFrom(qint64 from, bool forward) {
+    const QByteArray shown = m_steps.shownBytes();
+    const auto found = m_searched->find(shown, from, forward);
+    if (!found) {
+        statusBar()->showMessage(text("«%1» не найдено").arg(m_searchedText), 5000);
+        return;
+    }
+    const int stepLength = m_steps.stepLength();
+    const int first = static_cast<int>(*found / stepLength);
+    const int last = static_cast<int>((*found + m_searched->size() - 1) / stepLength);
+    m_grid->setCursor(first, static_cast<int>(*found % stepLength) * 8);
+    m_grid->setSelection(StepSpan{first, last - first + 1});
+    statusBar()->showMessage(text("Найдено по адресу %1").arg(*found), 5000);
+}
+
+} // namespace chaserom

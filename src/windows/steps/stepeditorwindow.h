@@ -1,0 +1,110 @@
+#pragma once
+
+#include "core/files/fileerror.h"
+#include "core/steps/bytepattern.h"
+#include "core/steps/stepoperations.h"
+
+#include <QMainWindow>
+#include <functional>
+#include <optional>
+
+class QAction;
+class QLabel;
+class QListWidget;
+class QDockWidget;
+
+namespace chaserom {
+
+class ChannelColourModel;
+class DisplayHold;
+class FailureReports;
+class KanalCount;
+class PageModel;
+class StepGridView;
+class StepsModel;
+struct PaintedLamp;
+
+/// The step editor, "Шаги эффекта": the whole effect as a grid of channels over steps, with
+/// painting, selections of whole steps, the clipboard, fill, patterns, go to and find. Every
+/// change it makes is a whole-image change of the page model and one step of the history.
+class StepEditorWindow : public QMainWindow {
+    Q_OBJECT
+    Q_DISABLE_COPY(StepEditorWindow)
+
+public:
+    StepEditorWindow(PageModel& page, const KanalCount& kanalCount,
+                     const ChannelColourModel& colours, FailureReports& reports,
+                     DisplayHold& display);
+
+    [[nodiscard]] StepGridView& grid() const { return *m_grid; }
+    /// Marks the step playing and keeps it in view while playback runs.
+    void setPlaying(bool playing);
+    /// Adds the actions every window of the program offers (undo, redo) to the Edit menu.
+    void addCommonActions(const QList<QAction*>& actions);
+
+signals:
+    /// The user double-clicked a step's address: the code view shows the page there.
+    void pageRequested(int address);
+    /// The window was closed: it is gone.
+    void unloaded();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createGrid();
+    void createEditActions();
+    void createViewActions();
+    void createGoActions();
+    void createStatusBar();
+    void restoreSettings();
+    void saveSettings() const;
+
+    QAction* addAction(QMenu* menu, const QString& name, const QString& text,
+                       const QString& toolTip, const QList<QKeySequence>& keys,
+                       void (StepEditorWindow::*slot)());
+
+    /// The selected steps, or the cursor's step when none is selected.
+    [[nodiscard]] StepSpan targetSteps() const;
+    [[nodiscard]] QString stepsText(StepSpan span) const;
+    /// Changes the image as one step of the history, reporting a failure.
+    void change(const QString& label, const std::function<void(QByteArray&)>& transform);
+
+    void paintLamps(const QList<PaintedLamp>& lamps);
+    void copySteps();
+    void cutSteps();
+    void pasteOver();
+    void pasteInserting();
+    void deleteSteps();
+    void selectAll();
+    void fill();
+    void invert();
+    void reverseOrder();
+    void mirror();
+    void rotateLeft();
+    void rotateRight();
+    void zoomIn();
+    void zoomOut();
+    void goTo();
+    void find();
+    void findNext();
+    void findPrevious();
+    void findFrom(qint64 from, bool forward);
+    [[nodiscard]] std::optional<QByteArray> clipboardBytes();
+    void showStatus();
+
+    PageModel& m_page;
+    StepsModel& m_steps;
+    FailureReports& m_reports;
+    StepGridView* m_grid = nullptr;
+    QMenu* m_editMenu = nullptr;
+    QAction* m_editStart = nullptr;
+    QAction* m_channelColours = nullptr;
+    QAction* m_follow = nullptr;
+    QLabel* m_lengthLabel = nullptr;
+    QLabel* m_selectionLabel = nullptr;
+    std::optional<BytePattern> m_searched;
+    QString m_searchedText;
+};
+
+} // namespace chaserom

@@ -1,0 +1,126 @@
+#pragma once
+
+#include "core/geometry/stepgridlayout.h"
+#include "core/steps/stepoperations.h"
+
+#include <QAbstractScrollArea>
+#include <QHash>
+#include <QList>
+#include <optional>
+
+namespace chaserom {
+
+class ChannelColourModel;
+class DisplayHold;
+class StepsModel;
+
+/// One lamp the user painted in the grid, and the state it took.
+struct PaintedLamp {
+    int step;
+    int channel;
+    bool lit;
+    friend bool operator==(const PaintedLamp&, const PaintedLamp&) = default;
+};
+
+/// The grid of the whole effect: one row per step with its address, one cell per channel,
+/// lit lamps in white or their channel's colour, dark ones black. Only the rows in view are
+/// painted. A click flips a lamp and a drag paints the state the first lamp took; the address
+/// column selects whole steps. It asks for changes with signals and makes none itself.
+class StepGridView : public QAbstractScrollArea {
+    Q_OBJECT
+    Q_DISABLE_COPY(StepGridView)
+
+public:
+    StepGridView(const StepsModel& steps, const ChannelColourModel& colours, DisplayHold& display,
+                 QWidget* parent = nullptr);
+
+    [[nodiscard]] int cell() const { return m_cell; }
+    void setCell(int cell);
+    /// Zooms in (+1) or out (-1) one size.
+    void zoom(int direction);
+
+    [[nodiscard]] bool channelColoursShown() const { return m_channelColours; }
+    void setChannelColoursShown(bool shown);
+    /// While playback runs, the page's first step is marked as the one playing, and kept in
+    /// view when `follow` is on.
+    void setPlaying(bool playing);
+    void setFollowPlayback(bool follow) { m_follow = follow; }
+    [[nodiscard]] bool followsPlayback() const { return m_follow; }
+
+    [[nodiscard]] int cursorStep() const { return m_cursorStep; }
+    [[nodiscard]] int cursorChannel() const { return m_cursorChannel; }
+    void setCursor(int step, int channel);
+    /// The selected whole steps, if any.
+    [[nodiscard]] std::optional<StepSpan> selection() const;
+    void setSelection(std::optional<StepSpan> span);
+    void selectAll();
+    /// Steps that differ from an image compared with this one, marked in the address column.
+    void setDifferences(QList<StepSpan> differences);
+    /// Bytes shown instead of the image's, for a preview; none to show the image again.
+    void setPreview(std::optional<QByteArray> bytes);
+    void ensureStepVisible(int step);
+
+    /// Where a lamp is painted, in the viewport's pixels.
+    [[nodiscard]] QRect cellRect(int step, int channel) const;
+    /// Where a step's address is written, in the viewport's pixels.
+    [[nodiscard]] QRect addressRect(int step) const;
+    [[nodiscard]] StepGridLayout layout() const;
+
+signals:
+    /// The user flipped or painted lamps: one stroke, to be one step of the history.
+    void lampsPainted(const QList<PaintedLamp>& lamps);
+    /// The user double-clicked a step's address: show it in the code view.
+    void pageRequested(int address);
+    void cursorMoved(int step, int channel);
+    void selectionChanged();
+    void cellChanged(int cell);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+private:
+    void connectModel();
+    void updateScrollBars();
+    void repaintSteps(int first, int last);
+    void showHeldChanges();
+    void followPage();
+    [[nodiscard]] int addressColumnWidth() const;
+    [[nodiscard]] bool shownLit(int step, int channel) const;
+    [[nodiscard]] QColor litColour(int channel) const;
+    void paintAddress(QPainter& painter, int step, const QRect& rect) const;
+    void paintCells(QPainter& painter, int step, const StepGridLayout& layout, int y) const;
+    [[nodiscard]] QPoint gridPoint(const QPointF& viewportPoint) const;
+    void paintLampAt(const QPoint& gridPoint);
+    void extendSelection(int step);
+    void moveCursor(int step, int channel, bool extendSelection);
+
+    const StepsModel& m_steps;
+    const ChannelColourModel& m_colours;
+    DisplayHold& m_display;
+    int m_cell = StepGridLayout::DefaultCell;
+    bool m_channelColours = true;
+    bool m_playing = false;
+    bool m_follow = true;
+    bool m_repaintHeld = false;
+    int m_cursorStep = 0;
+    int m_cursorChannel = 0;
+    int m_anchorStep = 0;
+    std::optional<StepSpan> m_selection;
+    bool m_selecting = false;
+    QList<StepSpan> m_differences;
+    std::optional<QByteArray> m_preview;
+    /// The stroke being painted: the state its lamps take, and the lamps (step * 32 + channel).
+    bool m_stroking = false;
+    bool m_strokeLit = false;
+    QHash<qint64, PaintedLamp> m_stroke;
+    QPoint m_lastStrokePoint;
+};
+
+} // namespace chaserom
