@@ -57,6 +57,12 @@ const char* actionText(FileAction action) {
         return "Не удалось загрузить фоновое изображение";
     case FileAction::WriteResizedCopy:
         return "Не удалось записать копию нового размера";
+    case FileAction::ReadRecords:
+        return "Не удалось прочитать файл Intel HEX или S-записей";
+    case FileAction::WriteRecords:
+        return "Не удалось записать файл Intel HEX или S-записей";
+    case FileAction::WriteAnimation:
+        return "Не удалось записать анимацию GIF";
     }
     return "Ошибка файла";
 }

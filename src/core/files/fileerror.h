@@ -17,6 +17,9 @@ enum class FileAction {
     WriteLayout,
     ReadPicture,
     WriteResizedCopy,
+    ReadRecords,
+    WriteRecords,
+    WriteAnimation,
 };
 
 /// A failed file operation: what was done, to which file, and why it failed (in Russian).
