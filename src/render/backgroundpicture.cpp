@@ -1,0 +1,47 @@
+#include "render/backgroundpicture.h"
+
+#include "core/files/regularfile.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QImageReader>
+
+namespace chaserom {
+
+namespace {
+
+/// Larger files are no picture of a board.
+constexpr qint64 PictureFileLimit = qint64{256} * 1024 * 1024;
+
+QString readerFault(const QImageReader& reader) {
+    switch (reader.error()) {
+    case QImageReader::UnsupportedFormatError:
+        return QStringLiteral("файл не является изображением известного формата");
+    case QImageReader::InvalidDataError:
+        return QStringLiteral("изображение повреждено");
+    default:
+        return QStringLiteral("изображение не удаётся прочитать");
+    }
+}
+
+} // namespace
+
+FileFailure loadBackgroundPicture(const QString& path, QImage& picture) {
+    // The file is read first, so that a FIFO or a device is refused rather than waited on.
+    QByteArray content;
+    if (auto failure = readRegularFile(path, PictureFileLimit, FileAction::ReadPicture, content)) {
+        return failure;
+    }
+    QBuffer buffer(&content);
+    buffer.open(QIODevice::ReadOnly);
+    // The suffix is a hint for formats without a signature, as when Qt opens the file.
+    QImageReader reader(&buffer, QFileInfo(path).suffix().toLower().toLatin1());
+    QImage image = reader.read();
+    if (image.isNull()) {
+        return FileError{FileAction::ReadPicture, path, readerFault(reader)};
+    }
+    picture = std::move(image);
+    return std::nullopt;
+}
+
+} // namespace chaserom
