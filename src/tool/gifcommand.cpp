@@ -13,6 +13,7 @@
 #include "tool/output.h"
 
 #include <QFileInfo>
+#include <QIODevice>
 #include <QPainter>
 #include <cstring>
 #include <limits>
@@ -162,6 +163,42 @@ std::vector<QRgb> exactColours(const Showing& showing, const QPalette& palette) 
     return colours;
 }
 
+/// Paints every step as the simulator shows it and writes the frames as a GIF; returns
+/// what went wrong.
+std::optional<QString> writeAnimation(const Showing& showing, QIODevice& device) {
+    const QPalette windowPalette = standardPalette();
+    SimulatorScene scene(std::array<Bgr, LampCount>{});
+    for (int lamp = 0; lamp < LampCount; ++lamp) {
+        (void)scene.moveLamp(lamp, showing.layout[lamp]);
+    }
+    scene.setBackground(showing.background);
+    QImage frame(SimulatorScene::clientSize(), QImage::Format_RGB32);
+    {
+        QPainter painter(&frame);
+        scene.paintClientArea(painter, windowPalette, SimulatorScene::Lamps::Left);
+    }
+    FramePalette palette(exactColours(showing, windowPalette), frame);
+    GifAnimation animation(device, palette, frame.size());
+    if (auto fault = animation.start()) {
+        return fault;
+    }
+    for (qint64 step = 0; step < showing.steps; ++step) {
+        QRect changed = scene.setLampColours(lampColoursAt(showing, step));
+        if (step == 0) {
+            changed = frame.rect();
+        }
+        if (!changed.isEmpty()) {
+            QPainter painter(&frame);
+            painter.setClipRect(changed);
+            scene.paintClientArea(painter, windowPalette);
+        }
+        if (auto fault = animation.addFrame(frame, changed, showing.centiseconds)) {
+            return fault;
+        }
+    }
+    return animation.finish();
+}
+
 } // namespace
 
 int runGif(const Arguments& arguments) {
@@ -177,14 +214,15 @@ int runGif(const Arguments& arguments) {
     if (const auto fault = readNumbers(arguments, showing)) {
         return usageError(GifName, *fault);
     }
+    QStringList inputs = {imagePath};
     for (const char* input : {"layout", "background", "colours"}) {
-        const QString path = arguments.value(input).value_or(QString());
-        if (*outputPath != QLatin1String("-") &&
-            (isSameFile(*outputPath, imagePath) ||
-             (!path.isEmpty() && isSameFile(*outputPath, path)))) {
-            return usageError(
-                GifName,
-                QStringLiteral("выходной файл «%1» — это один из входных").arg(*outputPath));
+        inputs << arguments.value(input).value_or(QString());
+    }
+    for (const QString& input : std::as_const(inputs)) {
+        if (*outputPath != QLatin1String("-") && !input.isEmpty() &&
+            isSameFile(*outputPath, input)) {
+            return usageError(GifName,
+                              QStringLiteral("выходной файл «%1» — это входной").arg(*outputPath));
         }
     }
     if (auto failure = readFiles(arguments, showing)) {
@@ -196,42 +234,12 @@ int runGif(const Arguments& arguments) {
         return ExitFailure;
     }
 
-    const QPalette windowPalette = standardPalette();
-    SimulatorScene scene(std::array<Bgr, LampCount>{});
-    for (int lamp = 0; lamp < LampCount; ++lamp) {
-        (void)scene.moveLamp(lamp, showing.layout[lamp]);
-    }
-    scene.setBackground(showing.background);
-    QImage frame(SimulatorScene::clientSize(), QImage::Format_RGB32);
-    {
-        QPainter painter(&frame);
-        scene.paintClientArea(painter, windowPalette, SimulatorScene::Lamps::Left);
-    }
-    FramePalette palette(exactColours(showing, windowPalette), frame);
-
     Output output(*outputPath, FileAction::WriteAnimation);
     if (auto failure = output.open()) {
         printFailure(*failure);
         return ExitFailure;
     }
-    GifAnimation animation(output.device(), palette, frame.size());
-    std::optional<QString> fault = animation.start();
-    for (qint64 step = 0; !fault && step < showing.steps; ++step) {
-        QRect changed = scene.setLampColours(lampColoursAt(showing, step));
-        if (step == 0) {
-            changed = frame.rect();
-        }
-        if (!changed.isEmpty()) {
-            QPainter painter(&frame);
-            painter.setClipRect(changed);
-            scene.paintClientArea(painter, windowPalette);
-        }
-        fault = animation.addFrame(frame, changed, showing.centiseconds);
-    }
-    if (!fault) {
-        fault = animation.finish();
-    }
-    if (fault) {
+    if (const auto fault = writeAnimation(showing, output.device())) {
         printFailure({FileAction::WriteAnimation, output.name(), *fault});
         return ExitFailure;
     }

@@ -31,9 +31,4 @@ TEST(RecordFile, TheFirstCharacterTellsTheFormat) {
     EXPECT_TRUE(result.fault->text.contains(QString::fromUtf8("нет ни одной записи")));
 }
 
-TEST(RecordFile, WritesEitherFormat) {
-    EXPECT_TRUE(recordFileText(RecordFormat::IntelHex, "A", 16, "x").startsWith(":01000000"));
-    EXPECT_TRUE(recordFileText(RecordFormat::SRecord, "A", 16, "x").startsWith("S0"));
-}
-
 } // namespace
