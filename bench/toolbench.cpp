@@ -49,7 +49,7 @@ double seconds(const QString& program, const QStringList& arguments, const QStri
         process.start(program, arguments);
         if (!process.waitForFinished(-1) || process.exitStatus() != QProcess::NormalExit ||
             process.exitCode() != 0) {
-            out << program << " " << arguments.join(u' ') << " failed\n";
+            out << program << " failed\n";
             return -1;
         }
         const double elapsed = static_cast<double>(timer.nsecsElapsed()) / 1e9;
@@ -194,13 +194,23 @@ void benchAnimation(const QString& tool, const QString& examples, const QString&
     for (QString& frame : frames) {
         frame.prepend(QStringLiteral("frames/"));
     }
-    const double theirs = seconds(QStringLiteral("/usr/bin/convert"),
-                                  QStringList{QStringLiteral("-delay"), QStringLiteral("30"),
-                                              QStringLiteral("-loop"), QStringLiteral("0")} +
-                                      frames + QStringList{QStringLiteral("theirs.gif")},
-                                  folder, 1);
-    compare(QStringLiteral("gif against ImageMagick assembling the same PNG frames"), ours, theirs,
-            QStringLiteral("convert"));
+    // Debian's ImageMagick policy caps its pixel cache below 1000 such frames at once: it
+    // assembles them in batches of 100, one GIF each, and the batches' times add up.
+    constexpr int Batch = 100;
+    double theirs = 0;
+    for (qsizetype first = 0; first < frames.size(); first += Batch) {
+        theirs += seconds(QStringLiteral("/usr/bin/convert"),
+                          QStringList{QStringLiteral("-delay"), QStringLiteral("30"),
+                                      QStringLiteral("-loop"), QStringLiteral("0")} +
+                              frames.mid(first, Batch) +
+                              QStringList{QStringLiteral("theirs%1.gif").arg(first)},
+                          folder, 1);
+    }
+    row(QStringLiteral("ImageMagick: the same frames from PNG, 10 batches of 100"),
+        QStringLiteral("%1 s, %2 frames/s")
+            .arg(theirs, 0, 'f', 2)
+            .arg(AnimationSteps / theirs, 0, 'f', 0));
+    compare(QStringLiteral("gif against ImageMagick"), ours, theirs, QStringLiteral("convert"));
 }
 
 } // namespace
