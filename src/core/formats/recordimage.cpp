@@ -45,6 +45,9 @@ std::optional<QString> RecordImage::place(qint64 address, QByteArrayView bytes) 
         return QStringLiteral("адрес 0x%1 лежит за пределом образа в 16 МиБ")
             .arg(upperHex(beyond, 4));
     }
+    if (bytes.isEmpty()) {
+        return std::nullopt; // a record without data neither places nor lengthens anything
+    }
     const qint64 before = m_bytes.size();
     // Bytes past everything placed so far cannot overlap anything.
     for (qint64 at = address; at < std::min(end, before); ++at) {

@@ -90,6 +90,12 @@ TEST(IntelHexReader, HonoursSegmentAndLinearAddresses) {
     EXPECT_EQ(result.image.at(0x1FFFF), '\xAA');
 }
 
+TEST(IntelHexReader, ARecordWithoutDataDoesNotLengthenTheImage) {
+    const RecordReadResult result = readText(":0100000041BE\n:00001000F0\n:00000001FF\n");
+    ASSERT_FALSE(result.fault);
+    EXPECT_EQ(result.image, QByteArray("A"));
+}
+
 TEST(IntelHexReader, OverlapsWithTheSameBytesAreFine) {
     const QByteArray text = ":0400000001020304F2\n:020001000203F8\n:00000001FF\n";
     const RecordReadResult result = readText(text);
