@@ -25,16 +25,20 @@ run: deps
 	cd $(RUN_DIR) && ../app/bin/chaserom demo.bin
 
 test: deps
+	@tools/install-deps.sh tools/test-packages.txt
 	cmake --preset test -DCHASEROM_WERROR=$(CHASEROM_WERROR)
 	cmake --build --preset test -j$(JOBS)
 	ctest --preset test -j$(JOBS)
 
-BENCH_TARGETS := chaserom chaserom-bench chaserom-bare chaserom-startup-bench
+BENCH_TARGETS := chaserom chaserom-bench chaserom-bare chaserom-startup-bench chaserom-tool \
+	chaserom-tool-bench
 
 bench: deps
+	@tools/install-deps.sh tools/test-packages.txt
 	cmake --preset app -DCHASEROM_WERROR=$(CHASEROM_WERROR)
 	cmake --build --preset app -j$(JOBS) --target $(BENCH_TARGETS)
 	QT_QPA_PLATFORM=offscreen $(APP_DIR)/bin/chaserom-bench
+	$(APP_DIR)/bin/chaserom-tool-bench $(APP_DIR)/bin/chaserom-tool examples
 	xvfb-run -a -s "-screen 0 1400x900x24" $(APP_DIR)/bin/chaserom-startup-bench \
 		$(APP_DIR)/bin/chaserom $(APP_DIR)/bin/chaserom-bare examples/demo.bin
 
@@ -42,7 +46,7 @@ bench: deps
 # tests/fuzz/corpus; new inputs go to build/fuzz/corpus, never into the checkout.
 FUZZ_SECONDS ?= 60
 FUZZ_DIR     := build/fuzz
-FUZZ_TARGETS := colourfile layoutfile hextext decimalfields pageaddress
+FUZZ_TARGETS := colourfile layoutfile hextext decimalfields pageaddress intelhex srecord
 
 fuzz: deps
 	@tools/install-deps.sh tools/fuzz-packages.txt

@@ -1,9 +1,12 @@
 # Fails when a source file includes a header of a library above its own: the core stands on
-# QtCore alone, the windows on the core, the app on both.
+# QtCore alone, render on the core and QtGui, the windows on render and the core, and the
+# tool, which runs without any window system, on render and the core but never on a widget.
 set(allowed_core "core/")
-set(allowed_windows "core/|windows/")
+set(allowed_render "core/|render/")
+set(allowed_windows "core/|render/|windows/")
+set(allowed_tool "core/|render/|tool/")
 set(failed FALSE)
-foreach(library core windows)
+foreach(library core render windows tool)
     file(GLOB_RECURSE files "${SOURCE}/${library}/*.h" "${SOURCE}/${library}/*.cpp")
     foreach(file ${files})
         file(STRINGS "${file}" includes REGEX "^#include \"")
@@ -18,6 +21,12 @@ foreach(library core windows)
             file(STRINGS "${file}" gui REGEX "^#include <Q(Widget|Painter|Image|Pixmap|Color|Font|Gui|Application)")
             if(gui)
                 message(SEND_ERROR "${file}: the core includes ${gui}")
+                set(failed TRUE)
+            endif()
+        elseif(library STREQUAL "render" OR library STREQUAL "tool")
+            file(STRINGS "${file}" widgets REGEX "^#include <(Q(Widget|Pixmap|Application|GuiApplication)|QtWidgets)")
+            if(widgets)
+                message(SEND_ERROR "${file}: ${library} needs a window system for ${widgets}")
                 set(failed TRUE)
             endif()
         endif()

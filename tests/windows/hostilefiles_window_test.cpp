@@ -3,8 +3,8 @@
 // copy of the program warned of, file dialogs kept out of system folders.
 #include "app/app.h"
 #include "childprocess.h"
+#include "render/backgroundpicture.h"
 #include "windows/codeview/codeviewwindow.h"
-#include "windows/simulator/backgroundpicture.h"
 #include "windowtesting.h"
 
 #include <QCheckBox>
@@ -76,7 +76,7 @@ private slots:
         QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0644), 0);
         QCOMPARE(runInChild(
                      [&] {
-                         QPixmap picture;
+                         QImage picture;
                          const auto failure = loadBackgroundPicture(path, picture);
                          return failure && failure->reason.contains(QString::fromUtf8("канал")) ? 0
                                                                                                 : 1;
@@ -90,7 +90,7 @@ private slots:
         QImage wide(9000, 20, QImage::Format_RGB32);
         wide.fill(Qt::darkGreen);
         QVERIFY(wide.save(path));
-        QPixmap picture;
+        QImage picture;
         const auto failure = loadBackgroundPicture(path, picture);
         QVERIFY(failure);
         QVERIFY2(failure->reason.contains(QString::fromUtf8("слишком большое: 9000 × 20")),
@@ -104,7 +104,7 @@ private slots:
             photo.fill(QColor(20, 90, 40));
             QVERIFY(photo.save(path));
         }
-        QPixmap picture;
+        QImage picture;
         const auto failure = loadBackgroundPicture(path, picture);
         QVERIFY2(!failure, failure ? qPrintable(failureText(*failure)) : "");
         QCOMPARE(picture.size(), QSize(8000, 8000));

@@ -125,9 +125,10 @@ private slots:
         // Through the window system, as a real click comes.
         QTest::mouseClick(m_view->windowHandle(), Qt::RightButton, {}, QPoint(231, 31));
         QVERIFY(QTest::qWaitFor([&] { return seen->shown; }));
-        QCOMPARE(seen->texts, (QStringList{QString::fromUtf8("Отменить: перестановка 0–15"),
-                                           QString::fromUtf8("Повторить")}));
-        QCOMPARE(seen->enabled, (QList<bool>{true, false}));
+        QCOMPARE(seen->texts,
+                 (QStringList{QString::fromUtf8("Отменить: перестановка 0–15"),
+                              QString::fromUtf8("Повторить"), QString::fromUtf8("Шаги эффекта…")}));
+        QCOMPARE(seen->enabled, (QList<bool>{true, false, true}));
         QVERIFY(QTest::qWaitFor([&] { return !m_app->model().canUndo(); }));
         QCOMPARE(m_folder->read(QStringLiteral("e.bin")), countingBytes(16));
         QCOMPARE(row(0)->text(), QStringLiteral("00"));

@@ -4,8 +4,8 @@
 // layout and the 32-channel effect. Runs under any platform plugin, offscreen included.
 #include "app/app.h"
 #include "core/files/layoutfile.h"
+#include "render/backgroundpicture.h"
 #include "windows/codeview/codeviewwindow.h"
-#include "windows/simulator/backgroundpicture.h"
 
 #include <QApplication>
 #include <QDir>
@@ -74,7 +74,7 @@ int main(int argc, char** argv) {
     app.openImage(QStringLiteral("demo32.bin"));
     app.codeView().chooseChannelOption(3);
     chaserom::LampLayout layout{};
-    QPixmap board;
+    QImage board;
     if (chaserom::loadLayoutFile(examples.filePath(QStringLiteral("board-layout.txt")), layout) ||
         chaserom::loadBackgroundPicture(examples.filePath(QStringLiteral("board.png")), board)) {
         QTextStream(stderr) << "cannot read the example board\n";

@@ -29,6 +29,10 @@ public:
 
     [[nodiscard]] FileFailure open();
     [[nodiscard]] FileFailure write(QByteArrayView bytes);
+    /// The open file, for writers that take a device; commit() still puts it in place.
+    [[nodiscard]] QIODevice& device() { return *m_device; }
+    /// A failure of the device, read at once after a writer gave up.
+    [[nodiscard]] FileError lastError() const { return lastSystemError(m_action, m_path); }
     /// Puts the written file in the old one's place.
     [[nodiscard]] FileFailure commit();
 

@@ -65,6 +65,12 @@ const char* actionText(FileAction action) {
         return "Не удалось отменить шаг в файле образа";
     case FileAction::RedoStep:
         return "Не удалось повторить шаг в файле образа";
+    case FileAction::ReadRecords:
+        return "Не удалось прочитать файл Intel HEX или S-записей";
+    case FileAction::WriteRecords:
+        return "Не удалось записать файл Intel HEX или S-записей";
+    case FileAction::WriteAnimation:
+        return "Не удалось записать анимацию GIF";
     }
     return "Ошибка файла";
 }

@@ -21,6 +21,9 @@ enum class FileAction {
     WriteResizedCopy,
     UndoStep,
     RedoStep,
+    ReadRecords,
+    WriteRecords,
+    WriteAnimation,
 };
 
 /// A failed file operation: what was done, to which file, and why it failed (in Russian).

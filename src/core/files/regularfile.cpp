@@ -53,6 +53,32 @@ FileFailure openRegularFile(QFile& file, const QString& path, QIODevice::OpenMod
     return std::nullopt;
 }
 
+FileFailure readRegularFile(const QString& path, qint64 limit, FileAction action,
+                            QByteArray& content) {
+    content.clear();
+    QFile file;
+    if (auto failure = openRegularFile(file, path, QIODevice::ReadOnly, action)) {
+        return failure;
+    }
+    const auto tooLong = [&] {
+        return FileError{action, path, QStringLiteral("файл длиннее %1 байт").arg(limit)};
+    };
+    if (file.size() > limit) {
+        return tooLong();
+    }
+    errno = 0;
+    // One byte more than allowed shows a file that grew past the limit since.
+    QByteArray bytes = file.read(limit + 1);
+    if (file.error() != QFileDevice::NoError) {
+        return lastSystemError(action, path);
+    }
+    if (bytes.size() > limit) {
+        return tooLong();
+    }
+    content = std::move(bytes);
+    return std::nullopt;
+}
+
 std::optional<QString> notRegularFileReason(const QString& path) {
     struct stat status {};
     if (::stat(QFile::encodeName(path).constData(), &status) != 0 || S_ISREG(status.st_mode)) {

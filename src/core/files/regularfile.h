@@ -2,6 +2,7 @@
 
 #include "core/files/fileerror.h"
 
+#include <QByteArray>
 #include <QFile>
 #include <QString>
 #include <optional>
@@ -13,6 +14,11 @@ namespace chaserom {
 /// forever). `mode` is ReadOnly or ReadWrite, with Unbuffered if wanted.
 [[nodiscard]] FileFailure openRegularFile(QFile& file, const QString& path,
                                           QIODevice::OpenMode mode, FileAction action);
+
+/// Reads a whole regular file of at most `limit` bytes; a longer one is refused, and so is
+/// anything but a regular file, at once.
+[[nodiscard]] FileFailure readRegularFile(const QString& path, qint64 limit, FileAction action,
+                                          QByteArray& content);
 
 /// Why an existing path (its links followed) is not a regular file, in Russian; empty when
 /// it is one or does not exist.

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/page/lamplighting.h"
+#include "render/shapes.h"
 #include "windows/common/controlplace.h"
-#include "windows/common/shapes.h"
 
 #include <array>
 

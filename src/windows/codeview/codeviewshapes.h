@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/page/lamplighting.h"
-#include "windows/common/shapes.h"
+#include "render/shapes.h"
 
 #include <QRegion>
 

@@ -4,7 +4,7 @@
 #include "core/files/colourfile.h"
 #include "core/geometry/swatchgrid.h"
 #include "core/geometry/twips.h"
-#include "windows/common/bgrcolour.h"
+#include "render/bgrcolour.h"
 #include "windows/common/dialogs.h"
 #include "windows/common/failurereports.h"
 #include "windows/common/pointer.h"

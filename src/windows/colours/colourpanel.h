@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/colours/bgr.h"
-#include "windows/common/shapes.h"
+#include "render/shapes.h"
 
 #include <QPoint>
 #include <QWidget>

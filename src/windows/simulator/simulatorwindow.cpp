@@ -5,12 +5,12 @@
 #include "core/geometry/lamphittest.h"
 #include "core/geometry/twips.h"
 #include "core/page/kanalcount.h"
+#include "render/backgroundpicture.h"
 #include "windows/common/dialogs.h"
 #include "windows/common/failurereports.h"
 #include "windows/common/pointer.h"
 #include "windows/common/windowmenu.h"
 #include "windows/common/windowsetup.h"
-#include "windows/simulator/backgroundpicture.h"
 #include "windows/simulator/simulatorlayout.h"
 #include "windows/simulator/toolstrip.h"
 
@@ -30,13 +30,13 @@ using namespace simulator;
 
 namespace {
 
-/// Lamps that start red; the others start black.
-constexpr bool startsRed(int lamp) {
-    return lamp % 32 == 0;
-}
-
-QPoint lampTopLeft(LampPosition position) {
-    return {twipsToPixels(position.left), twipsToPixels(position.top)};
+/// Lamps 0, 32, 64, ... start red; the others start black.
+std::array<Bgr, LampCount> startColours() {
+    std::array<Bgr, LampCount> colours{};
+    for (int lamp = 0; lamp < LampCount; ++lamp) {
+        colours[lamp] = lamp % 32 == 0 ? Red : Black;
+    }
+    return colours;
 }
 
 } // namespace
@@ -44,8 +44,7 @@ QPoint lampTopLeft(LampPosition position) {
 SimulatorWindow::SimulatorWindow(const KanalCount& kanalCount, FailureReports& reports)
     : m_kanalCount(kanalCount)
     , m_reports(reports)
-    , m_lamps({ShapeArray::Kind::Circle, true, Black, 1})
-    , m_layout(LampStartPositions) {
+    , m_scene(startColours()) {
     setUpFixedWindow(*this, QStringLiteral("Panel_Simulator"),
                      QString::fromUtf8("Симулятор экрана"), ClientWidth, ClientHeight);
     setMouseTracking(true);
@@ -66,23 +65,11 @@ SimulatorWindow::SimulatorWindow(const KanalCount& kanalCount, FailureReports& r
     labelPalette.setColor(QPalette::WindowText, Qt::red);
     m_labelKanal->setPalette(labelPalette);
     m_labelKanal->hide();
-
     openWindowMenuOnShiftF10(*this);
-    for (int lamp = 0; lamp < LampCount; ++lamp) {
-        const QPoint topLeft = lampTopLeft(m_layout[lamp]);
-        m_lamps.add({topLeft, QSize(twipsToPixels(LampDiameter), twipsToPixels(LampDiameter))},
-                    startsRed(lamp) ? Red : Black);
-    }
 }
 
 void SimulatorWindow::setLampColours(const std::array<Bgr, LampCount>& colours) {
-    // One area around every lamp that changed: a region of many small pieces costs more
-    // to build than copying the lamps inside their bounding box.
-    QRect changed;
-    for (int lamp = 0; lamp < LampCount; ++lamp) {
-        changed |= m_lamps.setFill(lamp, colours[lamp]);
-    }
-    update(changed);
+    update(m_scene.setLampColours(colours));
 }
 
 void SimulatorWindow::setLayout(const LampLayout& layout) {
@@ -92,20 +79,16 @@ void SimulatorWindow::setLayout(const LampLayout& layout) {
 }
 
 void SimulatorWindow::moveLamp(int lamp, LampPosition position) {
-    m_layout[lamp] = position;
-    update(m_lamps.moveTo(lamp, lampTopLeft(position)));
+    update(m_scene.moveLamp(lamp, position));
 }
 
-void SimulatorWindow::setBackground(const QPixmap& picture) {
-    m_background = picture;
-    // One picture pixel on one window pixel (15 units), as the lamps are placed: a layout
-    // made over a board picture keeps its lamps on their places at any screen scale.
-    m_background.setDevicePixelRatio(1.0);
+void SimulatorWindow::setBackground(const QImage& picture) {
+    m_scene.setBackground(picture);
     update();
 }
 
 void SimulatorWindow::formMouseMove(int buttons, float x, float y) {
-    const auto lamp = lampAt(m_layout, x, y);
+    const auto lamp = lampAt(m_scene.layout(), x, y);
     if (!lamp) {
         m_labelKanal->clear();
         m_labelKanal->hide(); // an empty box would hide part of the board for nothing
@@ -132,7 +115,7 @@ std::optional<QString> SimulatorWindow::chooseFile(bool forSaving) {
 
 void SimulatorWindow::saveLayout() {
     if (const auto path = chooseFile(true)) {
-        if (auto failure = saveLayoutFile(*path, m_layout)) {
+        if (auto failure = saveLayoutFile(*path, m_scene.layout())) {
             m_reports.report(this, *failure);
         }
     }
@@ -140,7 +123,7 @@ void SimulatorWindow::saveLayout() {
 
 void SimulatorWindow::loadLayout() {
     if (const auto path = chooseFile(false)) {
-        LampLayout layout = m_layout;
+        LampLayout layout = m_scene.layout();
         if (auto failure = loadLayoutFile(*path, layout)) {
             m_reports.report(this, *failure);
             return;
@@ -151,7 +134,7 @@ void SimulatorWindow::loadLayout() {
 
 void SimulatorWindow::changeBackground() {
     if (const auto path = chooseFile(false)) {
-        QPixmap picture;
+        QImage picture;
         if (auto failure = loadBackgroundPicture(*path, picture)) {
             m_reports.report(this, *failure);
             return;
@@ -162,11 +145,7 @@ void SimulatorWindow::changeBackground() {
 
 void SimulatorWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    if (!m_background.isNull()) {
-        painter.drawPixmap(0, 0, m_background);
-    }
-    paintLines(painter, palette(), Line1);
-    m_lamps.paint(painter, event->rect());
+    m_scene.paint(painter, event->rect(), palette());
 }
 
 void SimulatorWindow::mouseMoveEvent(QMouseEvent* event) {

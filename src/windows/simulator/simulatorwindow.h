@@ -1,9 +1,9 @@
 #pragma once
 
 #include "core/geometry/lampstartpositions.h"
-#include "windows/common/shapes.h"
+#include "render/simulatorscene.h"
 
-#include <QPixmap>
+#include <QImage>
 #include <QWidget>
 #include <optional>
 
@@ -26,14 +26,14 @@ public:
 
     /// Sets the fill colours of all lamps, lamp 0 first.
     void setLampColours(const std::array<Bgr, LampCount>& colours);
-    [[nodiscard]] Bgr lampColour(int lamp) const { return m_lamps.fill(lamp); }
+    [[nodiscard]] Bgr lampColour(int lamp) const { return m_scene.lampColour(lamp); }
 
-    [[nodiscard]] const LampLayout& layout() const { return m_layout; }
+    [[nodiscard]] const LampLayout& layout() const { return m_scene.layout(); }
     /// Moves every lamp to its place in `layout`.
     void setLayout(const LampLayout& layout);
     /// Sets the background picture, drawn at its natural size from the top-left corner.
-    void setBackground(const QPixmap& picture);
-    [[nodiscard]] const QPixmap& background() const { return m_background; }
+    void setBackground(const QImage& picture);
+    [[nodiscard]] const QImage& background() const { return m_scene.background(); }
 
     /// The pointer handler in twips: shows the channel of the lamp under the pointer in the
     /// channel label beside it, and drags that lamp while only the left button is held.
@@ -68,9 +68,7 @@ private:
     FailureReports& m_reports;
     ToolStrip* m_toolStrip = nullptr;
     QLabel* m_labelKanal = nullptr;
-    ShapeArray m_lamps;
-    LampLayout m_layout;
-    QPixmap m_background;
+    SimulatorScene m_scene;
     QString m_lastPath;
     QString m_fallbackFolder;
     /// Where the right button went down for the window's menu: the menu opens when it comes

@@ -3,8 +3,8 @@
 #include "core/colours/bgr.h"
 
 #include <QHash>
+#include <QImage>
 #include <QPalette>
-#include <QPixmap>
 #include <QPoint>
 #include <QRect>
 #include <span>
@@ -70,13 +70,14 @@ private:
     };
 
     /// A filled shape drawn once per colour and size, then copied: painting 384 circles
-    /// by rasterising each one costs milliseconds, copying them costs microseconds.
-    [[nodiscard]] const QPixmap& sprite(const Shape& shape, qreal pixelRatio) const;
+    /// by rasterising each one costs milliseconds, copying them costs microseconds. An
+    /// image, not a pixmap, so that painting needs no window system.
+    [[nodiscard]] const QImage& sprite(const Shape& shape, qreal pixelRatio) const;
     void drawOutline(QPainter& painter, const QRect& rect) const;
 
     Style m_style;
     std::vector<Shape> m_shapes;
-    mutable QHash<quint64, QPixmap> m_sprites;
+    mutable QHash<quint64, QImage> m_sprites;
     mutable qreal m_spriteRatio = 0;
 };
 

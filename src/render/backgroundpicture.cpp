@@ -1,16 +1,18 @@
-#include "windows/simulator/backgroundpicture.h"
+#include "render/backgroundpicture.h"
 
 #include "core/files/regularfile.h"
 
-#include <QFile>
+#include <QBuffer>
+#include <QFileInfo>
 #include <QImageReader>
 #include <algorithm>
-#include <cerrno>
 
 namespace chaserom {
 
 namespace {
 
+/// Larger files are no picture of a board.
+constexpr qint64 PictureFileLimit = qint64{256} * 1024 * 1024;
 /// The largest picture taken, in pixels a side: more than a photo of a board needs.
 constexpr qint64 LargestSide = 8192;
 /// What a picture of LargestSide × LargestSide takes in memory, 4 bytes a pixel, in MiB.
@@ -18,8 +20,6 @@ constexpr int LargestPictureMiB = static_cast<int>(LargestSide * LargestSide * 4
 
 QString readerFault(const QImageReader& reader) {
     switch (reader.error()) {
-    case QImageReader::DeviceError:
-        return QStringLiteral("ошибка чтения файла");
     case QImageReader::UnsupportedFormatError:
         return QStringLiteral("файл не является изображением известного формата");
     case QImageReader::InvalidDataError:
@@ -31,12 +31,16 @@ QString readerFault(const QImageReader& reader) {
 
 } // namespace
 
-FileFailure loadBackgroundPicture(const QString& path, QPixmap& picture) {
-    QFile file;
-    if (auto failure = openRegularFile(file, path, QIODevice::ReadOnly, FileAction::ReadPicture)) {
+FileFailure loadBackgroundPicture(const QString& path, QImage& picture) {
+    // The file is read first, so that a FIFO or a device is refused rather than waited on.
+    QByteArray content;
+    if (auto failure = readRegularFile(path, PictureFileLimit, FileAction::ReadPicture, content)) {
         return failure;
     }
-    QImageReader reader(&file);
+    QBuffer buffer(&content);
+    buffer.open(QIODevice::ReadOnly);
+    // The suffix is a hint for formats without a signature, as when Qt opens the file.
+    QImageReader reader(&buffer, QFileInfo(path).suffix().toLower().toLatin1());
     const QSize size = reader.size();
     if (size.width() > LargestSide || size.height() > LargestSide) {
         return FileError{FileAction::ReadPicture, path,
@@ -50,11 +54,11 @@ FileFailure loadBackgroundPicture(const QString& path, QPixmap& picture) {
     // raised to what the largest picture taken needs, and no further.
     QImageReader::setAllocationLimit(
         std::max(QImageReader::allocationLimit(), LargestPictureMiB + 1));
-    const QImage image = reader.read();
+    QImage image = reader.read();
     if (image.isNull()) {
         return FileError{FileAction::ReadPicture, path, readerFault(reader)};
     }
-    picture = QPixmap::fromImage(image);
+    picture = std::move(image);
     return std::nullopt;
 }
 

@@ -1,7 +1,7 @@
-#include "windows/common/shapes.h"
+#include "render/shapes.h"
 
 #include "core/geometry/twips.h"
-#include "windows/common/bgrcolour.h"
+#include "render/bgrcolour.h"
 
 #include <QPainter>
 
@@ -84,7 +84,7 @@ void ShapeArray::drawOutline(QPainter& painter, const QRect& rect) const {
     }
 }
 
-const QPixmap& ShapeArray::sprite(const Shape& shape, qreal pixelRatio) const {
+const QImage& ShapeArray::sprite(const Shape& shape, qreal pixelRatio) const {
     if (pixelRatio != m_spriteRatio) {
         m_sprites.clear();
         m_spriteRatio = pixelRatio;
@@ -93,7 +93,7 @@ const QPixmap& ShapeArray::sprite(const Shape& shape, qreal pixelRatio) const {
                         quint64(shape.rect.height()) << 44;
     auto found = m_sprites.find(key);
     if (found == m_sprites.end()) {
-        QPixmap picture(shape.rect.size() * pixelRatio);
+        QImage picture(shape.rect.size() * pixelRatio, QImage::Format_ARGB32_Premultiplied);
         picture.setDevicePixelRatio(pixelRatio);
         picture.fill(Qt::transparent);
         QPainter painter(&picture);
@@ -114,7 +114,7 @@ void ShapeArray::paint(QPainter& painter, const QRect& area) const {
         const qreal ratio = painter.device()->devicePixelRatioF();
         for (const Shape& shape : m_shapes) {
             if (shape.visible && shape.rect.intersects(area)) {
-                painter.drawPixmap(shape.rect.topLeft(), sprite(shape, ratio));
+                painter.drawImage(shape.rect.topLeft(), sprite(shape, ratio));
             }
         }
         return;

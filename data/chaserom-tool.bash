@@ -1,0 +1,47 @@
+# Bash completion for chaserom-tool: commands, their options, effect names and formats;
+# files everywhere else.
+_chaserom_tool() {
+    local cur prev command
+    _init_completion 2>/dev/null || {
+        COMPREPLY=()
+        cur=${COMP_WORDS[COMP_CWORD]}
+        prev=${COMP_WORDS[COMP_CWORD-1]}
+    }
+    local commands="export import checksum compare generate gif"
+    if [ "$COMP_CWORD" -eq 1 ]; then
+        COMPREPLY=($(compgen -W "$commands --help --version" -- "$cur"))
+        return
+    fi
+    command=${COMP_WORDS[1]}
+    case $prev in
+        --format) COMPREPLY=($(compgen -W "ihex srec" -- "$cur")); return ;;
+        --channels) COMPREPLY=($(compgen -W "8 16 24 32" -- "$cur")); return ;;
+        --fill) COMPREPLY=($(compgen -W "FF 00" -- "$cur")); return ;;
+        --record-size|--size|--steps|--at|--lit|--seed|--interval) return ;;
+        -o|--output|--layout|--colours) COMPREPLY=($(compgen -f -- "$cur")); return ;;
+        --background)
+            COMPREPLY=($(compgen -f -X '!*.@(png|PNG|jpg|JPG|jpeg|JPEG|bmp|BMP|gif|GIF)' -- "$cur"))
+            compopt -o plusdirs 2>/dev/null
+            return ;;
+    esac
+    local options
+    case $command in
+        export) options="--format --record-size --output -o --help" ;;
+        import) options="--fill --size --output -o --help" ;;
+        checksum|compare) options="--help" ;;
+        generate)
+            options="--channels --steps --at --lit --seed --help"
+            if [ "$COMP_CWORD" -eq 2 ]; then
+                COMPREPLY=($(compgen -W "chase chase-back bounce fill empty blink counter random" -- "$cur"))
+                return
+            fi ;;
+        gif) options="--channels --layout --background --colours --at --steps --interval --output -o --help" ;;
+        *) return ;;
+    esac
+    if [[ $cur == -* ]]; then
+        COMPREPLY=($(compgen -W "$options" -- "$cur"))
+    else
+        COMPREPLY=($(compgen -f -- "$cur"))
+    fi
+}
+complete -o filenames -F _chaserom_tool chaserom-tool

@@ -1,0 +1,72 @@
+#include "core/formats/recordfile.h"
+
+#include "core/formats/intelhex.h"
+#include "core/formats/srecord.h"
+
+#include <QFileInfo>
+
+namespace chaserom {
+
+namespace {
+
+struct NamedFormat {
+    const char* suffix;
+    RecordFormat format;
+};
+
+constexpr NamedFormat Suffixes[] = {
+    {"hex", RecordFormat::IntelHex},  {"ihx", RecordFormat::IntelHex},
+    {"ihex", RecordFormat::IntelHex}, {"srec", RecordFormat::SRecord},
+    {"s19", RecordFormat::SRecord},   {"s28", RecordFormat::SRecord},
+    {"s37", RecordFormat::SRecord},   {"mot", RecordFormat::SRecord},
+};
+
+} // namespace
+
+std::optional<RecordFormat> recordFormatOfName(const QString& fileName) {
+    const QString suffix = QFileInfo(fileName).suffix();
+    for (const NamedFormat& named : Suffixes) {
+        if (suffix.compare(QLatin1String(named.suffix), Qt::CaseInsensitive) == 0) {
+            return named.format;
+        }
+    }
+    return std::nullopt;
+}
+
+RecordReadResult readRecordFile(QByteArrayView text, const RecordReadOptions& options) {
+    int line = 1;
+    for (const char character : text) {
+        switch (character) {
+        case ' ':
+        case '\t':
+        case '\r':
+            continue;
+        case '\n':
+            ++line;
+            continue;
+        case ':':
+            return readIntelHex(text, options);
+        case 'S':
+        case 's':
+            return readSRecords(text, options);
+        default:
+            RecordReadResult result;
+            result.fault = LineNote{line, QStringLiteral("это не Intel HEX (строки с «:») и не "
+                                                         "S-записи (строки с «S»)")};
+            return result;
+        }
+    }
+    RecordReadResult result;
+    result.fault = LineNote{line, QStringLiteral("в файле нет ни одной записи")};
+    return result;
+}
+
+QByteArray recordFileText(RecordFormat format, QByteArrayView image, int recordSize,
+                          const QString& headerName) {
+    if (format == RecordFormat::SRecord) {
+        return sRecordText(image, recordSize, headerName);
+    }
+    return intelHexText(image, recordSize);
+}
+
+} // namespace chaserom

@@ -1,0 +1,209 @@
+#include "core/formats/srecord.h"
+
+#include "core/formats/hexrecordtext.h"
+#include "core/formats/recordimage.h"
+
+#include <algorithm>
+#include <array>
+
+namespace chaserom {
+
+namespace {
+
+constexpr qint64 S1Limit = 0x10000;
+constexpr qint64 S2Limit = 0x1000000;
+/// The most an S5 record counts; past it S6 counts in 24 bits.
+constexpr qint64 S5Limit = 0xFFFF;
+constexpr qint64 S6Limit = 0xFFFFFF;
+/// The header's text is cut to fit one record.
+constexpr qsizetype HeaderLimit = 250;
+
+/// The bytes of the address field of each record type S0 to S9; 0 for S4, which is
+/// undefined.
+constexpr std::array<int, 10> AddressLength = {2, 2, 3, 4, 0, 2, 3, 4, 3, 2};
+
+void addRecord(HexRecordText& text, int type, int addressLength, quint32 address,
+               QByteArrayView data) {
+    const char prefix[2] = {'S', static_cast<char>('0' + type)};
+    text.startRecord(QByteArrayView(prefix, 2));
+    text.addByte(static_cast<quint8>(addressLength + data.size() + 1));
+    for (int shift = 8 * (addressLength - 1); shift >= 0; shift -= 8) {
+        text.addByte(static_cast<quint8>(address >> shift));
+    }
+    text.addBytes(data);
+    text.endRecord(static_cast<quint8>(~text.sum()));
+}
+
+/// A count record seen in a file, checked against all data records at the end.
+struct CountRecord {
+    int line;
+    int type;
+    qint64 count;
+};
+
+/// Reads one file; the state that records carry from line to line.
+class SRecordReader {
+public:
+    SRecordReader(QByteArrayView text, const RecordReadOptions& options)
+        : m_lines(text)
+        , m_image(options) {}
+
+    RecordReadResult read() {
+        while (const auto line = m_lines.next()) {
+            if (line->isEmpty()) {
+                continue;
+            }
+            if (m_terminated) {
+                m_result.warnings.push_back(
+                    {m_lines.number(),
+                     QStringLiteral("строки после завершающей записи пропущены")});
+                break;
+            }
+            if (auto fault = readLine(*line)) {
+                return refused(m_lines.number(), *fault);
+            }
+        }
+        for (const CountRecord& record : m_counts) {
+            if (record.count != m_dataRecords) {
+                return refused(record.line,
+                               QStringLiteral("запись S%1 насчитывает %2 записей данных, а их %3")
+                                   .arg(record.type)
+                                   .arg(record.count)
+                                   .arg(m_dataRecords));
+            }
+        }
+        if (!m_terminated) {
+            if (m_counts.empty()) {
+                return refused(std::max(m_lines.number(), 1),
+                               QStringLiteral("файл кончается без завершающей записи (S7, S8 "
+                                              "или S9) и без записи счёта (S5 или S6)"));
+            }
+            m_result.warnings.push_back(
+                {m_counts.back().line,
+                 QStringLiteral("нет завершающей записи (S7, S8 или S9); файл принят, потому "
+                                "что запись S%1 сходится с числом записей данных")
+                     .arg(m_counts.back().type)});
+        }
+        m_result.image = m_image.take();
+        return std::move(m_result);
+    }
+
+private:
+    RecordReadResult refused(int line, const QString& fault) {
+        m_result.fault = LineNote{line, fault};
+        return std::move(m_result);
+    }
+
+    std::optional<QString> readLine(QByteArrayView line) {
+        if (line.front() != 'S' && line.front() != 's') {
+            return QStringLiteral("S-запись должна начинаться с «S», а начинается с %1")
+                .arg(quotedCharacter(line.front()));
+        }
+        if (line.size() < 2 || line[1] < '0' || line[1] > '9') {
+            return QStringLiteral("за «S» должна стоять цифра типа записи");
+        }
+        const int type = line[1] - '0';
+        const int addressLength = AddressLength[type];
+        if (addressLength == 0) {
+            return QStringLiteral("тип записи S4 не определён");
+        }
+        if (auto fault = decodeHexDigits(line.sliced(2), m_bytes)) {
+            return fault;
+        }
+        if (m_bytes.isEmpty()) {
+            return QStringLiteral("в записи нет счётчика байтов");
+        }
+        const auto* bytes = reinterpret_cast<const quint8*>(m_bytes.constData());
+        const int count = bytes[0];
+        if (m_bytes.size() != count + 1) {
+            return QStringLiteral("в записи %1 байт после счётчика, а счётчик говорит %2")
+                .arg(m_bytes.size() - 1)
+                .arg(count);
+        }
+        if (count < addressLength + 1) {
+            return QStringLiteral("запись S%1 короче своего адреса и контрольной суммы").arg(type);
+        }
+        quint8 sum = 0;
+        for (qsizetype i = 0; i + 1 < m_bytes.size(); ++i) {
+            sum = static_cast<quint8>(sum + bytes[i]);
+        }
+        const quint8 stated = bytes[count];
+        const auto expected = static_cast<quint8>(~sum);
+        if (stated != expected) {
+            return QStringLiteral("неверная контрольная сумма: 0x%1, должна быть 0x%2")
+                .arg(upperHex(stated, 2), upperHex(expected, 2));
+        }
+        qint64 address = 0;
+        for (int i = 1; i <= addressLength; ++i) {
+            address = address << 8 | bytes[i];
+        }
+        const QByteArrayView data =
+            QByteArrayView(m_bytes).sliced(1 + addressLength, count - addressLength - 1);
+        switch (type) {
+        case 1:
+        case 2:
+        case 3:
+            ++m_dataRecords;
+            return m_image.place(address, data);
+        case 5:
+        case 6:
+            if (!data.isEmpty()) {
+                return QStringLiteral("запись счёта S%1 не должна нести данных").arg(type);
+            }
+            m_counts.push_back({m_lines.number(), type, address});
+            return std::nullopt;
+        case 7:
+        case 8:
+        case 9:
+            m_terminated = true;
+            return std::nullopt;
+        default:
+            return std::nullopt; // the S0 header names the file; it holds no image bytes
+        }
+    }
+
+    TextLines m_lines;
+    RecordImage m_image;
+    RecordReadResult m_result;
+    QByteArray m_bytes;
+    std::vector<CountRecord> m_counts;
+    qint64 m_dataRecords = 0;
+    bool m_terminated = false;
+};
+
+} // namespace
+
+QByteArray sRecordText(QByteArrayView image, int recordSize, const QString& headerName) {
+    const qint64 size = image.size();
+    int dataType = 1;
+    if (size > S2Limit) {
+        dataType = 3;
+    } else if (size > S1Limit) {
+        dataType = 2;
+    }
+    const int addressLength = AddressLength[dataType];
+    const qint64 records = (size + recordSize - 1) / recordSize;
+    HexRecordText text(records * (2 * (addressLength + 2) + 3) + 2 * size + 2 * HeaderLimit + 64);
+
+    const QByteArray header = headerName.toUtf8();
+    addRecord(text, 0, 2, 0, QByteArrayView(header).first(std::min(header.size(), HeaderLimit)));
+    for (qint64 address = 0; address < size; address += recordSize) {
+        addRecord(text, dataType, addressLength, static_cast<quint32>(address),
+                  image.sliced(address, std::min(qint64{recordSize}, size - address)));
+    }
+    if (records <= S5Limit) {
+        addRecord(text, 5, 2, static_cast<quint32>(records), {});
+    } else if (records <= S6Limit) {
+        // Past what S6 counts no count record is written: it is optional.
+        addRecord(text, 6, 3, static_cast<quint32>(records), {});
+    }
+    const int terminator = 10 - dataType;
+    addRecord(text, terminator, AddressLength[terminator], 0, {});
+    return text.take();
+}
+
+RecordReadResult readSRecords(QByteArrayView text, const RecordReadOptions& options) {
+    return SRecordReader(text, options).read();
+}
+
+} // namespace chaserom

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "core/formats/recordfile.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+namespace chaserom {
+
+/// An image as Motorola S-records: an S0 header with `headerName`, data records of
+/// `recordSize` bytes from address 0, all S1 for an image up to 64 KiB, S2 up to 16 MiB and
+/// S3 beyond, a count record (S5, or S6 past 65535 records) and the terminator that
+/// matches the data records (S9, S8 or S7) with address 0.
+[[nodiscard]] QByteArray sRecordText(QByteArrayView image, int recordSize,
+                                     const QString& headerName);
+
+/// Reads S-records S0 to S9 (S4 is undefined). S5 and S6 must count the data records
+/// exactly. A file without a terminator is accepted, with a warning, only when a count
+/// record vouches for it; lines after the terminator are ignored.
+[[nodiscard]] RecordReadResult readSRecords(QByteArrayView text, const RecordReadOptions& options);
+
+} // namespace chaserom

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "core/files/fileerror.h"
+
+#include <QImage>
+#include <QString>
+
+namespace chaserom {
+
+/// Loads a picture file in any format Qt reads, for the simulator's background. Only a
+/// regular file is read.
+[[nodiscard]] FileFailure loadBackgroundPicture(const QString& path, QImage& picture);
+
+} // namespace chaserom

@@ -1,0 +1,66 @@
+#include "core/formats/recordfile.h"
+#include "tool/commands.h"
+#include "tool/console.h"
+#include "tool/output.h"
+
+#include <QFileInfo>
+
+namespace chaserom::tool {
+
+namespace {
+
+/// The format asked for, else the output's extension's, else Intel HEX.
+std::optional<RecordFormat> chosenFormat(const Arguments& arguments, const QString& output) {
+    if (const auto format = arguments.value("format")) {
+        if (*format == QLatin1String("ihex")) {
+            return RecordFormat::IntelHex;
+        }
+        if (*format == QLatin1String("srec")) {
+            return RecordFormat::SRecord;
+        }
+        return std::nullopt;
+    }
+    return recordFormatOfName(output).value_or(RecordFormat::IntelHex);
+}
+
+} // namespace
+
+int runExport(const Arguments& arguments) {
+    const char* command = "export";
+    if (arguments.positional().size() != 1) {
+        return usageError(command, QStringLiteral("нужен ровно один ОБРАЗ"));
+    }
+    const QString image = arguments.positional().first();
+    const QString outputPath = arguments.value("output").value_or(QStringLiteral("-"));
+    const auto format = chosenFormat(arguments, outputPath);
+    if (!format) {
+        return usageError(command, QStringLiteral("формат «%1» не известен: ihex или srec")
+                                       .arg(*arguments.value("format")));
+    }
+    const auto recordSize =
+        parseNumber(arguments.value("record-size").value_or(QString::number(DefaultRecordSize)), 1,
+                    MaxRecordSize);
+    if (!recordSize) {
+        return usageError(
+            command,
+            QStringLiteral("--record-size: от 1 до %1 байт данных в записи").arg(MaxRecordSize));
+    }
+    if (outputPath != QLatin1String("-") && isSameFile(outputPath, image)) {
+        return usageError(command,
+                          QStringLiteral("выходной файл «%1» — это сам образ").arg(outputPath));
+    }
+    QByteArray bytes;
+    if (auto failure = readInput(image, FileAction::ReadImage, bytes)) {
+        printFailure(*failure);
+        return ExitFailure;
+    }
+    const QByteArray text =
+        recordFileText(*format, bytes, static_cast<int>(*recordSize), QFileInfo(image).fileName());
+    if (auto failure = writeOutput(outputPath, FileAction::WriteRecords, text)) {
+        printFailure(*failure);
+        return ExitFailure;
+    }
+    return ExitSuccess;
+}
+
+} // namespace chaserom::tool

@@ -1,0 +1,121 @@
+#include "core/formats/recordfile.h"
+#include "core/patterns/pattern.h"
+#include "tool/commands.h"
+#include "tool/console.h"
+#include "tool/output.h"
+
+#include <QFileInfo>
+#include <cstring>
+
+namespace chaserom::tool {
+
+namespace {
+
+constexpr char GenerateName[] = "generate";
+
+/// The request the command line makes, or the exit status of a usage error.
+std::optional<PatternRequest> readRequest(const Arguments& arguments, int& status) {
+    status = ExitUsage;
+    PatternRequest request;
+    const auto pattern = patternNamed(arguments.positional().first());
+    if (!pattern) {
+        usageError(GenerateName, QStringLiteral("эффект «%1» не известен; есть chase, chase-back, "
+                                                "bounce, fill, empty, blink, counter, random")
+                                     .arg(arguments.positional().first()));
+        return std::nullopt;
+    }
+    request.pattern = *pattern;
+    const auto channels = arguments.value("channels");
+    if (!channels) {
+        usageError(GenerateName, QStringLiteral("нужен --channels: 8, 16, 24 или 32"));
+        return std::nullopt;
+    }
+    const auto count = parseNumber(*channels, 8, 32);
+    if (!count || *count % 8 != 0) {
+        usageError(GenerateName, QStringLiteral("--channels: 8, 16, 24 или 32"));
+        return std::nullopt;
+    }
+    request.channels = static_cast<int>(*count);
+    const qint64 stepLength = request.channels / 8;
+    request.steps = patternLength(request.pattern, request.channels);
+    if (const auto steps = arguments.value("steps")) {
+        const auto parsed = parseNumber(*steps, 1, RecordImageLimit / stepLength);
+        if (!parsed) {
+            usageError(GenerateName, QStringLiteral("--steps: от 1 до %1 шагов (16 МиБ)")
+                                         .arg(RecordImageLimit / stepLength));
+            return std::nullopt;
+        }
+        request.steps = *parsed;
+    }
+    const bool random = request.pattern == Pattern::Random;
+    if (!random && (arguments.has("lit") || arguments.has("seed"))) {
+        usageError(GenerateName, QStringLiteral("--lit и --seed бывают только у эффекта random"));
+        return std::nullopt;
+    }
+    if (const auto lit = arguments.value("lit")) {
+        const auto parsed = parseNumber(*lit, 0, request.channels);
+        if (!parsed) {
+            usageError(GenerateName,
+                       QStringLiteral("--lit: от 0 до %1 каналов").arg(request.channels));
+            return std::nullopt;
+        }
+        request.lit = static_cast<int>(*parsed);
+    }
+    if (const auto seed = arguments.value("seed")) {
+        const auto parsed = parseUnsigned64(*seed);
+        if (!parsed) {
+            usageError(GenerateName, QStringLiteral("--seed: целое число от 0 до 2^64 − 1"));
+            return std::nullopt;
+        }
+        request.seed = *parsed;
+    }
+    status = ExitSuccess;
+    return request;
+}
+
+} // namespace
+
+int runGenerate(const Arguments& arguments) {
+    if (arguments.positional().size() != 2) {
+        return usageError(GenerateName, QStringLiteral("нужны ЭФФЕКТ и ОБРАЗ"));
+    }
+    int status = ExitSuccess;
+    const auto request = readRequest(arguments, status);
+    if (!request) {
+        return status;
+    }
+    const qint64 length = request->steps * (request->channels / 8);
+    const auto address = parseNumber(arguments.value("at").value_or(QStringLiteral("0")), 0,
+                                     RecordImageLimit - length);
+    if (!address) {
+        return usageError(GenerateName, QStringLiteral("--at: эффект из %1 байт должен кончиться в "
+                                                       "пределах 16 МиБ")
+                                            .arg(length));
+    }
+
+    const QString path = arguments.positional()[1];
+    if (path == QLatin1String("-")) {
+        return usageError(GenerateName,
+                          QStringLiteral("ОБРАЗ — файл, его нельзя заменить стандартным "
+                                         "выводом"));
+    }
+    QByteArray image;
+    if (QFileInfo::exists(path) || QFileInfo(path).isSymLink()) {
+        if (auto failure = readInput(path, FileAction::ReadImage, image)) {
+            printFailure(*failure);
+            return ExitFailure;
+        }
+    }
+    if (image.size() < *address + length) {
+        image.resize(*address + length, '\xFF'); // a gap before the effect stays dark
+    }
+    const QByteArray steps = generatePattern(*request);
+    std::memcpy(image.data() + *address, steps.constData(), static_cast<size_t>(steps.size()));
+    if (auto failure = writeOutput(path, FileAction::WriteImage, image)) {
+        printFailure(*failure);
+        return ExitFailure;
+    }
+    return ExitSuccess;
+}
+
+} // namespace chaserom::tool

@@ -1,0 +1,253 @@
+#include "core/colours/designcolours.h"
+#include "core/files/colourfile.h"
+#include "core/files/layoutfile.h"
+#include "core/formats/hexrecordtext.h"
+#include "core/page/lamplighting.h"
+#include "render/backgroundpicture.h"
+#include "render/bgrcolour.h"
+#include "render/simulatorscene.h"
+#include "render/standardpalette.h"
+#include "tool/commands.h"
+#include "tool/console.h"
+#include "tool/gifanimation.h"
+#include "tool/output.h"
+
+#include <QFileInfo>
+#include <QIODevice>
+#include <QPainter>
+#include <cstring>
+#include <limits>
+
+namespace chaserom::tool {
+
+namespace {
+
+constexpr char GifName[] = "gif";
+constexpr qint64 MaxFrames = 10000;
+constexpr int DefaultInterval = 300;
+
+/// What the frames show, read from the command line and the files it names.
+struct Showing {
+    QByteArray image;
+    int channels = 8;
+    qint64 address = 0;
+    qint64 steps = 0;
+    int centiseconds = 30;
+    LampLayout layout = LampStartPositions;
+    ChannelColours colours = DesignColours;
+    QImage background;
+};
+
+/// Reads a text input whole and hands it to a reader; a reader's fault names the file.
+template <typename Reader>
+FileFailure readTextFile(const QString& path, FileAction action, Reader reader) {
+    QByteArray text;
+    if (auto failure = readInput(path, action, text)) {
+        return failure;
+    }
+    if (auto fault = reader(text)) {
+        return FileError{action, path, *fault};
+    }
+    return std::nullopt;
+}
+
+FileFailure readFiles(const Arguments& arguments, Showing& showing) {
+    if (auto failure =
+            readInput(arguments.positional().first(), FileAction::ReadImage, showing.image)) {
+        return failure;
+    }
+    if (const auto layout = arguments.value("layout")) {
+        if (auto failure =
+                readTextFile(*layout, FileAction::ReadLayout, [&](const QByteArray& text) {
+                    return readLayoutFileText(text, showing.layout);
+                })) {
+            return failure;
+        }
+    }
+    // Like the colour panel, the colour file of the working folder, if there is one.
+    const QString colours = arguments.value("colours").value_or(QLatin1String(ColourFileName));
+    if (arguments.has("colours") || QFileInfo::exists(colours)) {
+        if (auto failure =
+                readTextFile(colours, FileAction::ReadColours, [&](const QByteArray& text) {
+                    return readColourFileText(text, showing.colours);
+                })) {
+            return failure;
+        }
+    }
+    if (const auto picture = arguments.value("background")) {
+        return loadBackgroundPicture(*picture, showing.background);
+    }
+    return std::nullopt;
+}
+
+/// Reads the numbers of the command line; returns what is wrong with them.
+std::optional<QString> readNumbers(const Arguments& arguments, Showing& showing) {
+    const auto channels = parseNumber(arguments.value("channels").value_or("8"), 8, 32);
+    if (!channels || *channels % 8 != 0) {
+        return QStringLiteral("--channels: 8, 16, 24 или 32");
+    }
+    showing.channels = static_cast<int>(*channels);
+    const auto address =
+        parseNumber(arguments.value("at").value_or("0"), 0, std::numeric_limits<qint32>::max());
+    if (!address) {
+        return QStringLiteral("--at: адрес, десятичный или с 0x");
+    }
+    showing.address = *address;
+    if (const auto steps = arguments.value("steps")) {
+        const auto parsed = parseNumber(*steps, 1, MaxFrames);
+        if (!parsed) {
+            return QStringLiteral("--steps: от 1 до %1 шагов").arg(MaxFrames);
+        }
+        showing.steps = *parsed;
+    }
+    const auto interval =
+        parseNumber(arguments.value("interval").value_or(QString::number(DefaultInterval)), 1,
+                    GifAnimation::LongestDelay * qint64{10});
+    if (!interval) {
+        return QStringLiteral("--interval: от 1 до %1 мс").arg(GifAnimation::LongestDelay * 10);
+    }
+    // GIF counts time in hundredths of a second, and readers show shorter delays than 2
+    // as 10 or not at all.
+    showing.centiseconds = std::max(2, static_cast<int>((*interval + 5) / 10));
+    if (showing.centiseconds * 10 != *interval) {
+        printWarning(QStringLiteral("интервал %1 мс записан как %2 мс: GIF считает время в "
+                                    "сотых долях секунды, не меньше 2")
+                         .arg(*interval)
+                         .arg(showing.centiseconds * 10));
+    }
+    return std::nullopt;
+}
+
+/// Checks that the image holds the steps asked for, or picks them all (up to MaxFrames).
+std::optional<QString> chooseSteps(const QString& imagePath, Showing& showing) {
+    const qint64 stepLength = showing.channels / 8;
+    const qint64 whole = std::max<qint64>(0, (showing.image.size() - showing.address) / stepLength);
+    if (showing.steps == 0) {
+        if (whole == 0) {
+            return QStringLiteral("в образе «%1» от адреса 0x%2 нет ни одного целого шага")
+                .arg(imagePath, upperHex(showing.address, 4));
+        }
+        if (whole > MaxFrames) {
+            printWarning(
+                QStringLiteral("в образе %1 шагов; показаны первые %2").arg(whole).arg(MaxFrames));
+        }
+        showing.steps = std::min(whole, MaxFrames);
+    } else if (showing.steps > whole) {
+        return QStringLiteral("в образе «%1» от адреса 0x%2 только %3 целых шагов, а не %4")
+            .arg(imagePath, upperHex(showing.address, 4), QString::number(whole),
+                 QString::number(showing.steps));
+    }
+    return std::nullopt;
+}
+
+std::array<Bgr, LampCount> lampColoursAt(const Showing& showing, qint64 step) {
+    PageBytes page{};
+    const qint64 stepLength = showing.channels / 8;
+    std::memcpy(page.data(), showing.image.constData() + showing.address + step * stepLength,
+                static_cast<size_t>(stepLength));
+    std::array<Bgr, LampCount> colours{};
+    for (int lamp = 0; lamp < LampCount; ++lamp) {
+        colours[lamp] = lampColour(page, lamp, showing.channels, showing.colours);
+    }
+    return colours;
+}
+
+/// The colours every frame must show exactly: the lamps' and the window's.
+std::vector<QRgb> exactColours(const Showing& showing, const QPalette& palette) {
+    std::vector<QRgb> colours = {toQColor(Black).rgb(), palette.color(QPalette::Window).rgb(),
+                                 palette.color(QPalette::WindowText).rgb(),
+                                 palette.color(QPalette::Base).rgb()};
+    for (int channel = 0; channel < showing.channels; ++channel) {
+        colours.push_back(toQColor(showing.colours[channel]).rgb());
+    }
+    return colours;
+}
+
+/// Paints every step as the simulator shows it and writes the frames as a GIF; returns
+/// what went wrong.
+std::optional<QString> writeAnimation(const Showing& showing, QIODevice& device) {
+    const QPalette windowPalette = standardPalette();
+    SimulatorScene scene(std::array<Bgr, LampCount>{});
+    for (int lamp = 0; lamp < LampCount; ++lamp) {
+        (void)scene.moveLamp(lamp, showing.layout[lamp]);
+    }
+    scene.setBackground(showing.background);
+    QImage frame(SimulatorScene::clientSize(), QImage::Format_RGB32);
+    {
+        QPainter painter(&frame);
+        scene.paintClientArea(painter, windowPalette, SimulatorScene::Lamps::Left);
+    }
+    FramePalette palette(exactColours(showing, windowPalette), frame);
+    GifAnimation animation(device, palette, frame.size());
+    if (auto fault = animation.start()) {
+        return fault;
+    }
+    for (qint64 step = 0; step < showing.steps; ++step) {
+        QRect changed = scene.setLampColours(lampColoursAt(showing, step));
+        if (step == 0) {
+            changed = frame.rect();
+        }
+        if (!changed.isEmpty()) {
+            QPainter painter(&frame);
+            painter.setClipRect(changed);
+            scene.paintClientArea(painter, windowPalette);
+        }
+        if (auto fault = animation.addFrame(frame, changed, showing.centiseconds)) {
+            return fault;
+        }
+    }
+    return animation.finish();
+}
+
+} // namespace
+
+int runGif(const Arguments& arguments) {
+    if (arguments.positional().size() != 1) {
+        return usageError(GifName, QStringLiteral("нужен ровно один ОБРАЗ"));
+    }
+    const QString imagePath = arguments.positional().first();
+    const auto outputPath = arguments.value("output");
+    if (!outputPath) {
+        return usageError(GifName, QStringLiteral("нужен -o ВЫХОД.gif"));
+    }
+    Showing showing;
+    if (const auto fault = readNumbers(arguments, showing)) {
+        return usageError(GifName, *fault);
+    }
+    QStringList inputs = {imagePath};
+    for (const char* input : {"layout", "background", "colours"}) {
+        inputs << arguments.value(input).value_or(QString());
+    }
+    for (const QString& input : std::as_const(inputs)) {
+        if (*outputPath != QLatin1String("-") && !input.isEmpty() &&
+            isSameFile(*outputPath, input)) {
+            return usageError(GifName,
+                              QStringLiteral("выходной файл «%1» — это входной").arg(*outputPath));
+        }
+    }
+    if (auto failure = readFiles(arguments, showing)) {
+        printFailure(*failure);
+        return ExitFailure;
+    }
+    if (const auto fault = chooseSteps(imagePath, showing)) {
+        printError(*fault);
+        return ExitFailure;
+    }
+
+    Output output(*outputPath, FileAction::WriteAnimation);
+    if (auto failure = output.open()) {
+        printFailure(*failure);
+        return ExitFailure;
+    }
+    if (const auto fault = writeAnimation(showing, output.device())) {
+        printFailure({FileAction::WriteAnimation, output.name(), *fault});
+        return ExitFailure;
+    }
+    if (auto failure = output.commit()) {
+        printFailure(*failure);
+        return ExitFailure;
+    }
+    return ExitSuccess;
+}
+
+} // namespace chaserom::tool

@@ -1,0 +1,84 @@
+#include "core/formats/recordfile.h"
+#include "tool/commands.h"
+#include "tool/console.h"
+#include "tool/output.h"
+
+#include <QFileInfo>
+
+namespace chaserom::tool {
+
+namespace {
+
+/// The input's path with its extension replaced by .bin.
+QString defaultOutput(const QString& input) {
+    const qsizetype folderEnd = input.lastIndexOf(u'/') + 1;
+    return input.left(folderEnd) + QFileInfo(input).completeBaseName() + QStringLiteral(".bin");
+}
+
+std::optional<char> parseFill(const QString& text) {
+    const auto value = parseNumber(text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)
+                                       ? text
+                                       : QStringLiteral("0x") + text,
+                                   0, 0xFF);
+    if (!value || text.size() > 4) {
+        return std::nullopt;
+    }
+    return static_cast<char>(*value);
+}
+
+} // namespace
+
+int runImport(const Arguments& arguments) {
+    const char* command = "import";
+    if (arguments.positional().size() != 1) {
+        return usageError(command, QStringLiteral("нужен ровно один ВХОД"));
+    }
+    const QString input = arguments.positional().first();
+    RecordReadOptions options;
+    if (const auto fill = arguments.value("fill")) {
+        const auto byte = parseFill(*fill);
+        if (!byte) {
+            return usageError(command,
+                              QStringLiteral("--fill: байт из двух шестнадцатеричных цифр, "
+                                             "например FF или 00"));
+        }
+        options.fill = *byte;
+    }
+    if (const auto size = arguments.value("size")) {
+        options.size = parseNumber(*size, 0, RecordImageLimit);
+        if (!options.size) {
+            return usageError(command,
+                              QStringLiteral("--size: от 0 до %1 байт").arg(RecordImageLimit));
+        }
+    }
+    const QString outputPath = arguments.value("output").value_or(defaultOutput(input));
+    if (outputPath != QLatin1String("-") &&
+        (isSameFile(outputPath, input) ||
+         QFileInfo(outputPath).absoluteFilePath() == QFileInfo(input).absoluteFilePath())) {
+        return usageError(command, QStringLiteral("выходной файл «%1» — это сам ВХОД; "
+                                                  "укажите другой через -o")
+                                       .arg(outputPath));
+    }
+
+    QByteArray text;
+    if (auto failure = readInput(input, FileAction::ReadRecords, text)) {
+        printFailure(*failure);
+        return ExitFailure;
+    }
+    const RecordReadResult result = readRecordFile(text, options);
+    if (result.fault) {
+        printFailure(
+            lineFailure(FileAction::ReadRecords, input, result.fault->line, result.fault->text));
+        return ExitFailure;
+    }
+    for (const LineNote& warning : result.warnings) {
+        printWarning(input, warning.line, warning.text);
+    }
+    if (auto failure = writeOutput(outputPath, FileAction::WriteImage, result.image)) {
+        printFailure(*failure);
+        return ExitFailure;
+    }
+    return ExitSuccess;
+}
+
+} // namespace chaserom::tool
