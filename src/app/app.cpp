@@ -1,11 +1,16 @@
 #include "app/app.h"
 
+#include "core/files/fileio.h"
+#include "core/files/regularfile.h"
+#include "core/formats/recordfile.h"
 #include "core/page/lamplighting.h"
 #include "windows/codeview/codeviewwindow.h"
 #include "windows/codeview/lockedimageprompt.h"
+#include "windows/common/dialogs.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QSettings>
 #include <utility>
@@ -154,9 +159,67 @@ StepEditorWindow* App::createStepEditor() {
     editor->addCommonActions(
         {m_historyActions.undoAction(), m_historyActions.redoAction(), m_stepEditorAction});
     editor->setPlaying(m_codeView->isPlaying());
+    editor->setAnimationSource([this] { return animationSource(); });
+    connect(editor, &StepEditorWindow::importRequested, this,
+            [this, editor] { importRecordFile(editor); });
     connect(editor, &StepEditorWindow::pageRequested, m_codeView.get(),
             &CodeViewWindow::showPageAt);
     return editor;
+}
+
+void App::importRecordFile(QWidget* parent) {
+    const QString start = m_model.hasImage() ? imageFolder() : QDir::currentPath();
+    const auto recordsPath =
+        chooseFileToOpen(parent, QString::fromUtf8("Открыть Intel HEX или S-записи"), start);
+    if (!recordsPath) {
+        return;
+    }
+    constexpr qint64 MostRecordText = qint64{256} * 1024 * 1024;
+    QByteArray text;
+    if (auto failure =
+            readRegularFile(*recordsPath, MostRecordText, FileAction::ReadRecords, text)) {
+        m_reports.report(parent, *failure);
+        return;
+    }
+    const RecordReadResult read = readRecordFile(text, RecordReadOptions{});
+    if (read.fault) {
+        m_reports.report(
+            parent,
+            FileError{
+                FileAction::ReadRecords, *recordsPath,
+                QString::fromUtf8("строка %1: %2").arg(read.fault->line).arg(read.fault->text)});
+        return;
+    }
+    const QFileInfo records(*recordsPath);
+    const auto imagePath = chooseFileToSave(
+        parent, QString::fromUtf8("Сохранить образ как"),
+        records.dir().filePath(records.completeBaseName() + QStringLiteral(".bin")));
+    if (!imagePath) {
+        return;
+    }
+    if (QFileInfo(*imagePath) == records || m_model.imagePath() == *imagePath) {
+        m_reports.report(parent, QString::fromUtf8("Образ нельзя записать поверх «%1»: выберите "
+                                                   "другое имя.")
+                                     .arg(*imagePath));
+        return;
+    }
+    if (auto failure = writeFileAtomically(*imagePath, read.image, FileAction::WriteImage)) {
+        m_reports.report(parent, *failure);
+        return;
+    }
+    openImage(*imagePath);
+}
+
+SimulatorAnimation App::animationSource() {
+    SimulatorAnimation animation;
+    if (SimulatorWindow* simulator = m_simulator.existing()) {
+        animation.layout = simulator->layout();
+        animation.background = simulator->background();
+    }
+    animation.colours = m_channelColours.colours();
+    // GIF counts time in hundredths of a second, and readers show less than 2 as 10.
+    animation.centiseconds = std::max(2, (m_codeView->stepInterval() + 5) / 10);
+    return animation;
 }
 
 void App::showStepEditor() {

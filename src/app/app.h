@@ -80,6 +80,12 @@ private:
     void addCommonActions(QWidget& window);
     void undo();
     void redo();
+    /// Asks for an Intel HEX or S-record file, writes the image it describes beside it (under a
+    /// name the user confirms) and opens that image.
+    void importRecordFile(QWidget* parent);
+    /// What an animation exported now shows: the simulator's layout and picture, the channel
+    /// colours and the playback interval.
+    [[nodiscard]] SimulatorAnimation animationSource();
     void reportOverActiveWindow(const FileError& failure);
     [[nodiscard]] QString imageFolder() const;
 

@@ -5,11 +5,12 @@
 #include "core/page/lamplighting.h"
 #include "render/backgroundpicture.h"
 #include "render/bgrcolour.h"
+#include "render/gifanimation.h"
+#include "render/simulatoranimation.h"
 #include "render/simulatorscene.h"
 #include "render/standardpalette.h"
 #include "tool/commands.h"
 #include "tool/console.h"
-#include "tool/gifanimation.h"
 #include "tool/output.h"
 
 #include <QFileInfo>
@@ -27,16 +28,7 @@ constexpr qint64 MaxFrames = 10000;
 constexpr int DefaultInterval = 300;
 
 /// What the frames show, read from the command line and the files it names.
-struct Showing {
-    QByteArray image;
-    int channels = 8;
-    qint64 address = 0;
-    qint64 steps = 0;
-    int centiseconds = 30;
-    LampLayout layout = LampStartPositions;
-    ChannelColours colours = DesignColours;
-    QImage background;
-};
+using Showing = SimulatorAnimation;
 
 /// Reads a text input whole and hands it to a reader; a reader's fault names the file.
 template <typename Reader>
@@ -140,65 +132,6 @@ std::optional<QString> chooseSteps(const QString& imagePath, Showing& showing) {
     return std::nullopt;
 }
 
-std::array<Bgr, LampCount> lampColoursAt(const Showing& showing, qint64 step) {
-    PageBytes page{};
-    const qint64 stepLength = showing.channels / 8;
-    std::memcpy(page.data(), showing.image.constData() + showing.address + step * stepLength,
-                static_cast<size_t>(stepLength));
-    std::array<Bgr, LampCount> colours{};
-    for (int lamp = 0; lamp < LampCount; ++lamp) {
-        colours[lamp] = lampColour(page, lamp, showing.channels, showing.colours);
-    }
-    return colours;
-}
-
-/// The colours every frame must show exactly: the lamps' and the window's.
-std::vector<QRgb> exactColours(const Showing& showing, const QPalette& palette) {
-    std::vector<QRgb> colours = {toQColor(Black).rgb(), palette.color(QPalette::Window).rgb(),
-                                 palette.color(QPalette::WindowText).rgb(),
-                                 palette.color(QPalette::Base).rgb()};
-    for (int channel = 0; channel < showing.channels; ++channel) {
-        colours.push_back(toQColor(showing.colours[channel]).rgb());
-    }
-    return colours;
-}
-
-/// Paints every step as the simulator shows it and writes the frames as a GIF; returns
-/// what went wrong.
-std::optional<QString> writeAnimation(const Showing& showing, QIODevice& device) {
-    const QPalette windowPalette = standardPalette();
-    SimulatorScene scene(std::array<Bgr, LampCount>{});
-    for (int lamp = 0; lamp < LampCount; ++lamp) {
-        (void)scene.moveLamp(lamp, showing.layout[lamp]);
-    }
-    scene.setBackground(showing.background);
-    QImage frame(SimulatorScene::clientSize(), QImage::Format_RGB32);
-    {
-        QPainter painter(&frame);
-        scene.paintClientArea(painter, windowPalette, SimulatorScene::Lamps::Left);
-    }
-    FramePalette palette(exactColours(showing, windowPalette), frame);
-    GifAnimation animation(device, palette, frame.size());
-    if (auto fault = animation.start()) {
-        return fault;
-    }
-    for (qint64 step = 0; step < showing.steps; ++step) {
-        QRect changed = scene.setLampColours(lampColoursAt(showing, step));
-        if (step == 0) {
-            changed = frame.rect();
-        }
-        if (!changed.isEmpty()) {
-            QPainter painter(&frame);
-            painter.setClipRect(changed);
-            scene.paintClientArea(painter, windowPalette);
-        }
-        if (auto fault = animation.addFrame(frame, changed, showing.centiseconds)) {
-            return fault;
-        }
-    }
-    return animation.finish();
-}
-
 } // namespace
 
 int runGif(const Arguments& arguments) {
@@ -239,8 +172,9 @@ int runGif(const Arguments& arguments) {
         printFailure(*failure);
         return ExitFailure;
     }
-    if (const auto fault = writeAnimation(showing, output.device())) {
-        printFailure({FileAction::WriteAnimation, output.name(), *fault});
+    const AnimationOutcome outcome = writeSimulatorAnimation(showing, output.device());
+    if (outcome.fault) {
+        printFailure({FileAction::WriteAnimation, output.name(), *outcome.fault});
         return ExitFailure;
     }
     if (auto failure = output.commit()) {

@@ -6,6 +6,8 @@
 #include "core/files/layoutfile.h"
 #include "render/backgroundpicture.h"
 #include "windows/codeview/codeviewwindow.h"
+#include "windows/steps/stepeditorwindow.h"
+#include "windows/steps/stepgridview.h"
 
 #include <QApplication>
 #include <QDir>
@@ -85,5 +87,14 @@ int main(int argc, char** argv) {
     app.codeView().findChild<QScrollBar*>(QStringLiteral("VScroll1"))->setValue(4 * 40);
     QApplication::processEvents();
     framed(app.simulator()).save(output.filePath(QStringLiteral("board.png")));
+
+    // The step editor on the 32-channel effect, a few steps selected.
+    chaserom::StepEditorWindow& steps = app.stepEditor();
+    steps.resize(720, 560);
+    steps.show();
+    steps.grid().setSelection(chaserom::StepSpan{44, 6});
+    steps.grid().setCursor(41, 5);
+    QApplication::processEvents();
+    framed(steps).save(output.filePath(QStringLiteral("steps.png")));
     return 0;
 }

@@ -491,6 +491,10 @@ bool CodeViewWindow::isPlaying() const {
     return m_check1->isChecked();
 }
 
+int CodeViewWindow::stepInterval() const {
+    return m_timer1->interval();
+}
+
 void CodeViewWindow::showPageAt(int address) {
     m_vscroll1->setValue(std::clamp(address, 0, m_vscroll1->maximum()));
 }

@@ -53,6 +53,8 @@ public:
     [[nodiscard]] QPoint lastMousePosition() const { return m_mouse; }
     /// Whether "Симуляция" is ticked.
     [[nodiscard]] bool isPlaying() const;
+    /// The step interval of playback, in milliseconds.
+    [[nodiscard]] int stepInterval() const;
 
     /// One step of playback: while "Симуляция" is ticked, moves the page one step on, back
     /// to the start at the end of the image.

@@ -1,21 +1,34 @@
 #include "windows/steps/stepeditorwindow.h"
 
+#include "core/files/atomicfile.h"
+#include "core/files/fileio.h"
+#include "core/files/regularfile.h"
+#include "core/image/checksums.h"
 #include "core/page/pagemodel.h"
+#include "core/patterns/pattern.h"
 #include "core/steps/gotoaddress.h"
 #include "core/steps/hexbytestext.h"
 #include "core/steps/stepsmodel.h"
+#include "windows/common/dialogs.h"
 #include "windows/common/failurereports.h"
 #include "windows/steps/checkedtextdialog.h"
+#include "windows/steps/patterndialog.h"
 #include "windows/steps/stepgridview.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDir>
+#include <QDockWidget>
+#include <QFileInfo>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenuBar>
+#include <QProgressDialog>
 #include <QSettings>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 
 namespace chaserom {
@@ -24,6 +37,10 @@ namespace {
 
 QString text(const char* utf8) {
     return QString::fromUtf8(utf8);
+}
+
+QString upperHex(quint32 value, int digits) {
+    return QString::number(value, 16).toUpper().rightJustified(digits, u'0');
 }
 
 QSettings settings() {
@@ -43,10 +60,12 @@ StepEditorWindow::StepEditorWindow(PageModel& page, const KanalCount& kanalCount
     setWindowTitle(text("Шаги эффекта"));
     setAttribute(Qt::WA_DeleteOnClose, false);
     createGrid();
+    createFileActions();
     createEditActions();
     createViewActions();
     createGoActions();
     createStatusBar();
+    createDifferencesPanel();
     restoreSettings();
 }
 
@@ -56,17 +75,64 @@ void StepEditorWindow::createGrid() {
     connect(m_grid, &StepGridView::pageRequested, this, &StepEditorWindow::pageRequested);
     connect(m_grid, &StepGridView::selectionChanged, this, &StepEditorWindow::showStatus);
     connect(&m_steps, &StepsModel::reset, this, &StepEditorWindow::showStatus);
+    connect(&m_steps, &StepsModel::reset, this, &StepEditorWindow::showChecksums);
+    connect(&m_page, &PageModel::imageEdited, this, &StepEditorWindow::showChecksums);
+}
+
+void StepEditorWindow::createFileActions() {
+    QMenu* menu = menuBar()->addMenu(text("&Файл"));
+    addAction(menu, QStringLiteral("ActionImportRecords"), text("Открыть Intel HEX или S-записи…"),
+              text("Перевести файл Intel HEX или S-записей в образ .bin рядом с ним и открыть "
+                   "его"),
+              QKeySequence::keyBindings(QKeySequence::Open),
+              [](StepEditorWindow* window) { emit window->importRequested(); });
+    menu->addSeparator();
+    addAction(menu, QStringLiteral("ActionExportIntelHex"), text("Экспорт в Intel HEX…"),
+              text("Записать образ в файл Intel HEX для программатора"), {},
+              &StepEditorWindow::exportIntelHex);
+    addAction(menu, QStringLiteral("ActionExportSRecords"), text("Экспорт в S-записи…"),
+              text("Записать образ в файл S-записей (Motorola) для программатора"), {},
+              &StepEditorWindow::exportSRecords);
+    addAction(menu, QStringLiteral("ActionExportGif"), text("Экспорт GIF…"),
+              text("Записать выделенные шаги (или все) как анимацию симулятора в GIF"), {},
+              &StepEditorWindow::exportAnimation);
+    menu->addSeparator();
+    addAction(menu, QStringLiteral("ActionCompare"), text("Сравнить с образом…"),
+              text("Отметить шаги, которыми образ отличается от другого файла"), {},
+              &StepEditorWindow::compareWithImage);
+    addAction(menu, QStringLiteral("ActionNextDifference"), text("Следующее различие"),
+              text("Перейти к следующему отличающемуся шагу"), {QKeySequence(Qt::Key_F8)},
+              &StepEditorWindow::nextDifference);
+    addAction(menu, QStringLiteral("ActionPreviousDifference"), text("Предыдущее различие"),
+              text("Перейти к предыдущему отличающемуся шагу"),
+              {QKeySequence(Qt::SHIFT | Qt::Key_F8)}, &StepEditorWindow::previousDifference);
+    menu->addSeparator();
+    addAction(menu, QStringLiteral("ActionClose"), text("Закрыть"), text("Закрыть это окно"),
+              QKeySequence::keyBindings(QKeySequence::Close),
+              [](StepEditorWindow* window) { window->close(); });
+}
+
+void StepEditorWindow::createDifferencesPanel() {
+    m_differencesPanel = new QDockWidget(text("Различия"), this);
+    m_differencesPanel->setObjectName(QStringLiteral("DifferencesPanel"));
+    m_differencesList = new QListWidget(m_differencesPanel);
+    m_differencesList->setObjectName(QStringLiteral("DifferencesList"));
+    m_differencesPanel->setWidget(m_differencesList);
+    addDockWidget(Qt::RightDockWidgetArea, m_differencesPanel);
+    m_differencesPanel->hide();
+    connect(m_differencesList, &QListWidget::currentRowChanged, this,
+            &StepEditorWindow::showDifference);
 }
 
 QAction* StepEditorWindow::addAction(QMenu* menu, const QString& name, const QString& caption,
                                      const QString& toolTip, const QList<QKeySequence>& keys,
-                                     void (StepEditorWindow::*slot)()) {
+                                     const std::function<void(StepEditorWindow*)>& slot) {
     auto* action = new QAction(caption, this);
     action->setObjectName(name);
     action->setToolTip(toolTip);
     action->setShortcuts(keys);
     action->setShortcutContext(Qt::WindowShortcut);
-    connect(action, &QAction::triggered, this, slot);
+    connect(action, &QAction::triggered, this, [this, slot] { slot(this); });
     menu->addAction(action);
     return action;
 }
@@ -102,6 +168,9 @@ void StepEditorWindow::createEditActions() {
     addAction(m_editMenu, QStringLiteral("ActionFill"), text("Заполнить…"),
               text("Заполнить выделенные шаги повторяющимися байтами"), {},
               &StepEditorWindow::fill);
+    addAction(m_editMenu, QStringLiteral("ActionGenerate"), text("Создать узор…"),
+              text("Записать в выделенные шаги бегущий огонь, счётчик или другой узор"), {},
+              &StepEditorWindow::generate);
     tools->addAction(addAction(m_editMenu, QStringLiteral("ActionInvert"), text("Инверсия"),
                                text("Инвертировать все лампы выделенных шагов"),
                                {QKeySequence(Qt::CTRL | Qt::Key_I)}, &StepEditorWindow::invert));
@@ -178,14 +247,42 @@ void StepEditorWindow::createStatusBar() {
     m_lengthLabel->setObjectName(QStringLiteral("StatusLength"));
     m_selectionLabel = new QLabel(this);
     m_selectionLabel->setObjectName(QStringLiteral("StatusSelection"));
+    m_checksumLabel = new QLabel(this);
+    m_checksumLabel->setObjectName(QStringLiteral("StatusChecksums"));
+    m_checksumLabel->setToolTip(text("Контрольные суммы файла образа, как их показывают "
+                                     "программаторы"));
     statusBar()->addWidget(m_lengthLabel);
     statusBar()->addWidget(m_selectionLabel);
+    statusBar()->addPermanentWidget(m_checksumLabel);
     showStatus();
+    showChecksumsNow();
+}
+
+void StepEditorWindow::showChecksums() {
+    // A burst of changes (a playback with saving on) is summed once, when it is over.
+    if (std::exchange(m_checksumsDue, true)) {
+        return;
+    }
+    QTimer::singleShot(0, this, &StepEditorWindow::showChecksumsNow);
+}
+
+void StepEditorWindow::showChecksumsNow() {
+    m_checksumsDue = false;
+    QByteArray bytes;
+    if (!m_page.hasImage() || m_page.readImageBytes(bytes)) {
+        m_checksumLabel->clear();
+        return;
+    }
+    const ImageChecksums sums = checksumsOf(bytes);
+    m_checksumLabel->setText(
+        QStringLiteral("sum16=%1 sum32=%2 crc32=%3")
+            .arg(upperHex(sums.sum16(), 4), upperHex(sums.sum32(), 8), upperHex(sums.crc32(), 8)));
+    m_checksumLabel->setMinimumWidth(m_checksumLabel->sizeHint().width());
 }
 
 void StepEditorWindow::showStatus() {
     m_lengthLabel->setText(
-        text("Длина: %1 байт, шагов: %2").arg(m_steps.length()).arg(m_steps.stepCount()));
+        text("%1 байт, %2 шагов").arg(m_steps.length()).arg(m_steps.stepCount()));
     const auto selection = m_grid->selection();
     m_selectionLabel->setText(selection ? text("Выделено: %1").arg(stepsText(*selection))
                                         : text("Ничего не выделено"));
@@ -434,6 +531,220 @@ void StepEditorWindow::findFrom(qint64 from, bool forward) {
     m_grid->setCursor(first, static_cast<int>(*found % stepLength) * 8);
     m_grid->setSelection(StepSpan{first, last - first + 1});
     statusBar()->showMessage(text("Найдено по адресу %1").arg(*found), 5000);
+}
+
+void StepEditorWindow::generate() {
+    const StepSpan span = targetSteps();
+    const QByteArray image = m_steps.shownBytes();
+    const int stepLength = m_steps.stepLength();
+    const auto generated = [&](const PatternRequest& chosen) {
+        PatternRequest request = chosen;
+        request.steps = span.count;
+        QByteArray changed = image;
+        fillSteps(changed, stepLength, span, generatePattern(request));
+        return changed;
+    };
+    PatternDialog dialog(this, m_steps.channelCount(), [&](const PatternRequest& request) {
+        m_grid->setPreview(generated(request));
+    });
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    m_grid->setPreview(std::nullopt);
+    if (!accepted) {
+        return;
+    }
+    PatternRequest request = dialog.request();
+    request.steps = span.count;
+    const QByteArray pattern = generatePattern(request);
+    const auto named =
+        std::find_if(PatternNames.begin(), PatternNames.end(),
+                     [&](const NamedPattern& p) { return p.pattern == request.pattern; });
+    change(text("узор %1: %2").arg(QLatin1String(named->name), stepsText(span)),
+           [&](QByteArray& bytes) { fillSteps(bytes, stepLength, span, pattern); });
+}
+
+void StepEditorWindow::exportIntelHex() {
+    exportRecords(RecordFormat::IntelHex);
+}
+
+void StepEditorWindow::exportSRecords() {
+    exportRecords(RecordFormat::SRecord);
+}
+
+void StepEditorWindow::exportRecords(RecordFormat format) {
+    QByteArray bytes;
+    if (!m_page.hasImage()) {
+        m_reports.report(this, text("Файл образа не открыт: откройте его кнопкой «Файл»."));
+        return;
+    }
+    if (auto failure = m_page.readImageBytes(bytes)) {
+        m_reports.report(this, *failure);
+        return;
+    }
+    const QFileInfo image(m_page.imagePath());
+    const QString suggested = image.dir().filePath(
+        image.completeBaseName() +
+        (format == RecordFormat::IntelHex ? QStringLiteral(".hex") : QStringLiteral(".s19")));
+    const auto path = chooseFileToSave(this, text("Экспорт образа"), suggested);
+    if (!path) {
+        return;
+    }
+    if (QFileInfo(*path) == image) {
+        m_reports.report(this, text("Экспорт не может заменить сам образ «%1».").arg(*path));
+        return;
+    }
+    const QByteArray records = recordFileText(format, bytes, DefaultRecordSize, image.fileName());
+    if (auto failure = writeFileAtomically(*path, records, FileAction::WriteRecords)) {
+        m_reports.report(this, *failure);
+        return;
+    }
+    statusBar()->showMessage(text("Записано: %1").arg(*path), 5000);
+}
+
+void StepEditorWindow::setAnimationSource(std::function<SimulatorAnimation()> source) {
+    m_animationSource = std::move(source);
+}
+
+void StepEditorWindow::exportAnimation() {
+    if (!m_page.hasImage() || !m_animationSource || m_steps.stepCount() == 0) {
+        m_reports.report(this, text("Файл образа не открыт: откройте его кнопкой «Файл»."));
+        return;
+    }
+    constexpr int MostFrames = 10000;
+    const StepSpan chosen = m_grid->selection().value_or(StepSpan{0, m_steps.stepCount()});
+    const StepSpan span{chosen.first, std::min(chosen.count, MostFrames)};
+    SimulatorAnimation animation = m_animationSource();
+    animation.image = m_steps.shownBytes();
+    animation.channels = m_steps.channelCount();
+    animation.address = qint64{span.first} * m_steps.stepLength();
+    animation.steps = std::min<qint64>(span.count, (animation.image.size() - animation.address) /
+                                                       m_steps.stepLength());
+    if (animation.steps <= 0) {
+        m_reports.report(this, text("В выделенных шагах нет ни одного целого шага."));
+        return;
+    }
+    const QFileInfo image(m_page.imagePath());
+    const auto path = chooseFileToSave(this, text("Экспорт GIF"),
+                                       image.dir().filePath(image.completeBaseName() + ".gif"));
+    if (!path) {
+        return;
+    }
+    AtomicFile file(*path, FileAction::WriteAnimation);
+    if (auto failure = file.open()) {
+        m_reports.report(this, *failure);
+        return;
+    }
+    QProgressDialog progress(text("Кадры анимации…"), text("Отмена"), 0,
+                             static_cast<int>(animation.steps), this);
+    progress.setWindowTitle(text("Экспорт GIF"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(300);
+    const AnimationOutcome outcome =
+        writeSimulatorAnimation(animation, file.device(), [&progress](qint64 done) {
+            progress.setValue(static_cast<int>(done));
+            return !progress.wasCanceled();
+        });
+    progress.reset();
+    if (outcome.cancelled) {
+        statusBar()->showMessage(text("Экспорт GIF отменён; файл не записан"), 5000);
+        return;
+    }
+    if (outcome.fault) {
+        m_reports.report(this, FileError{FileAction::WriteAnimation, *path, *outcome.fault});
+        return;
+    }
+    if (auto failure = file.commit()) {
+        m_reports.report(this, *failure);
+        return;
+    }
+    statusBar()->showMessage(text("Записано: %1").arg(*path), 5000);
+}
+
+void StepEditorWindow::compareWithImage() {
+    if (!m_page.hasImage()) {
+        m_reports.report(this, text("Файл образа не открыт: откройте его кнопкой «Файл»."));
+        return;
+    }
+    const auto path = chooseFileToOpen(this, text("Сравнить с образом"),
+                                       QFileInfo(m_page.imagePath()).absolutePath());
+    if (!path) {
+        return;
+    }
+    QByteArray other;
+    if (auto failure = readRegularFile(*path, RecordImageLimit, FileAction::ReadImage, other)) {
+        m_reports.report(this, *failure);
+        return;
+    }
+    showComparison(QFileInfo(*path).fileName(), compareImages(m_steps.shownBytes(), other));
+}
+
+void StepEditorWindow::showComparison(const QString& otherName, const ImageComparison& comparison) {
+    const int stepLength = m_steps.stepLength();
+    m_differences.clear();
+    m_differencesList->clear();
+    for (const DifferingRun& run : comparison.runs) {
+        const int first = static_cast<int>(run.first / stepLength);
+        const int last = static_cast<int>(run.last / stepLength);
+        if (!m_differences.isEmpty() &&
+            m_differences.back().first + m_differences.back().count >= first) {
+            StepSpan& merged = m_differences.back();
+            merged.count = last - merged.first + 1;
+        } else {
+            m_differences.append(StepSpan{first, last - first + 1});
+        }
+    }
+    for (const StepSpan& span : std::as_const(m_differences)) {
+        m_differencesList->addItem(stepsText(span));
+    }
+    if (comparison.sizeA != comparison.sizeB) {
+        m_differencesList->addItem(text("длина: %1 байт, у «%2» %3")
+                                       .arg(comparison.sizeA)
+                                       .arg(otherName)
+                                       .arg(comparison.sizeB));
+    }
+    if (comparison.identical()) {
+        m_differencesList->addItem(text("совпадает с «%1»").arg(otherName));
+    }
+    m_differencesPanel->setWindowTitle(text("Различия с «%1»").arg(otherName));
+    m_differencesPanel->show();
+    m_grid->setDifferences(m_differences);
+    if (!m_differences.isEmpty()) {
+        m_differencesList->setCurrentRow(0);
+    }
+}
+
+void StepEditorWindow::showDifference(int index) {
+    if (index >= 0 && index < m_differences.size()) {
+        m_grid->setCursor(m_differences[index].first, m_grid->cursorChannel());
+    }
+}
+
+void StepEditorWindow::nextDifference() {
+    const int cursor = m_grid->cursorStep();
+    for (int i = 0; i < m_differences.size(); ++i) {
+        if (m_differences[i].first > cursor) {
+            m_differencesList->setCurrentRow(i);
+            return;
+        }
+    }
+    if (!m_differences.isEmpty()) {
+        m_differencesList->setCurrentRow(0);
+        showDifference(0);
+    }
+}
+
+void StepEditorWindow::previousDifference() {
+    const int cursor = m_grid->cursorStep();
+    for (int i = static_cast<int>(m_differences.size()) - 1; i >= 0; --i) {
+        if (m_differences[i].first < cursor) {
+            m_differencesList->setCurrentRow(i);
+            return;
+        }
+    }
+    if (!m_differences.isEmpty()) {
+        const int last = static_cast<int>(m_differences.size()) - 1;
+        m_differencesList->setCurrentRow(last);
+        showDifference(last);
+    }
 }
 
 } // namespace chaserom

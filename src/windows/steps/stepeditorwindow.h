@@ -1,8 +1,11 @@
 #pragma once
 
 #include "core/files/fileerror.h"
+#include "core/formats/recordfile.h"
+#include "core/image/imagecompare.h"
 #include "core/steps/bytepattern.h"
 #include "core/steps/stepoperations.h"
+#include "render/simulatoranimation.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -41,10 +44,17 @@ public:
     void setPlaying(bool playing);
     /// Adds the actions every window of the program offers (undo, redo) to the Edit menu.
     void addCommonActions(const QList<QAction*>& actions);
+    /// Where an animation's layout, picture, colours and interval come from: the simulator
+    /// and the code view as they are at the moment of the export.
+    void setAnimationSource(std::function<SimulatorAnimation()> source);
+    /// Marks where the image differs from another one and lists the differences.
+    void showComparison(const QString& otherName, const ImageComparison& comparison);
 
 signals:
     /// The user double-clicked a step's address: the code view shows the page there.
     void pageRequested(int address);
+    /// The user wants to open an Intel HEX or S-record file as an image.
+    void importRequested();
     /// The window was closed: it is gone.
     void unloaded();
 
@@ -53,6 +63,8 @@ protected:
 
 private:
     void createGrid();
+    void createFileActions();
+    void createDifferencesPanel();
     void createEditActions();
     void createViewActions();
     void createGoActions();
@@ -62,7 +74,7 @@ private:
 
     QAction* addAction(QMenu* menu, const QString& name, const QString& text,
                        const QString& toolTip, const QList<QKeySequence>& keys,
-                       void (StepEditorWindow::*slot)());
+                       const std::function<void(StepEditorWindow*)>& slot);
 
     /// The selected steps, or the cursor's step when none is selected.
     [[nodiscard]] StepSpan targetSteps() const;
@@ -92,6 +104,17 @@ private:
     void findFrom(qint64 from, bool forward);
     [[nodiscard]] std::optional<QByteArray> clipboardBytes();
     void showStatus();
+    void showChecksums();
+    void showChecksumsNow();
+    void generate();
+    void exportRecords(RecordFormat format);
+    void exportIntelHex();
+    void exportSRecords();
+    void exportAnimation();
+    void compareWithImage();
+    void nextDifference();
+    void previousDifference();
+    void showDifference(int index);
 
     PageModel& m_page;
     StepsModel& m_steps;
@@ -103,6 +126,15 @@ private:
     QAction* m_follow = nullptr;
     QLabel* m_lengthLabel = nullptr;
     QLabel* m_selectionLabel = nullptr;
+    QLabel* m_checksumLabel = nullptr;
+    QDockWidget* m_differencesPanel = nullptr;
+    QListWidget* m_differencesList = nullptr;
+    /// The differing steps of the last comparison, in address order.
+    QList<StepSpan> m_differences;
+    std::function<SimulatorAnimation()> m_animationSource;
+    /// Checksums are taken once for a burst of changes.
+    bool m_checksumsDue = false;
+    QString m_lastFolder;
     std::optional<BytePattern> m_searched;
     QString m_searchedText;
 };

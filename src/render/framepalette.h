@@ -6,7 +6,7 @@
 #include <span>
 #include <vector>
 
-namespace chaserom::tool {
+namespace chaserom {
 
 /// The at most 256 colours of an animation's frames. Index 0 stays free for pixels that
 /// did not change since the previous frame; then come the colours that must show exactly
@@ -39,4 +39,4 @@ private:
     bool m_hasLast = false;
 };
 
-} // namespace chaserom::tool
+} // namespace chaserom

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tool/framepalette.h"
+#include "render/framepalette.h"
 
 #include <QImage>
 #include <QRect>
@@ -11,7 +11,7 @@
 class QIODevice;
 struct GifFileType;
 
-namespace chaserom::tool {
+namespace chaserom {
 
 /// Writes a GIF89a animation that loops forever, frame by frame, to a device. Each frame
 /// after the first is stored as the rectangle in which it differs from the one before,
@@ -68,4 +68,4 @@ private:
     int m_writeError = 0;
 };
 
-} // namespace chaserom::tool
+} // namespace chaserom

@@ -1,4 +1,4 @@
-#include "tool/gifanimation.h"
+#include "render/gifanimation.h"
 
 #include "core/files/fileerror.h"
 
@@ -7,7 +7,7 @@
 #include <cerrno>
 #include <gif_lib.h>
 
-namespace chaserom::tool {
+namespace chaserom {
 
 GifAnimation::GifAnimation(QIODevice& device, FramePalette& palette, QSize size)
     : m_device(device)
@@ -180,4 +180,4 @@ std::optional<QString> GifAnimation::finish() {
     return std::nullopt;
 }
 
-} // namespace chaserom::tool
+} // namespace chaserom

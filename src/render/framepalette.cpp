@@ -1,11 +1,11 @@
-#include "tool/framepalette.h"
+#include "render/framepalette.h"
 
 #include <algorithm>
 #include <array>
 #include <limits>
 #include <tuple>
 
-namespace chaserom::tool {
+namespace chaserom {
 
 namespace {
 
@@ -186,4 +186,4 @@ quint8 FramePalette::indexOf(QRgb colour) {
     return *found;
 }
 
-} // namespace chaserom::tool
+} // namespace chaserom

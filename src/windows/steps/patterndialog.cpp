@@ -1,0 +1,88 @@
+#include "windows/steps/patterndialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QSpinBox>
+
+namespace chaserom {
+
+namespace {
+
+/// What each pattern looks like, as the list shows it.
+QString describe(Pattern pattern) {
+    switch (pattern) {
+    case Pattern::Chase:
+        return QString::fromUtf8("бегущий огонь (chase)");
+    case Pattern::ChaseBack:
+        return QString::fromUtf8("бегущий огонь назад (chase-back)");
+    case Pattern::Bounce:
+        return QString::fromUtf8("туда и обратно (bounce)");
+    case Pattern::Fill:
+        return QString::fromUtf8("заполнение (fill)");
+    case Pattern::Empty:
+        return QString::fromUtf8("опустошение (empty)");
+    case Pattern::Blink:
+        return QString::fromUtf8("мигание (blink)");
+    case Pattern::Counter:
+        return QString::fromUtf8("двоичный счётчик (counter)");
+    case Pattern::Random:
+        return QString::fromUtf8("случайные лампы (random)");
+    }
+    return {};
+}
+
+} // namespace
+
+PatternDialog::PatternDialog(QWidget* parent, int channels,
+                             std::function<void(const PatternRequest&)> preview)
+    : QDialog(parent)
+    , m_channels(channels)
+    , m_preview(std::move(preview)) {
+    setWindowTitle(QString::fromUtf8("Создать узор"));
+    auto* form = new QFormLayout(this);
+    m_pattern = new QComboBox(this);
+    m_pattern->setObjectName(QStringLiteral("Pattern"));
+    for (const NamedPattern& named : PatternNames) {
+        m_pattern->addItem(describe(named.pattern), static_cast<int>(named.pattern));
+    }
+    form->addRow(QString::fromUtf8("Узор:"), m_pattern);
+    m_lit = new QSpinBox(this);
+    m_lit->setObjectName(QStringLiteral("Lit"));
+    m_lit->setRange(0, channels);
+    m_lit->setValue(1);
+    m_lit->setToolTip(QString::fromUtf8("Сколько ламп горит в каждом шаге случайного узора"));
+    form->addRow(QString::fromUtf8("Горящих ламп:"), m_lit);
+    m_seed = new QSpinBox(this);
+    m_seed->setObjectName(QStringLiteral("Seed"));
+    m_seed->setRange(0, 1'000'000);
+    m_seed->setValue(1);
+    m_seed->setToolTip(QString::fromUtf8("Одно и то же число даёт один и тот же случайный узор"));
+    form->addRow(QString::fromUtf8("Зерно:"), m_seed);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    form->addRow(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(m_pattern, &QComboBox::currentIndexChanged, this, &PatternDialog::choiceChanged);
+    connect(m_lit, &QSpinBox::valueChanged, this, &PatternDialog::choiceChanged);
+    connect(m_seed, &QSpinBox::valueChanged, this, &PatternDialog::choiceChanged);
+    choiceChanged();
+}
+
+PatternRequest PatternDialog::request() const {
+    PatternRequest request;
+    request.pattern = static_cast<Pattern>(m_pattern->currentData().toInt());
+    request.channels = m_channels;
+    request.lit = m_lit->value();
+    request.seed = static_cast<quint64>(m_seed->value());
+    return request;
+}
+
+void PatternDialog::choiceChanged() {
+    const bool random = request().pattern == Pattern::Random;
+    m_lit->setEnabled(random);
+    m_seed->setEnabled(random);
+    m_preview(request());
+}
+
+} // namespace chaserom
