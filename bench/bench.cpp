@@ -2,6 +2,8 @@
 // (offscreen under `make bench`). Prints a plain table.
 #include "app/app.h"
 #include "windows/codeview/codeviewwindow.h"
+#include "windows/steps/stepeditorwindow.h"
+#include "windows/steps/stepgridview.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -297,6 +299,79 @@ void wholeImageOperations(const QTemporaryDir& dir) {
 
 } // namespace
 
+/// The step editor on a 32767-byte, 8-channel image: opening it, a full repaint of its grid
+/// at scroll positions and zooms, a paint stroke of 100 lamps, and playback with it open.
+void stepEditor(App& app, int seconds) {
+    app.codeView().chooseChannelOption(0);
+    Durations opening;
+    for (int i = 0; i < 11; ++i) {
+        if (StepEditorWindow* open = app.existingStepEditor()) {
+            open->close();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        QElapsedTimer clock;
+        clock.start();
+        app.showStepEditor();
+        app.stepEditor().grid().viewport()->repaint();
+        opening.nanoseconds.push_back(clock.nsecsElapsed());
+    }
+    row(QStringLiteral("step editor: opening the window, median"),
+        QStringLiteral("%1 ms").arg(opening.percentileMicroseconds(0.5) / 1000.0, 0, 'f', 2));
+
+    StepEditorWindow& editor = app.stepEditor();
+    editor.resize(700, 900);
+    QApplication::processEvents();
+    StepGridView& grid = editor.grid();
+    std::mt19937 random(4);
+    Durations repaints;
+    for (const int cell : {4, 8, 14, 24, 40}) {
+        grid.setCell(cell);
+        QScrollBar* bar = grid.verticalScrollBar();
+        std::uniform_int_distribution<int> positions(0, bar->maximum());
+        for (int i = 0; i < 60; ++i) {
+            bar->setValue(positions(random));
+            QApplication::processEvents();
+            QElapsedTimer clock;
+            clock.start();
+            grid.viewport()->repaint();
+            repaints.nanoseconds.push_back(clock.nsecsElapsed());
+        }
+    }
+    row(QStringLiteral("step editor: full repaint of the grid, median"),
+        QStringLiteral("%1 ms (99th percentile %2 ms)")
+            .arg(repaints.percentileMicroseconds(0.5) / 1000.0, 0, 'f', 2)
+            .arg(repaints.percentileMicroseconds(0.99) / 1000.0, 0, 'f', 2));
+
+    grid.setCell(14);
+    grid.verticalScrollBar()->setValue(0);
+    QApplication::processEvents();
+    Durations strokes;
+    for (int i = 0; i < 21; ++i) {
+        QList<PaintedLamp> lamps;
+        for (int step = 0; step < 100; ++step) {
+            lamps.append({step, (step + i) % 8, i % 2 == 0});
+        }
+        QElapsedTimer clock;
+        clock.start();
+        emit grid.lampsPainted(lamps);
+        grid.viewport()->repaint();
+        strokes.nanoseconds.push_back(clock.nsecsElapsed());
+    }
+    row(QStringLiteral("step editor: paint stroke of 100 lamps, applied and repainted"),
+        QStringLiteral("%1 ms median")
+            .arg(strokes.percentileMicroseconds(0.5) / 1000.0, 0, 'f', 2));
+
+    for (const bool save : {false, true}) {
+        const PlaybackFigures figures = playback(app, 0, save, seconds);
+        row(QStringLiteral("playback at 1 ms with the step editor open, saving %1")
+                .arg(save ? QStringLiteral("on") : QStringLiteral("off")),
+            QStringLiteral("%1 steps/s, CPU %2 s per second")
+                .arg(figures.stepsPerSecond, 0, 'f', 0)
+                .arg(figures.cpuPerSecond, 0, 'f', 3));
+    }
+    editor.close();
+}
+
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QTemporaryDir dir;
@@ -329,6 +404,7 @@ int main(int argc, char** argv) {
     }
     pageMoves(app);
     pointerMoves(app);
+    stepEditor(app, seconds);
     app.shutDown();
     wholeImageOperations(dir);
     return 0;

@@ -10,6 +10,7 @@
 #include "windows/common/dialogs.h"
 #include "windows/common/displayhold.h"
 #include "windows/common/failurereports.h"
+#include "windows/common/framecachestyle.h"
 #include "windows/common/historyactions.h"
 #include "windows/common/pointer.h"
 #include "windows/common/windowmenu.h"
@@ -41,6 +42,8 @@ using namespace codeview;
 namespace {
 
 constexpr int DefaultInterval = 300;
+/// How often the page's texts show at most while playback outpaces the screen.
+constexpr double MostTextShowsPerSecond = 30;
 constexpr int SizePresets[] = {256, 512, 1024, 2048, 4096};
 
 QString text(const char* utf8) {
@@ -97,6 +100,7 @@ CodeViewWindow::CodeViewWindow(PageModel& model, KanalCount& kanalCount, Failure
     createFileOperations();
     createSizeControls();
     setTabOrder();
+    useFrameCacheStyle();
     connectModel();
     openWindowMenuOnShiftF10(*this);
     for (int row = 0; row < PageRowCount; ++row) {
@@ -161,7 +165,9 @@ void CodeViewWindow::createPlaybackControls() {
         placeButton<QCheckBox>(this, QStringLiteral("Check1"), Check1Place, text("Симуляция"));
     connect(m_check1, &QCheckBox::toggled, this, [this](bool playing) {
         if (!playing) {
-            m_display.flush(); // the last step is shown the moment playback stops
+            // The last step is shown the moment playback stops, texts included.
+            m_display.flush();
+            showHeldChanges();
         }
         emit playbackToggled(playing);
     });
@@ -194,6 +200,7 @@ void CodeViewWindow::createPlaybackControls() {
     m_timer1->setTimerType(Qt::PreciseTimer);
     m_timer1->setInterval(DefaultInterval);
     connect(m_timer1, &QTimer::timeout, this, &CodeViewWindow::timer1Timer);
+    m_textPace.setRefreshRate(MostTextShowsPerSecond);
     m_clock.start();
     m_timer1->start();
 }
@@ -251,6 +258,18 @@ void CodeViewWindow::createSizeControls() {
     connect(m_commandSize, &QPushButton::clicked, this, &CodeViewWindow::commandSizeClick);
 }
 
+void CodeViewWindow::useFrameCacheStyle() {
+    // Made after the controls, so that it is the last child and goes after them.
+    auto* style = new FrameCacheStyle();
+    style->setParent(this);
+    for (const auto* column : {&m_text1, &m_text2, &m_text5, &m_text7}) {
+        for (QLineEdit* text : *column) {
+            text->setStyle(style);
+        }
+    }
+    m_text6->setStyle(style);
+}
+
 void CodeViewWindow::setTabOrder() {
     QList<QWidget*> order(m_text1.begin(), m_text1.end());
     order << m_vscroll1 << m_text3 << m_command1 << m_text4 << m_text6 << m_check1 << m_checkSave
@@ -295,13 +314,28 @@ void CodeViewWindow::connectModel() {
 }
 
 void CodeViewWindow::showHeldChanges() {
+    // The lamps of a running effect show every frame. The 64 texts of the page, which
+    // nobody reads while they change so fast and whose painting is most of a frame's work,
+    // show at most 30 times a second; all of it shows the moment playback stops or slows.
+    const bool stillRunning =
+        m_check1->isChecked() && m_framePace.stepsOutpaceFrames(m_timer1->interval());
+    const bool showTexts = !stillRunning || m_textPace.frameDue(m_clock.nsecsElapsed());
+    // The LEDs of all rows in one area: a dirty region of many pieces costs more than it
+    // saves.
+    QRect leds;
     for (int row = 0; row < PageRowCount; ++row) {
-        if (std::exchange(m_heldRows[row], false)) {
-            showRow(row);
+        if (showTexts && std::exchange(m_heldRows[row], false)) {
+            leds |= showRowTexts(row);
+        } else {
+            leds |= m_shapes.showLedRow(row, static_cast<quint8>(m_model.rowValue(row)));
         }
     }
+    update(leds);
     if (std::exchange(m_heldStrip, false)) {
         showStrip();
+    }
+    if (!showTexts) {
+        return;
     }
     if (std::exchange(m_heldAddresses, false)) {
         showAddresses();
@@ -330,6 +364,10 @@ void CodeViewWindow::openAction() {
 }
 
 void CodeViewWindow::showRow(int row) {
+    update(showRowTexts(row));
+}
+
+QRect CodeViewWindow::showRowTexts(int row) {
     const QString& rowText = m_model.rowText(row);
     if (m_text1[row]->text() != rowText) {
         const QSignalBlocker blocker(m_text1[row]);
@@ -339,7 +377,7 @@ void CodeViewWindow::showRow(int row) {
     if (m_text2[row]->text() != bits) {
         m_text2[row]->setText(bits);
     }
-    update(m_shapes.showLedRow(row, static_cast<quint8>(m_model.rowValue(row))));
+    return m_shapes.showLedRow(row, static_cast<quint8>(m_model.rowValue(row)));
 }
 
 void CodeViewWindow::showStrip() {
@@ -465,6 +503,7 @@ void CodeViewWindow::timer1Timer() {
         m_display.hold();
     } else {
         m_display.flush();
+        showHeldChanges();
     }
     const int steps = m_pace.stepsDue(m_clock.nsecsElapsed(), m_timer1->interval());
     for (int step = 0; step < steps && m_check1->isChecked(); ++step) {

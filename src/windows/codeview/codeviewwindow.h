@@ -104,6 +104,10 @@ private:
     void connectModel();
 
     void showRow(int row);
+    /// Shows a row's texts and sets its LEDs; returns the LEDs' area to repaint.
+    QRect showRowTexts(int row);
+    /// Gives the page's texts the style that copies their frames instead of drawing them.
+    void useFrameCacheStyle();
     void showAddresses();
     void showImage();
     void showStrip();
@@ -162,6 +166,8 @@ private:
 
     PlaybackPace m_pace;
     FramePace m_framePace;
+    /// When the page's texts show during fast playback: at most 30 times a second.
+    FramePace m_textPace;
     /// What changed while the display was held: shown at the next frame.
     std::array<bool, PageRowCount> m_heldRows{};
     bool m_heldStrip = false;
