@@ -507,7 +507,7 @@ void StepEditorWindow::findNext() {
         find();
         return;
     }
-    findFrom(qint64{m_grid->cursorStep()} * m_steps.stepLength() + 1, true);
+    findFrom(cursorAddress() + 1, true);
 }
 
 void StepEditorWindow::findPrevious() {
@@ -515,7 +515,12 @@ void StepEditorWindow::findPrevious() {
         find();
         return;
     }
-    findFrom(qint64{m_grid->cursorStep()} * m_steps.stepLength() - 1, false);
+    findFrom(cursorAddress() - 1, false);
+}
+
+qint64 StepEditorWindow::cursorAddress() const {
+    // A match inside a step of 16 to 32 channels puts the cursor on its byte's channels.
+    return qint64{m_grid->cursorStep()} * m_steps.stepLength() + m_grid->cursorChannel() / 8;
 }
 
 void StepEditorWindow::findFrom(qint64 from, bool forward) {

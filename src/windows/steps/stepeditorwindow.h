@@ -102,6 +102,8 @@ private:
     void findNext();
     void findPrevious();
     void findFrom(qint64 from, bool forward);
+    /// The address of the byte the cursor's lamp lies in.
+    [[nodiscard]] qint64 cursorAddress() const;
     [[nodiscard]] std::optional<QByteArray> clipboardBytes();
     void showStatus();
     void showChecksums();
