@@ -727,13 +727,12 @@ void StepEditorWindow::nextDifference() {
     const int cursor = m_grid->cursorStep();
     for (int i = 0; i < m_differences.size(); ++i) {
         if (m_differences[i].first > cursor) {
-            m_differencesList->setCurrentRow(i);
+            goToDifference(i);
             return;
         }
     }
     if (!m_differences.isEmpty()) {
-        m_differencesList->setCurrentRow(0);
-        showDifference(0);
+        goToDifference(0);
     }
 }
 
@@ -741,15 +740,19 @@ void StepEditorWindow::previousDifference() {
     const int cursor = m_grid->cursorStep();
     for (int i = static_cast<int>(m_differences.size()) - 1; i >= 0; --i) {
         if (m_differences[i].first < cursor) {
-            m_differencesList->setCurrentRow(i);
+            goToDifference(i);
             return;
         }
     }
     if (!m_differences.isEmpty()) {
-        const int last = static_cast<int>(m_differences.size()) - 1;
-        m_differencesList->setCurrentRow(last);
-        showDifference(last);
+        goToDifference(static_cast<int>(m_differences.size()) - 1);
     }
+}
+
+void StepEditorWindow::goToDifference(int index) {
+    m_differencesList->setCurrentRow(index);
+    // The row may be the current one already, after the cursor was moved off its step.
+    showDifference(index);
 }
 
 } // namespace chaserom

@@ -117,6 +117,8 @@ private:
     void nextDifference();
     void previousDifference();
     void showDifference(int index);
+    /// Marks a difference in the list and puts the cursor on it.
+    void goToDifference(int index);
 
     PageModel& m_page;
     StepsModel& m_steps;
