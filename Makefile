@@ -107,5 +107,5 @@ clean:
 screenshots: build
 	rm -rf $(RUN_DIR)/screenshots && mkdir -p $(RUN_DIR)/screenshots
 	cp examples/* $(RUN_DIR)/screenshots/
-	cd $(RUN_DIR)/screenshots && QT_QPA_PLATFORM=offscreen \
+	cd $(RUN_DIR)/screenshots && QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME=$(CURDIR)/$(RUN_DIR)/config \
 		../../app/bin/chaserom-screenshots . $(CURDIR)/docs

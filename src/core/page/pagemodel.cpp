@@ -336,7 +336,12 @@ FileFailure PageModel::transformImage(const QString& label,
         }
         QByteArray changed = bytes;
         transform(changed);
-        changed.resize(bytes.size());
+        // The length stays: what a transform cut off is kept as it was, what it added is
+        // dropped.
+        if (changed.size() < bytes.size()) {
+            changed.append(QByteArrayView(bytes).sliced(changed.size()));
+        }
+        changed.truncate(bytes.size());
         // Only the span from the first to the last byte that changed is written and kept.
         qsizetype first = 0;
         while (first < bytes.size() && bytes[first] == changed[first]) {

@@ -507,7 +507,7 @@ void StepEditorWindow::findNext() {
         find();
         return;
     }
-    findFrom(qint64{m_grid->cursorStep()} * m_steps.stepLength() + 1, true);
+    findFrom(cursorAddress() + 1, true);
 }
 
 void StepEditorWindow::findPrevious() {
@@ -515,7 +515,12 @@ void StepEditorWindow::findPrevious() {
         find();
         return;
     }
-    findFrom(qint64{m_grid->cursorStep()} * m_steps.stepLength() - 1, false);
+    findFrom(cursorAddress() - 1, false);
+}
+
+qint64 StepEditorWindow::cursorAddress() const {
+    // A match inside a step of 16 to 32 channels puts the cursor on its byte's channels.
+    return qint64{m_grid->cursorStep()} * m_steps.stepLength() + m_grid->cursorChannel() / 8;
 }
 
 void StepEditorWindow::findFrom(qint64 from, bool forward) {
@@ -722,13 +727,12 @@ void StepEditorWindow::nextDifference() {
     const int cursor = m_grid->cursorStep();
     for (int i = 0; i < m_differences.size(); ++i) {
         if (m_differences[i].first > cursor) {
-            m_differencesList->setCurrentRow(i);
+            goToDifference(i);
             return;
         }
     }
     if (!m_differences.isEmpty()) {
-        m_differencesList->setCurrentRow(0);
-        showDifference(0);
+        goToDifference(0);
     }
 }
 
@@ -736,15 +740,19 @@ void StepEditorWindow::previousDifference() {
     const int cursor = m_grid->cursorStep();
     for (int i = static_cast<int>(m_differences.size()) - 1; i >= 0; --i) {
         if (m_differences[i].first < cursor) {
-            m_differencesList->setCurrentRow(i);
+            goToDifference(i);
             return;
         }
     }
     if (!m_differences.isEmpty()) {
-        const int last = static_cast<int>(m_differences.size()) - 1;
-        m_differencesList->setCurrentRow(last);
-        showDifference(last);
+        goToDifference(static_cast<int>(m_differences.size()) - 1);
     }
+}
+
+void StepEditorWindow::goToDifference(int index) {
+    m_differencesList->setCurrentRow(index);
+    // The row may be the current one already, after the cursor was moved off its step.
+    showDifference(index);
 }
 
 } // namespace chaserom

@@ -102,6 +102,8 @@ private:
     void findNext();
     void findPrevious();
     void findFrom(qint64 from, bool forward);
+    /// The address of the byte the cursor's lamp lies in.
+    [[nodiscard]] qint64 cursorAddress() const;
     [[nodiscard]] std::optional<QByteArray> clipboardBytes();
     void showStatus();
     void showChecksums();
@@ -115,6 +117,8 @@ private:
     void nextDifference();
     void previousDifference();
     void showDifference(int index);
+    /// Marks a difference in the list and puts the cursor on it.
+    void goToDifference(int index);
 
     PageModel& m_page;
     StepsModel& m_steps;

@@ -1,0 +1,568 @@
+// The step editor as a user drives it: presses, drags and keys on its grid, its dialogs
+// answered, and the image file read back after every change.
+#include "app/app.h"
+#include "windows/codeview/codeviewwindow.h"
+#include "windows/steps/stepeditorwindow.h"
+#include "windows/steps/stepgridview.h"
+#include "windowtesting.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSettings>
+#include <QTest>
+#include <QWheelEvent>
+
+using namespace chaserom;
+using namespace testing_support;
+
+namespace {
+
+const QColor Lit(255, 255, 255);
+const QColor Dark(0, 0, 0);
+
+QByteArray hex(const char* text) {
+    return QByteArray::fromHex(text);
+}
+
+/// A chase over eight channels, then eight bytes a user can tell apart.
+const QByteArray Chase16 = hex("7FBFDFEFF7FBFDFE0011223344556677");
+
+/// What a Go to, Find or Fill dialog said about the text typed into it.
+struct TextSeen {
+    QString problem;
+    bool accepted = false;
+    bool shown = false;
+};
+
+/// Types `typed` into the next Go to, Find or Fill dialog and presses OK, or Cancel while
+/// OK stays greyed.
+std::shared_ptr<TextSeen> answerText(const QString& typed) {
+    auto seen = std::make_shared<TextSeen>();
+    whenModal("chaserom::CheckedTextDialog", [seen, typed](QWidget* dialog) {
+        control<QLineEdit>(dialog, QStringLiteral("Answer"))->setText(typed);
+        seen->problem = control<QLabel>(dialog, QStringLiteral("Problem"))->text();
+        seen->shown = true;
+        QPushButton* ok = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+        seen->accepted = ok->isEnabled();
+        if (seen->accepted) {
+            ok->click();
+        } else {
+            dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
+        }
+    });
+    return seen;
+}
+
+} // namespace
+
+class StepEditorTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        QSettings(QStringLiteral("chaserom"), QStringLiteral("chaserom")).clear();
+        m_folder = std::make_unique<WorkFolder>();
+    }
+
+    void cleanup() {
+        QVERIFY(waitForNoModal());
+        m_app.reset();
+        m_folder.reset();
+    }
+
+    void aStrokeOfLampsIsOneChange() {
+        QVERIFY(start(QByteArray(16, '\xFF')));
+        QWidget* grid = viewport();
+        QTest::mousePress(grid, Qt::LeftButton, {}, cell(1, 2));
+        QTest::mouseMove(grid, cell(1, 3));
+        QTest::mouseMove(grid, cell(1, 4));
+        QTest::mouseMove(grid, cell(2, 4));
+        // The stroke shows as it is drawn, and reaches the file when the button is let go.
+        QCOMPARE(shown(1, 3), Lit);
+        QCOMPARE(file(), QByteArray(16, '\xFF'));
+        QTest::mouseRelease(grid, Qt::LeftButton, {}, cell(2, 4));
+        QByteArray painted(16, '\xFF');
+        painted[1] = '\xC7'; // channels 2 to 4
+        painted[2] = '\xF7'; // channel 4
+        expectOneStep(QByteArray(16, '\xFF'), painted);
+        QCOMPARE(editor().grid().cursorStep(), 1);
+        QCOMPARE(editor().grid().cursorChannel(), 2);
+
+        // A fast drag jumps over cells between two moves: they are painted all the same.
+        drag({cell(0, 0), cell(0, 7)});
+        QCOMPARE(file()[0], '\x00');
+        // A click on a lit lamp darkens it; a drag that starts on one darkens what it passes.
+        QTest::mouseClick(grid, Qt::LeftButton, {}, cell(0, 5));
+        QCOMPARE(file()[0], '\x04');
+        QCOMPARE(model().undoLabel(), QString::fromUtf8("лампа 6 шага 0"));
+        drag({cell(0, 0), cell(0, 6)});
+        QCOMPARE(file()[0], '\xFE');
+        QCOMPARE(model().undoLabel(), QString::fromUtf8("рисование, ламп: 6"));
+        QCOMPARE(model().history().size(), 3);
+    }
+
+    void keysMoveTheCursorSpaceFlipsAndCtrlWheelZooms() {
+        QVERIFY(start(QByteArray(64, '\xFF')));
+        StepGridView& grid = editor().grid();
+        key(Qt::Key_Down);
+        key(Qt::Key_Down);
+        key(Qt::Key_Right);
+        key(Qt::Key_Space);
+        QByteArray flipped(64, '\xFF');
+        flipped[2] = '\xBF';
+        QCOMPARE(file(), flipped);
+        key(Qt::Key_End);
+        QCOMPARE(grid.cursorStep(), 63);
+        QVERIFY(grid.cellRect(63, 1).bottom() <= viewport()->height());
+        key(Qt::Key_PageUp);
+        QVERIFY(grid.cursorStep() > 0 && grid.cursorStep() < 62);
+        key(Qt::Key_Home);
+        key(Qt::Key_Up);
+        key(Qt::Key_Left);
+        key(Qt::Key_Left);
+        QCOMPARE(grid.cursorStep(), 0);
+        QCOMPARE(grid.cursorChannel(), 0);
+        key(Qt::Key_Down, Qt::ShiftModifier);
+        key(Qt::Key_Down, Qt::ShiftModifier);
+        QCOMPARE(grid.selection(), (StepSpan{0, 3}));
+        key(Qt::Key_Up, Qt::ShiftModifier);
+        QCOMPARE(grid.selection(), (StepSpan{0, 2}));
+
+        const auto wheel = [&](int delta, Qt::KeyboardModifiers modifiers) {
+            const QPointF at = cell(0, 0);
+            QWheelEvent event(at, viewport()->mapToGlobal(at), {}, {0, delta}, Qt::NoButton,
+                              modifiers, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(viewport(), &event);
+        };
+        wheel(120, Qt::ControlModifier);
+        QCOMPARE(grid.cell(), 17);
+        wheel(-120, {}); // scrolls
+        QCOMPARE(grid.cell(), 17);
+    }
+
+    void theAddressColumnSelectsStepsForTheClipboard() {
+        QVERIFY(start(Chase16));
+        drag({address(5), address(4), address(2)});
+        QCOMPARE(editor().grid().selection(), (StepSpan{2, 4}));
+        QCOMPARE(control<QLabel>(&editor(), QStringLiteral("StatusSelection"))->text(),
+                 QString::fromUtf8("Выделено: шаги 2–5 (4)"));
+        QTest::mouseClick(viewport(), Qt::LeftButton, {}, address(0));
+        QTest::mouseClick(viewport(), Qt::LeftButton, Qt::ShiftModifier, address(2));
+        QCOMPARE(editor().grid().selection(), (StepSpan{0, 3}));
+        key(Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("7F BF DF"));
+        QCOMPARE(file(), Chase16);
+        QVERIFY(!model().canUndo());
+    }
+
+    void pasteDeleteAndCutAreOneStepEach() {
+        QVERIFY(start(Chase16));
+        QApplication::clipboard()->setText(QStringLiteral("7F BF DF"));
+        for (int i = 0; i < 10; ++i) {
+            key(Qt::Key_Down);
+        }
+        key(Qt::Key_V, Qt::ControlModifier);
+        QByteArray over = Chase16;
+        over.replace(10, 3, hex("7FBFDF"));
+        expectOneStep(Chase16, over);
+
+        // Inserted before the cursor's step: later steps move down and the last drop off.
+        key(Qt::Key_Home);
+        for (int i = 0; i < 4; ++i) {
+            key(Qt::Key_Down);
+        }
+        key(Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+        expectOneStep(Chase16, hex("7FBFDFEF7FBFDFF7FBFDFE0011223344"));
+
+        QTest::mouseClick(viewport(), Qt::LeftButton, {}, address(0));
+        QTest::mouseClick(viewport(), Qt::LeftButton, Qt::ShiftModifier, address(2));
+        key(Qt::Key_Delete);
+        expectOneStep(Chase16, hex("EFF7FBFDFE0011223344556677FFFFFF"));
+
+        QApplication::clipboard()->clear();
+        key(Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("7F BF DF"));
+        expectOneStep(Chase16, hex("FFFFFFEFF7FBFDFE0011223344556677"));
+
+        // What is no hex text is reported and pastes nothing.
+        QApplication::clipboard()->setText(QStringLiteral("hello"));
+        const auto seen = answerMessageBox(QMessageBox::Ok);
+        key(Qt::Key_V, Qt::ControlModifier);
+        QVERIFY(QTest::qWaitFor([&] { return seen->shown; }));
+        QVERIFY(seen->text.contains(QString::fromUtf8("В буфере обмена нет шагов")));
+        QCOMPARE(file(), Chase16);
+    }
+
+    void wholeStepOperations_data() {
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<QString>("operation");
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QByteArray>("after");
+        const auto row = [](const char* name, int channels, const char* operation,
+                            const char* before, const char* after) {
+            QTest::newRow(name) << channels << QString::fromLatin1(operation) << hex(before)
+                                << hex(after);
+        };
+        row("invert 8", 8, "ActionInvert", "7F00A5", "80FF5A");
+        // Whole steps change places; the bytes inside a step keep their order.
+        row("reverse 16", 16, "ActionReverseSteps", "000102030405", "040502030001");
+        row("reverse 24, last step cut short", 24, "ActionReverseSteps", "0102030405060708",
+            "0405060102030708");
+        row("mirror 8", 8, "ActionMirrorChannels", "0F80", "F001");
+        row("mirror 16", 16, "ActionMirrorChannels", "1234FF7F", "2C48FEFF");
+        row("mirror 24", 24, "ActionMirrorChannels", "010000FF7FFF", "000080FFFEFF");
+        row("mirror 32", 32, "ActionMirrorChannels", "7FFFFFFF", "FFFFFFFE");
+        // Right: channel k + 1 takes the state of channel k, channel 0 that of the last.
+        row("right 8", 8, "ActionRotateRight", "7FFE", "BF7F");
+        row("left 8", 8, "ActionRotateLeft", "7FBF", "FE7F");
+        row("right 16", 16, "ActionRotateRight", "FFFE7FFF", "7FFFBFFF");
+        row("left 16", 16, "ActionRotateLeft", "FF7F7FFF", "FEFFFFFE");
+        row("right 24", 24, "ActionRotateRight", "FF7FFFFFFFFE", "FFBFFF7FFFFF");
+        row("left 24", 24, "ActionRotateLeft", "FF7FFF7FFFFF", "FEFFFFFFFFFE");
+        row("right 32", 32, "ActionRotateRight", "FFFFFFFE", "7FFFFFFF");
+        row("left 32", 32, "ActionRotateLeft", "7FFFFFFFFFFF7FFF", "FFFFFFFEFFFEFFFF");
+    }
+
+    void wholeStepOperations() {
+        QFETCH(int, channels);
+        QFETCH(QString, operation);
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, after);
+        QVERIFY(start(before, channels));
+        key(Qt::Key_A, Qt::ControlModifier);
+        action(operation)->trigger();
+        expectOneStep(before, after);
+    }
+
+    void withoutASelectionTheCursorsStepIsChanged() {
+        QVERIFY(start(QByteArray(4, '\x00'), 16));
+        key(Qt::Key_Down);
+        key(Qt::Key_I, Qt::ControlModifier);
+        expectOneStep(QByteArray(4, '\x00'), hex("0000FFFF"));
+    }
+
+    void fillAsksForItsBytes() {
+        QVERIFY(start(QByteArray(8, '\x00')));
+        QTest::mouseClick(viewport(), Qt::LeftButton, {}, address(2));
+        QTest::mouseClick(viewport(), Qt::LeftButton, Qt::ShiftModifier, address(6));
+        auto seen = answerText(QStringLiteral("12 0x34"));
+        action(QStringLiteral("ActionFill"))->trigger();
+        QVERIFY(seen->accepted);
+        expectOneStep(QByteArray(8, '\x00'), hex("0000123412341200"));
+
+        seen = answerText(QStringLiteral("12 G4"));
+        action(QStringLiteral("ActionFill"))->trigger();
+        QVERIFY(seen->shown);
+        QVERIFY(!seen->accepted);
+        QVERIFY(seen->problem.contains(QStringLiteral("G4")));
+        QCOMPARE(file(), QByteArray(8, '\x00'));
+    }
+
+    void generatingPreviewsThePatternUntilAccepted() {
+        QVERIFY(start(QByteArray(8, '\x00')));
+        key(Qt::Key_A, Qt::ControlModifier);
+        // All lamps are lit; the chase's preview darkens all but one a step.
+        bool previewed = false;
+        whenModal("chaserom::PatternDialog", [&](QWidget* dialog) {
+            previewed = shown(0, 0) == Lit && shown(0, 1) == Dark && shown(7, 7) == Lit;
+            dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+        action(QStringLiteral("ActionGenerate"))->trigger();
+        QVERIFY(previewed);
+        expectOneStep(QByteArray(8, '\x00'), hex("7FBFDFEFF7FBFDFE"));
+
+        // Cancelled: neither the file nor the grid keeps anything of the preview.
+        whenModal("chaserom::PatternDialog", [&](QWidget* dialog) {
+            auto* pattern = control<QComboBox>(dialog, QStringLiteral("Pattern"));
+            pattern->setCurrentIndex(pattern->findText(QStringLiteral("blink"), Qt::MatchContains));
+            previewed = shown(1, 3) == Dark; // blink: step 1 dark
+            dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
+        });
+        action(QStringLiteral("ActionGenerate"))->trigger();
+        QVERIFY(previewed);
+        QCOMPARE(file(), QByteArray(8, '\x00'));
+        QCOMPARE(shown(1, 3), Lit);
+        QVERIFY(!model().canUndo());
+    }
+
+    void goToTakesAddressesStepsAndMoves() {
+        QVERIFY(start(countingBytes(64), 16));
+        StepGridView& grid = editor().grid();
+        const auto goTo = [&](const char* typed) {
+            const auto seen = answerText(QString::fromUtf8(typed));
+            key(Qt::Key_G, Qt::ControlModifier);
+            return seen;
+        };
+        goTo("0x11");
+        QCOMPARE(grid.cursorStep(), 8);
+        QCOMPARE(grid.cursorChannel(), 8); // the step's second byte
+        goTo("#3");
+        QCOMPARE(grid.cursorStep(), 3);
+        goTo("+4");
+        QCOMPARE(grid.cursorStep(), 7);
+        goTo("−2");
+        QCOMPARE(grid.cursorStep(), 5);
+        goTo("20");
+        QCOMPARE(grid.cursorStep(), 10);
+        QCOMPARE(grid.cursorChannel(), 0);
+        for (const char* outside : {"64", "+22", "#32"}) {
+            const auto seen = goTo(outside);
+            QVERIFY(seen->shown);
+            QVERIFY2(!seen->accepted, outside);
+            QVERIFY2(seen->problem.contains(QStringLiteral("от 0 до 63")), outside);
+        }
+        QVERIFY(!goTo("0x")->accepted);
+        QCOMPARE(grid.cursorStep(), 10);
+    }
+
+    void findMovesFromMatchToMatchRoundTheEnd() {
+        QVERIFY(start(hex("007F11DF00007F22DF007F3300000000")));
+        StepGridView& grid = editor().grid();
+        answerText(QStringLiteral("7F ?? DF"));
+        key(Qt::Key_F, Qt::ControlModifier);
+        QCOMPARE(grid.cursorStep(), 1);
+        QCOMPARE(grid.selection(), (StepSpan{1, 3}));
+        key(Qt::Key_F3);
+        QCOMPARE(grid.cursorStep(), 6);
+        QCOMPARE(grid.selection(), (StepSpan{6, 3}));
+        key(Qt::Key_F3);
+        QCOMPARE(grid.cursorStep(), 1);
+        key(Qt::Key_F3, Qt::ShiftModifier);
+        QCOMPARE(grid.cursorStep(), 6);
+        key(Qt::Key_F3, Qt::ShiftModifier);
+        QCOMPARE(grid.cursorStep(), 1);
+    }
+
+    void findNextAndPreviousStepOverMatchesInsideAStep() {
+        // 16 channels: the matches at 2 and 3 share step 1, the one at 7 is step 3's second byte.
+        QVERIFY(start(hex("0000AAAA000000AA0000000000000000"), 16));
+        StepGridView& grid = editor().grid();
+        answerText(QStringLiteral("AA"));
+        key(Qt::Key_F, Qt::ControlModifier);
+        QCOMPARE(grid.cursorStep(), 1);
+        QCOMPARE(grid.cursorChannel(), 0);
+        key(Qt::Key_F3);
+        QCOMPARE(grid.cursorStep(), 1);
+        QCOMPARE(grid.cursorChannel(), 8);
+        key(Qt::Key_F3);
+        QCOMPARE(grid.cursorStep(), 3);
+        QCOMPARE(grid.cursorChannel(), 8);
+        key(Qt::Key_F3, Qt::ShiftModifier);
+        QCOMPARE(grid.cursorStep(), 1);
+        QCOMPARE(grid.cursorChannel(), 8);
+        key(Qt::Key_F3, Qt::ShiftModifier);
+        QCOMPARE(grid.cursorStep(), 1);
+        QCOMPARE(grid.cursorChannel(), 0);
+    }
+
+    void comparingListsTheDifferingStepsAndF8VisitsThem() {
+        QVERIFY(start(countingBytes(32)));
+        QByteArray other = countingBytes(32);
+        other[2] = 'x';
+        other[3] = 'x';
+        other[10] = 'x';
+        other[20] = 'x';
+        answerFileDialog(m_folder->write(QStringLiteral("other.bin"), other));
+        action(QStringLiteral("ActionCompare"))->trigger();
+        QVERIFY(waitForNoModal());
+        auto* list = control<QListWidget>(&editor(), QStringLiteral("DifferencesList"));
+        QVERIFY(control<QWidget>(&editor(), QStringLiteral("DifferencesPanel"))->isVisible());
+        QCOMPARE(list->count(), 3);
+        QCOMPARE(list->item(0)->text(), QString::fromUtf8("шаги 2–3 (2)"));
+        QCOMPARE(list->item(2)->text(), QString::fromUtf8("шаг 20"));
+        StepGridView& grid = editor().grid();
+        QCOMPARE(grid.cursorStep(), 2);
+        QList<int> visited;
+        for (int i = 0; i < 3; ++i) {
+            key(Qt::Key_F8);
+            visited << grid.cursorStep();
+        }
+        for (int i = 0; i < 2; ++i) {
+            key(Qt::Key_F8, Qt::ShiftModifier);
+            visited << grid.cursorStep();
+        }
+        QCOMPARE(visited, (QList<int>{10, 20, 2, 20, 10}));
+        // Moved off a difference, F8 goes back to it.
+        key(Qt::Key_Up);
+        key(Qt::Key_F8);
+        QCOMPARE(grid.cursorStep(), 10);
+        key(Qt::Key_Down);
+        key(Qt::Key_F8, Qt::ShiftModifier);
+        QCOMPARE(grid.cursorStep(), 10);
+        QCOMPARE(file(), countingBytes(32));
+    }
+
+    void aChangeWritesTheEditedRowFirstOnlyWhileSaving() {
+        QVERIFY(start(QByteArray(32, '\xFF')));
+        control<QCheckBox>(&m_app->codeView(), QStringLiteral("CheckSave"))->click();
+        row(3)->setText(QStringLiteral("00"));
+        QTest::mouseClick(viewport(), Qt::LeftButton, {}, cell(20, 0));
+        QCOMPARE(file()[3], '\x00');
+        QCOMPARE(file()[20], '\x7F');
+
+        control<QCheckBox>(&m_app->codeView(), QStringLiteral("CheckSave"))->click();
+        row(4)->setText(QStringLiteral("00"));
+        QCOMPARE(shown(4, 0), Lit);
+        QTest::mouseClick(viewport(), Qt::LeftButton, {}, cell(21, 0));
+        QCOMPARE(file()[4], '\xFF');
+        QCOMPARE(file()[21], '\x7F');
+        QCOMPARE(row(4)->text(), QStringLiteral("FF"));
+        QCOMPARE(shown(4, 0), Dark);
+    }
+
+    void theGridFollowsChangesMadeElsewhere() {
+        QByteArray image(32, '\xFF');
+        image[0] = '\x7F';
+        QVERIFY(start(image));
+        row(1)->setText(QStringLiteral("BF"));
+        QCOMPARE(shown(1, 1), Lit);
+        QCOMPARE(shown(1, 0), Dark);
+        control<QLineEdit>(&m_app->codeView(), QStringLiteral("Text8"))
+            ->setText(QStringLiteral("0"));
+        control<QLineEdit>(&m_app->codeView(), QStringLiteral("Text9"))
+            ->setText(QStringLiteral("0"));
+        control<QLineEdit>(&m_app->codeView(), QStringLiteral("Text10"))
+            ->setText(QStringLiteral("20"));
+        control<QPushButton>(&m_app->codeView(), QStringLiteral("CommandCopy"))->click();
+        QCOMPARE(shown(20, 0), Lit);
+        QCOMPARE(shown(1, 1), Dark); // the copy read the page again: the edit is gone
+        m_app->historyActions().undoAction()->trigger();
+        QCOMPARE(shown(20, 0), Dark);
+        control<QPushButton>(&m_app->codeView(), QStringLiteral("CommandInv"))->click();
+        QCOMPARE(shown(0, 0), Dark);
+        QCOMPARE(shown(31, 7), Lit);
+        // Another channel count lays the same bytes out again.
+        control<QRadioButton>(&m_app->codeView(), QStringLiteral("OptionKanal_1"))->click();
+        QCOMPARE(editor().grid().layout().channels(), 16);
+        QCOMPARE(shown(15, 15), Lit);
+    }
+
+    void doubleClickOnAnAddressShowsItsPage() {
+        QVERIFY(start(countingBytes(256), 16));
+        QTest::mouseDClick(viewport(), Qt::LeftButton, {}, address(10));
+        QTest::mouseRelease(viewport(), Qt::LeftButton, {}, address(10));
+        QCOMPARE(model().pageAddress(), 20);
+        QCOMPARE(row(0)->text(), QStringLiteral("14"));
+        QCOMPARE(control<QScrollBar>(&m_app->codeView(), QStringLiteral("VScroll1"))->value(), 20);
+        QCOMPARE(file(), countingBytes(256));
+    }
+
+    void f2OpensTheEditorAndClosingItLeavesTheRest() {
+        const QString path = m_folder->write(QStringLiteral("e.bin"), countingBytes(32));
+        m_app = startApp(path);
+        QVERIFY(!m_app->existingStepEditor());
+        CodeViewWindow& view = m_app->codeView();
+        view.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&view));
+        QTest::keyClick(&view, Qt::Key_F2);
+        QVERIFY(m_app->existingStepEditor());
+        QVERIFY(m_app->existingStepEditor()->isVisible());
+
+        action(QStringLiteral("ActionClose"))->trigger();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!m_app->existingStepEditor());
+        QVERIFY(view.isVisible());
+        QVERIFY(m_app->existingSimulator() && m_app->existingSimulator()->isVisible());
+        QVERIFY(m_app->existingColourPanel() && m_app->existingColourPanel()->isVisible());
+        QVERIFY(model().hasImage());
+        QCOMPARE(file(), countingBytes(32));
+        view.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&view));
+        QTest::keyClick(&view, Qt::Key_F2);
+        QVERIFY(m_app->existingStepEditor() && m_app->existingStepEditor()->isVisible());
+    }
+
+    void theEditorComesBackAtStartWithItsZoom() {
+        QVERIFY(start(countingBytes(32)));
+        action(QStringLiteral("ActionZoomIn"))->trigger();
+        QCOMPARE(editor().grid().cell(), 17);
+        const QString path = m_folder->path(QStringLiteral("e.bin"));
+        m_app->shutDown();
+        m_app.reset();
+        m_app = startApp(path);
+        QVERIFY(m_app->existingStepEditor() && m_app->existingStepEditor()->isVisible());
+        QCOMPARE(editor().grid().cell(), 17);
+
+        action(QStringLiteral("ActionClose"))->trigger();
+        m_app->shutDown();
+        m_app.reset();
+        m_app = startApp(path);
+        QVERIFY(!m_app->existingStepEditor());
+    }
+
+private:
+    /// Starts the program on an image of `bytes` at `channels` channels, with the step editor
+    /// shown, active, and painting lit lamps white.
+    [[nodiscard]] bool start(const QByteArray& bytes, int channels = 8) {
+        m_app = startApp(m_folder->write(QStringLiteral("e.bin"), bytes));
+        if (channels != 8) {
+            control<QRadioButton>(&m_app->codeView(),
+                                  QStringLiteral("OptionKanal_%1").arg(channels / 8 - 1))
+                ->click();
+        }
+        m_app->showStepEditor();
+        action(QStringLiteral("ActionChannelColours"))->setChecked(false);
+        return QTest::qWaitForWindowActive(&editor());
+    }
+
+    StepEditorWindow& editor() { return m_app->stepEditor(); }
+    PageModel& model() { return m_app->model(); }
+    QWidget* viewport() { return editor().grid().viewport(); }
+    QAction* action(const QString& name) { return control<QAction>(&editor(), name); }
+    QLineEdit* row(int index) {
+        return control<QLineEdit>(&m_app->codeView(), QStringLiteral("Text1_%1").arg(index));
+    }
+    QByteArray file() const { return m_folder->read(QStringLiteral("e.bin")); }
+    QPoint cell(int step, int channel) { return editor().grid().cellRect(step, channel).center(); }
+    QPoint address(int step) { return editor().grid().addressRect(step).center(); }
+
+    /// The colour the grid shows a lamp in.
+    QColor shown(int step, int channel) {
+        return viewport()->grab().toImage().pixelColor(cell(step, channel));
+    }
+
+    /// A key on the grid, with the editor active so that its shortcuts answer.
+    void key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        if (QApplication::activeWindow() != &editor()) {
+            editor().activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&editor()));
+        }
+        QTest::keyClick(&editor().grid(), key, modifiers);
+    }
+
+    /// Presses at the first point, moves through the others and lets go at the last.
+    void drag(const QList<QPoint>& points) {
+        QTest::mousePress(viewport(), Qt::LeftButton, {}, points.first());
+        for (const QPoint& point : points.mid(1)) {
+            QTest::mouseMove(viewport(), point);
+        }
+        QTest::mouseRelease(viewport(), Qt::LeftButton, {}, points.last());
+    }
+
+    /// The last change turned the file from `before` into `after` as the history's one step
+    /// (the history starts with the image), and Ctrl+Z takes it back exactly.
+    void expectOneStep(const QByteArray& before, const QByteArray& after) {
+        QCOMPARE(file(), after);
+        QCOMPARE(model().history().size(), 1);
+        key(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(file(), before);
+        QVERIFY(!model().canUndo());
+    }
+
+    std::unique_ptr<WorkFolder> m_folder;
+    std::unique_ptr<App> m_app;
+};
+
+QTEST_MAIN(StepEditorTest)
+#include "stepeditor_test.moc"
