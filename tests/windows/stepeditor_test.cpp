@@ -105,7 +105,7 @@ private slots:
         // A click on a lit lamp darkens it; a drag that starts on one darkens what it passes.
         QTest::mouseClick(grid, Qt::LeftButton, {}, cell(0, 5));
         QCOMPARE(file()[0], '\x04');
-        QCOMPARE(model().undoLabel(), QString::fromUtf8("лампа 6 шага 0"));
+        QCOMPARE(model().undoLabel(), QString::fromUtf8("лампа канала 6 в шаге 0"));
         drag({cell(0, 0), cell(0, 6)});
         QCOMPARE(file()[0], '\xFE');
         QCOMPARE(model().undoLabel(), QString::fromUtf8("рисование, ламп: 6"));
@@ -499,6 +499,65 @@ private slots:
         m_app.reset();
         m_app = startApp(path);
         QVERIFY(!m_app->existingStepEditor());
+    }
+
+    void aDoubleClickOnALampFlipsItOnce() {
+        QVERIFY(start(QByteArray(16, '\xFF')));
+        // Through the window system, which sends a press, a release, the double-click and a
+        // release, as a real double-click comes.
+        QTest::mouseDClick(editor().windowHandle(), Qt::LeftButton, {},
+                           viewport()->mapTo(&editor(), cell(3, 1)));
+        QByteArray flipped(16, '\xFF');
+        flipped[3] = '\xBF';
+        expectOneStep(QByteArray(16, '\xFF'), flipped);
+    }
+
+    void theCursorAndTheSelectionGoTogether() {
+        QVERIFY(start(Chase16));
+        StepGridView& grid = editor().grid();
+        QTest::mouseClick(viewport(), Qt::LeftButton, {}, address(6));
+        QCOMPARE(grid.cursorStep(), 6);
+        QCOMPARE(grid.selection(), (StepSpan{6, 1}));
+        // A lamp painted lets the selection go; so does a move without Shift.
+        QTest::mouseClick(viewport(), Qt::LeftButton, {}, cell(2, 0));
+        QVERIFY(!grid.selection());
+        QTest::mouseClick(viewport(), Qt::LeftButton, {}, address(4));
+        key(Qt::Key_Down);
+        QVERIFY(!grid.selection());
+        QCOMPARE(grid.cursorStep(), 5);
+    }
+
+    void pasteInsertingMakesUpALastStepCutShort() {
+        QVERIFY(start(hex("7FFFBFFFDFFFEFFF"), 16));
+        QApplication::clipboard()->setText(QStringLiteral("00 11 22"));
+        QTest::mouseClick(viewport(), Qt::LeftButton, {}, address(1));
+        key(Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+        // Two whole steps go in, the second made up with dark lamps; later steps keep their
+        // channels.
+        expectOneStep(hex("7FFFBFFFDFFFEFFF"), hex("7FFF001122FFBFFF"));
+    }
+
+    void theStatusBarSumsWhatTheGridShows() {
+        // The figures zlib and the programmers give for 256 bytes of FF, then with one 00.
+        QVERIFY(start(QByteArray(256, '\xFF')));
+        auto* sums = control<QLabel>(&editor(), QStringLiteral("StatusChecksums"));
+        QCOMPARE(sums->text(), QStringLiteral("sum16=FF00 sum32=0000FF00 crc32=FEA8A821"));
+        row(0)->setText(QStringLiteral("00"));
+        QVERIFY(QTest::qWaitFor([&] {
+            return sums->text() == QStringLiteral("sum16=FE01 sum32=0000FE01 crc32=8ACAB4B5");
+        }));
+    }
+
+    void anotherImageClearsTheComparison() {
+        QVERIFY(start(Chase16));
+        const QString other = m_folder->write(QStringLiteral("other.bin"), QByteArray(16, '\0'));
+        answerFileDialog(other);
+        action(QStringLiteral("ActionCompare"))->trigger();
+        auto* differences = control<QListWidget>(&editor(), QStringLiteral("DifferencesList"));
+        QVERIFY(differences->count() > 0);
+        m_app->openImage(m_folder->write(QStringLiteral("next.bin"), Chase16));
+        QCOMPARE(differences->count(), 0);
+        QVERIFY(!control<QWidget>(&editor(), QStringLiteral("DifferencesPanel"))->isVisible());
     }
 
 private:

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace chaserom {
 
@@ -13,11 +14,19 @@ StepsModel::StepsModel(PageModel& page, const KanalCount& kanalCount, QObject* p
     : QObject(parent)
     , m_page(page)
     , m_kanalCount(kanalCount) {
-    connect(&m_page, &PageModel::openedImageChanged, this, [this] { (void)reload(); });
+    connect(&m_page, &PageModel::openedImageChanged, this, [this] {
+        m_shownChannels = m_kanalCount.value();
+        (void)reload();
+    });
     connect(&m_page, &PageModel::imageEdited, this, &StepsModel::applyChange);
     connect(&m_page, &PageModel::rowChanged, this, &StepsModel::rowChanged);
     connect(&m_page, &PageModel::pageMoved, this, &StepsModel::pageMoved);
-    connect(&m_kanalCount, &KanalCount::changed, this, &StepsModel::reset);
+    connect(&m_kanalCount, &KanalCount::changed, this, [this](int count) {
+        // Choosing the count already chosen changes no step.
+        if (std::exchange(m_shownChannels, count) != count) {
+            emit reset();
+        }
+    });
     (void)reload();
 }
 

@@ -54,6 +54,8 @@ private:
     const KanalCount& m_kanalCount;
     /// The file's bytes 0 to length - 1.
     QByteArray m_file;
+    /// The channel count the steps are shown in.
+    int m_shownChannels = 8;
 };
 
 } // namespace chaserom

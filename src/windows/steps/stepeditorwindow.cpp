@@ -39,6 +39,9 @@ QString text(const char* utf8) {
     return QString::fromUtf8(utf8);
 }
 
+/// How long changes are gathered before the checksums are taken again.
+constexpr int ChecksumDelayMs = 100;
+
 QString upperHex(quint32 value, int digits) {
     return QString::number(value, 16).toUpper().rightJustified(digits, u'0');
 }
@@ -76,7 +79,16 @@ void StepEditorWindow::createGrid() {
     connect(m_grid, &StepGridView::selectionChanged, this, &StepEditorWindow::showStatus);
     connect(&m_steps, &StepsModel::reset, this, &StepEditorWindow::showStatus);
     connect(&m_steps, &StepsModel::reset, this, &StepEditorWindow::showChecksums);
-    connect(&m_page, &PageModel::imageEdited, this, &StepEditorWindow::showChecksums);
+    connect(&m_steps, &StepsModel::stepsChanged, this, &StepEditorWindow::showChecksums);
+    // A comparison belongs to the image and the steps it was made on.
+    connect(&m_steps, &StepsModel::reset, this, [this] {
+        if (m_differencesPanel && (!m_differences.isEmpty() || m_differencesPanel->isVisible())) {
+            m_differences.clear();
+            m_differencesList->clear();
+            m_grid->setDifferences({});
+            m_differencesPanel->hide();
+        }
+    });
 }
 
 void StepEditorWindow::createFileActions() {
@@ -249,8 +261,8 @@ void StepEditorWindow::createStatusBar() {
     m_selectionLabel->setObjectName(QStringLiteral("StatusSelection"));
     m_checksumLabel = new QLabel(this);
     m_checksumLabel->setObjectName(QStringLiteral("StatusChecksums"));
-    m_checksumLabel->setToolTip(text("Контрольные суммы файла образа, как их показывают "
-                                     "программаторы"));
+    m_checksumLabel->setToolTip(text("Контрольные суммы образа, каким его показывает это окно, "
+                                     "как их показывают программаторы"));
     statusBar()->addWidget(m_lengthLabel);
     statusBar()->addWidget(m_selectionLabel);
     statusBar()->addPermanentWidget(m_checksumLabel);
@@ -259,21 +271,21 @@ void StepEditorWindow::createStatusBar() {
 }
 
 void StepEditorWindow::showChecksums() {
-    // A burst of changes (a playback with saving on) is summed once, when it is over.
+    // Changes that come in a stream (playback moving the page) are summed a few times a
+    // second, not once each.
     if (std::exchange(m_checksumsDue, true)) {
         return;
     }
-    QTimer::singleShot(0, this, &StepEditorWindow::showChecksumsNow);
+    QTimer::singleShot(ChecksumDelayMs, this, &StepEditorWindow::showChecksumsNow);
 }
 
 void StepEditorWindow::showChecksumsNow() {
     m_checksumsDue = false;
-    QByteArray bytes;
-    if (!m_page.hasImage() || m_page.readImageBytes(bytes)) {
+    if (!m_page.hasImage()) {
         m_checksumLabel->clear();
         return;
     }
-    const ImageChecksums sums = checksumsOf(bytes);
+    const ImageChecksums sums = checksumsOf(m_steps.shownBytes());
     m_checksumLabel->setText(
         QStringLiteral("sum16=%1 sum32=%2 crc32=%3")
             .arg(upperHex(sums.sum16(), 4), upperHex(sums.sum32(), 8), upperHex(sums.crc32(), 8)));
@@ -346,8 +358,9 @@ void StepEditorWindow::change(const QString& label,
 void StepEditorWindow::paintLamps(const QList<PaintedLamp>& lamps) {
     const int stepLength = m_steps.stepLength();
     const QString label =
-        lamps.size() == 1 ? text("лампа %1 шага %2").arg(lamps[0].channel + 1).arg(lamps[0].step)
-                          : text("рисование, ламп: %1").arg(lamps.size());
+        lamps.size() == 1
+            ? text("лампа канала %1 в шаге %2").arg(lamps[0].channel + 1).arg(lamps[0].step)
+            : text("рисование, ламп: %1").arg(lamps.size());
     change(label, [&](QByteArray& image) {
         for (const PaintedLamp& lamp : lamps) {
             setLamp(image, stepLength, lamp.step, lamp.channel, lamp.lit);
@@ -395,8 +408,13 @@ void StepEditorWindow::pasteInserting() {
         return;
     }
     const int at = m_grid->cursorStep();
+    // Whole steps are inserted, a last one cut short made up with dark lamps, so that later
+    // steps keep their channels.
+    QByteArray steps = *bytes;
+    const int stepLength = m_steps.stepLength();
+    steps.append(QByteArray((stepLength - steps.size() % stepLength) % stepLength, '\xFF'));
     change(text("вставка со сдвигом перед шагом %1").arg(at),
-           [&](QByteArray& image) { insertSteps(image, m_steps.stepLength(), at, *bytes); });
+           [&](QByteArray& image) { insertSteps(image, stepLength, at, steps); });
 }
 
 void StepEditorWindow::deleteSteps() {
@@ -581,10 +599,8 @@ void StepEditorWindow::exportRecords(RecordFormat format) {
         m_reports.report(this, text("Файл образа не открыт: откройте его кнопкой «Файл»."));
         return;
     }
-    if (auto failure = m_page.readImageBytes(bytes)) {
-        m_reports.report(this, *failure);
-        return;
-    }
+    // What is exported is what the grid shows: the page's rows included.
+    bytes = m_steps.shownBytes();
     const QFileInfo image(m_page.imagePath());
     const QString suggested = image.dir().filePath(
         image.completeBaseName() +

@@ -344,6 +344,7 @@ void StepGridView::mousePressEvent(QMouseEvent* event) {
             m_anchorStep = step;
             setSelection(StepSpan{step, 1});
         }
+        setCursor(step, m_cursorChannel);
         m_selecting = true;
         return;
     }
@@ -351,6 +352,8 @@ void StepGridView::mousePressEvent(QMouseEvent* event) {
     if (!channel) {
         return;
     }
+    // Painting is no selecting: what was selected is let go, as in any editor.
+    setSelection(std::nullopt);
     setCursor(step, *channel);
     m_stroking = true;
     m_strokeLit = !m_steps.isLit(step, *channel);
@@ -362,7 +365,9 @@ void StepGridView::mousePressEvent(QMouseEvent* event) {
 void StepGridView::mouseMoveEvent(QMouseEvent* event) {
     const QPoint point = gridPoint(event->position());
     if (m_selecting) {
-        extendSelection(layout().stepAt(point.y(), m_steps.stepCount()));
+        const int step = layout().stepAt(point.y(), m_steps.stepCount());
+        extendSelection(step);
+        setCursor(step, m_cursorChannel);
         return;
     }
     if (!m_stroking) {
@@ -410,8 +415,11 @@ void StepGridView::mouseDoubleClickEvent(QMouseEvent* event) {
         emit pageRequested(grid.stepAt(point.y(), m_steps.stepCount()) * m_steps.stepLength());
         return;
     }
-    // The second press of a double-click in the cells is one more click: it flips again.
-    mousePressEvent(event);
+    // The second press of a double-click in the cells is no click of its own: the stroke
+    // it began is dropped, and a lamp double-clicked flips once, as an LED of the code view.
+    m_stroking = false;
+    m_stroke.clear();
+    viewport()->update();
 }
 
 void StepGridView::extendSelection(int step) {
@@ -423,6 +431,9 @@ void StepGridView::extendSelection(int step) {
 void StepGridView::moveCursor(int step, int channel, bool extend) {
     if (extend && !m_selection) {
         m_anchorStep = m_cursorStep;
+    }
+    if (!extend && step != m_cursorStep) {
+        setSelection(std::nullopt);
     }
     setCursor(step, channel);
     if (extend) {
