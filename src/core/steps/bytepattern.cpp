@@ -1,17 +1,10 @@
 #include "core/steps/bytepattern.h"
 
+#include "core/formats/hexrecordtext.h"
+
 #include <QList>
 
 namespace chaserom {
-
-namespace {
-
-int nibble(QChar c) {
-    const int value = QStringLiteral("0123456789ABCDEF").indexOf(c.toUpper());
-    return c.isNull() ? -1 : value;
-}
-
-} // namespace
 
 std::optional<BytePattern> BytePattern::read(QStringView text, QString& problem) {
     BytePattern pattern;
@@ -24,8 +17,8 @@ std::optional<BytePattern> BytePattern::read(QStringView text, QString& problem)
                 pattern.m_bytes.emplace_back(std::nullopt);
                 continue;
             }
-            const int high = pair.size() == 2 ? nibble(pair[0]) : -1;
-            const int low = pair.size() == 2 ? nibble(pair[1]) : -1;
+            const int high = pair.size() == 2 ? hexDigitValue(pair[0].toLatin1()) : -1;
+            const int low = pair.size() == 2 ? hexDigitValue(pair[1].toLatin1()) : -1;
             if (high < 0 || low < 0) {
                 problem = QStringLiteral("«%1» не является байтом: нужны две шестнадцатеричные "
                                          "цифры или ??")
