@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <random>
 
 namespace testing_support {
 
@@ -35,6 +36,15 @@ QByteArray countingBytes(int length, int step) {
     QByteArray bytes(length, '\0');
     for (int i = 0; i < length; ++i) {
         bytes[i] = static_cast<char>(i * step);
+    }
+    return bytes;
+}
+
+QByteArray randomBytes(qsizetype length, unsigned seed) {
+    std::mt19937 random(seed);
+    QByteArray bytes(length, '\0');
+    for (char& byte : bytes) {
+        byte = static_cast<char>(random());
     }
     return bytes;
 }

@@ -40,5 +40,7 @@ private:
 
 /// The bytes 0, step, 2 step, ... (modulo 256) of the given length.
 [[nodiscard]] QByteArray countingBytes(int length, int step = 1);
+/// Bytes from a Mersenne twister seeded with `seed`: the same on every machine.
+[[nodiscard]] QByteArray randomBytes(qsizetype length, unsigned seed);
 
 } // namespace testing_support

@@ -13,15 +13,6 @@ using namespace testing_support;
 
 namespace {
 
-QByteArray randomBytes(qsizetype length, unsigned seed) {
-    std::mt19937 random(seed);
-    QByteArray bytes(length, '\0');
-    for (char& byte : bytes) {
-        byte = static_cast<char>(random());
-    }
-    return bytes;
-}
-
 class ImagesTool : public ::testing::Test {
 protected:
     Finished tool(const QStringList& arguments) { return runTool(arguments, m_folder.folder()); }

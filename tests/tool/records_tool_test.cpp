@@ -4,22 +4,12 @@
 
 #include <QList>
 #include <gtest/gtest.h>
-#include <random>
 
 using namespace testing_support;
 
 namespace {
 
 const QString SrecCat = QStringLiteral("/usr/bin/srec_cat");
-
-QByteArray randomBytes(qsizetype length, unsigned seed) {
-    std::mt19937 random(seed);
-    QByteArray bytes(length, '\0');
-    for (char& byte : bytes) {
-        byte = static_cast<char>(random());
-    }
-    return bytes;
-}
 
 QByteArray withoutCarriageReturns(QByteArray text) {
     return text.replace("\r", "");

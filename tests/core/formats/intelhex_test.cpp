@@ -3,21 +3,11 @@
 
 #include <QList>
 #include <gtest/gtest.h>
-#include <random>
 
 using namespace chaserom;
 using namespace testing_support;
 
 namespace {
-
-QByteArray randomBytes(qsizetype length, unsigned seed) {
-    std::mt19937 random(seed);
-    QByteArray bytes(length, '\0');
-    for (char& byte : bytes) {
-        byte = static_cast<char>(random());
-    }
-    return bytes;
-}
 
 RecordReadResult readText(const QByteArray& text, RecordReadOptions options = {}) {
     return readIntelHex(text, options);
