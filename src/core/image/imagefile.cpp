@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace chaserom {
 
@@ -78,6 +79,28 @@ bool ImageFile::isFileAt(const QString& path) const {
     return m_file && fileIdentity(path, device, inode) && device == m_device && inode == m_inode;
 }
 
+FileIdentity ImageFile::identity() const {
+    return m_file ? FileIdentity::ofHandle(m_file->handle()) : FileIdentity();
+}
+
+FileFailure ImageFile::checkStillWritable() const {
+    if (auto failure = checkStillOnDisk(FileAction::WriteImage)) {
+        return failure;
+    }
+    // The superuser passes access() whatever the permissions say, so a file that no one may
+    // write (chmod 444) is refused by its mode bits as well.
+    const QByteArray name = QFile::encodeName(m_absolutePath);
+    struct stat status {};
+    constexpr mode_t AnyWrite = S_IWUSR | S_IWGRP | S_IWOTH;
+    if (::access(name.constData(), W_OK) != 0 ||
+        (::stat(name.constData(), &status) == 0 && (status.st_mode & AnyWrite) == 0)) {
+        return FileError{FileAction::WriteImage, path(),
+                         QStringLiteral("файл стал доступен только для чтения после открытия; "
+                                        "ничего не записано")};
+    }
+    return std::nullopt;
+}
+
 void ImageFile::takeLock() {
     if (m_file) {
         ::flock(m_file->handle(), LOCK_EX | LOCK_NB);
@@ -128,7 +151,7 @@ FileFailure ImageFile::write(qint64 address, QByteArrayView bytes) {
     if (!m_file) {
         return std::nullopt;
     }
-    if (auto failure = checkStillOnDisk(FileAction::WriteImage)) {
+    if (auto failure = checkStillWritable()) {
         return failure;
     }
     errno = 0;
@@ -150,7 +173,7 @@ FileFailure ImageFile::resize(qint64 length) {
     if (!m_file) {
         return std::nullopt;
     }
-    if (auto failure = checkStillOnDisk(FileAction::WriteImage)) {
+    if (auto failure = checkStillWritable()) {
         return failure;
     }
     errno = 0;

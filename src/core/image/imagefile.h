@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/files/fileerror.h"
+#include "core/files/fileidentity.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -36,6 +37,11 @@ public:
     [[nodiscard]] FileFailure checkStillOnDisk(FileAction action) const;
     /// Whether `path` names the open file.
     [[nodiscard]] bool isFileAt(const QString& path) const;
+    /// Which file is open, by its handle; empty with none open.
+    [[nodiscard]] FileIdentity identity() const;
+    /// A failure when the file may no longer be written by the user: its permissions were
+    /// taken away since it was opened, or its path names another file now.
+    [[nodiscard]] FileFailure checkStillWritable() const;
     /// Takes the advisory lock if no other copy holds it; for a file opened again while the
     /// same program held it under its earlier handle.
     void takeLock();

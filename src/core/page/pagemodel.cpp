@@ -41,7 +41,14 @@ FileFailure PageModel::openImage(const QString& path, ImageFile::WhenLocked when
         return failure;
     }
     const qint64 size = next.size();
-    if (auto failure = next.writeCopy(backupPathFor(path), size, 0, FileAction::Backup,
+    const QString backupPath = backupPathFor(path);
+    // The backup may replace the backup of the image open now, never that image itself. It
+    // replaces a link at its name, so the name is what must not be the image.
+    if (auto failure = m_protectedFiles.checkLinkReplacingTarget(
+            backupPath, FileAction::Backup, {path}, ProtectedFiles::Role::Backup)) {
+        return failure;
+    }
+    if (auto failure = next.writeCopy(backupPath, size, 0, FileAction::Backup,
                                       ImageFile::CopyAtLink::ReplaceLink)) {
         return failure;
     }
@@ -57,6 +64,8 @@ FileFailure PageModel::openImage(const QString& path, ImageFile::WhenLocked when
         m_image.takeLock();
     }
     m_imagePath = path;
+    m_protectedFiles.set(ProtectedFiles::Role::Image, path, m_image.identity());
+    m_protectedFiles.set(ProtectedFiles::Role::Backup, backupPath);
     m_imageLength = length;
     m_pageRead = false;
     m_editableRows = 0;
@@ -70,6 +79,8 @@ FileFailure PageModel::openImage(const QString& path, ImageFile::WhenLocked when
 FileFailure PageModel::closeImage() {
     auto failure = writeBack();
     m_image.close();
+    m_protectedFiles.set(ProtectedFiles::Role::Image, QString());
+    m_protectedFiles.set(ProtectedFiles::Role::Backup, QString());
     m_history.clear();
     emit historyChanged();
     emit openedImageChanged();
@@ -228,13 +239,13 @@ FileFailure PageModel::changeBytes(qint64 address, QByteArrayView after, qint64 
     } else if (auto failure = m_image.read(address, after.size(), change.before)) {
         return failure;
     }
-    if (auto failure = m_image.write(address, after)) {
-        return failure;
+    auto failure = m_image.write(address, after);
+    if (!failure && lengthAfter != m_image.size()) {
+        failure = m_image.resize(lengthAfter);
     }
-    if (lengthAfter != m_image.size()) {
-        if (auto failure = m_image.resize(lengthAfter)) {
-            return failure;
-        }
+    if (failure) {
+        return putBack(change, address + std::max<qint64>(after.size(), change.before.size()),
+                       *failure, made);
     }
     change.after = after.toByteArray();
     change.lengthAfter = m_image.size();
@@ -245,6 +256,61 @@ FileFailure PageModel::changeBytes(qint64 address, QByteArrayView after, qint64 
         *made = std::move(change);
     }
     return std::nullopt;
+}
+
+bool PageModel::fileHoldsBefore(const ImageChange& change) {
+    QByteArray held;
+    return m_image.size() == change.lengthBefore &&
+           !m_image.read(change.address, change.before.size(), held) && held == change.before;
+}
+
+FileError PageModel::putBack(const ImageChange& change, qint64 changedEnd, FileError failure,
+                             ImageChange* made) {
+    if (fileHoldsBefore(change)) {
+        return failure;
+    }
+    // The old bytes were read to record the step; writing them over what the failed write
+    // left needs no new room, and cutting the file frees what it had grown by. A write past a
+    // file-size limit fails again where the first one stopped, so what counts is what the
+    // file holds afterwards.
+    auto restore = m_image.write(change.address, change.before);
+    if (m_image.size() != change.lengthBefore) {
+        const auto cut = m_image.resize(change.lengthBefore);
+        restore = restore ? restore : cut;
+    }
+    if (fileHoldsBefore(change)) {
+        failure.reason += QStringLiteral("; прежние байты и длина файла восстановлены");
+        return failure;
+    }
+    ImageChange left = change;
+    left.lengthAfter = m_image.size();
+    const qint64 end = std::min(changedEnd, std::max<qint64>(left.lengthAfter, 0));
+    QByteArray now;
+    if (m_image.read(change.address, std::max<qint64>(0, end - change.address), now)) {
+        now.clear();
+    }
+    left.after = now;
+    qint64 first = 0;
+    const qint64 common = std::min(left.before.size(), left.after.size());
+    while (first < common && left.before[first] == left.after[first]) {
+        ++first;
+    }
+    const QString why = restore ? restore->reason : QStringLiteral("неизвестная ошибка");
+    failure.reason +=
+        QStringLiteral("; вернуть прежнее не удалось (%1): байты с %2 по %3 могут быть уже "
+                       "новыми, остальные прежние, длина файла %4 байт (была %5)")
+            .arg(why)
+            .arg(change.address + first)
+            .arg(std::max(change.address + first, end - 1))
+            .arg(left.lengthAfter)
+            .arg(change.lengthBefore);
+    if (!left.changesNothing()) {
+        emit imageEdited(left);
+    }
+    if (made) {
+        *made = std::move(left);
+    }
+    return failure;
 }
 
 template <typename Operation>
@@ -389,10 +455,18 @@ FileFailure PageModel::walkHistory(bool undoing) {
         return std::nullopt;
     }
     const HistoryStep step = undoing ? m_history.undoStep() : m_history.redoStep();
-    const FileFailure failure = step.kind == HistoryStep::Kind::RowEdit
-                                    ? applyRowEdit(step, undoing)
-                                    : applyFileChange(step, undoing);
+    ImageChange left;
+    FileFailure failure = step.kind == HistoryStep::Kind::RowEdit
+                              ? applyRowEdit(step, undoing, left)
+                              : applyFileChange(step, undoing, left);
     if (failure) {
+        // A step that could neither be made nor taken back whole left the file in a state no
+        // step describes: the history would only lie about it from now on.
+        if (!left.changesNothing()) {
+            m_history.clear();
+            emit historyChanged();
+            failure->reason += QStringLiteral("; история правок очищена");
+        }
         return failure;
     }
     if (undoing) {
@@ -414,7 +488,7 @@ FileError changedOutside(const QString& path, bool undoing) {
 
 } // namespace
 
-FileFailure PageModel::applyRowEdit(const HistoryStep& step, bool undoing) {
+FileFailure PageModel::applyRowEdit(const HistoryStep& step, bool undoing, ImageChange& left) {
     const QString& now = undoing ? step.textAfter : step.textBefore;
     const QString& then = undoing ? step.textBefore : step.textAfter;
     if (step.written) {
@@ -426,7 +500,8 @@ FileFailure PageModel::applyRowEdit(const HistoryStep& step, bool undoing) {
             return changedOutside(m_imagePath, undoing);
         }
         const char byte = static_cast<char>(HexToDec(then));
-        if (auto failure = changeBytes(step.address, QByteArrayView(&byte, 1), m_image.size())) {
+        if (auto failure =
+                changeBytes(step.address, QByteArrayView(&byte, 1), m_image.size(), &left)) {
             return failure;
         }
     }
@@ -437,7 +512,7 @@ FileFailure PageModel::applyRowEdit(const HistoryStep& step, bool undoing) {
     return std::nullopt;
 }
 
-FileFailure PageModel::applyFileChange(const HistoryStep& step, bool undoing) {
+FileFailure PageModel::applyFileChange(const HistoryStep& step, bool undoing, ImageChange& left) {
     const ImageChange& change = step.change;
     const QByteArray& now = undoing ? change.after : change.before;
     const QByteArray& then = undoing ? change.before : change.after;
@@ -448,8 +523,8 @@ FileFailure PageModel::applyFileChange(const HistoryStep& step, bool undoing) {
     if (m_image.size() != (undoing ? change.lengthAfter : change.lengthBefore) || held != now) {
         return changedOutside(m_imagePath, undoing);
     }
-    if (auto failure =
-            changeBytes(change.address, then, undoing ? change.lengthBefore : change.lengthAfter)) {
+    if (auto failure = changeBytes(change.address, then,
+                                   undoing ? change.lengthBefore : change.lengthAfter, &left)) {
         return failure;
     }
     return showFileBytes(change.address, change.after.size());
@@ -472,6 +547,9 @@ FileFailure PageModel::showFileBytes(qint64 address, qint64 count) {
 FileFailure PageModel::writeResizedCopy(qint64 size, const QString& path) {
     if (!hasImage()) {
         return std::nullopt;
+    }
+    if (auto failure = m_protectedFiles.checkTarget(path, FileAction::WriteResizedCopy)) {
+        return failure;
     }
     FileFailure cut;
     if (!writeBackFirst(cut)) {

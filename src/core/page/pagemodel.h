@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/files/fileerror.h"
+#include "core/files/protectedfiles.h"
 #include "core/history/imagehistory.h"
 #include "core/image/imagechange.h"
 #include "core/image/imagefile.h"
@@ -38,6 +39,16 @@ public:
     [[nodiscard]] std::optional<int> imageLength() const { return m_imageLength; }
     /// The file's length in bytes now, or -1 with no image open.
     [[nodiscard]] qint64 fileLength() const { return m_image.size(); }
+    /// A failure of `action` when the image's path no longer names the file that was
+    /// opened (deleted or replaced since), as a write-back reports it.
+    [[nodiscard]] FileFailure checkImageStillOnDisk(FileAction action) const {
+        return m_image.checkStillOnDisk(action);
+    }
+
+    /// The files no write may land on: the open image and its backup, kept here as images
+    /// open and close, and the inputs the windows register.
+    [[nodiscard]] ProtectedFiles& protectedFiles() { return m_protectedFiles; }
+    [[nodiscard]] const ProtectedFiles& protectedFiles() const { return m_protectedFiles; }
 
     /// Address of row 0.
     [[nodiscard]] int pageAddress() const { return m_pageAddress; }
@@ -158,6 +169,11 @@ private:
                                           const QByteArray* before = nullptr);
     /// Writes the page back, runs `operation`, makes what it changed one step of the
     /// history, and reads the page again.
+    /// Whether the file holds what it held before `change`: its length and old bytes.
+    [[nodiscard]] bool fileHoldsBefore(const ImageChange& change);
+    /// Undoes a change that failed part-way, or tells exactly what it left behind.
+    [[nodiscard]] FileError putBack(const ImageChange& change, qint64 changedEnd, FileError failure,
+                                    ImageChange* made);
     template <typename Operation>
     [[nodiscard]] FileFailure changeWholeImage(const QString& label, Operation operation);
     [[nodiscard]] FileFailure copyInFile(const CopyRange& range, Overflow answer,
@@ -170,13 +186,17 @@ private:
     void showRowText(int row, const QString& text);
     /// Walks the history one step back (undoing) or forward.
     [[nodiscard]] FileFailure walkHistory(bool undoing);
-    [[nodiscard]] FileFailure applyRowEdit(const HistoryStep& step, bool undoing);
-    [[nodiscard]] FileFailure applyFileChange(const HistoryStep& step, bool undoing);
+    /// Each leaves in `left` what a change that failed part-way left in the file.
+    [[nodiscard]] FileFailure applyRowEdit(const HistoryStep& step, bool undoing,
+                                           ImageChange& left);
+    [[nodiscard]] FileFailure applyFileChange(const HistoryStep& step, bool undoing,
+                                              ImageChange& left);
     /// Shows the file's bytes from `address` to address + count - 1 where they fall inside
     /// the page.
     [[nodiscard]] FileFailure showFileBytes(qint64 address, qint64 count);
 
     ImageFile m_image;
+    ProtectedFiles m_protectedFiles;
     QString m_imagePath;
     std::optional<int> m_imageLength;
     int m_pageAddress = 0;

@@ -119,7 +119,7 @@ TEST_F(FileFaultsTest, AFailedWriteBackKeepsThePageAndItsEdits) {
     EXPECT_EQ(contentOf(QStringLiteral("image.bin")), counting(2000));
 }
 
-TEST_F(FileFaultsTest, ACopyThatCannotLengthenTheFileIsReported) {
+TEST_F(FileFaultsTest, AChangeThatFailsPartWayPutsTheOldBytesAndLengthBack) {
     const QString path = write(QStringLiteral("image.bin"), counting(2000));
     EXPECT_EQ(runInChild([&] {
                   PageModel model;
@@ -128,14 +128,78 @@ TEST_F(FileFaultsTest, ACopyThatCannotLengthenTheFileIsReported) {
                   }
                   limitFileSize(2000);
                   const auto failure = model.copy({0, 99, 1990}, Overflow::Lengthen);
-                  return failure && failure->reason == TooLarge ? 0 : 1;
+                  return failure && failure->reason.startsWith(TooLarge) &&
+                                 failure->reason.contains(QStringLiteral("восстановлены")) &&
+                                 !model.canUndo()
+                             ? 0
+                             : 1;
               }),
               0);
-    // Only bytes the copy was asked to change have changed.
-    const QByteArray after = contentOf(QStringLiteral("image.bin"));
-    EXPECT_EQ(after.size(), 2000);
-    EXPECT_EQ(after.left(1990), counting(2000).left(1990));
-    EXPECT_EQ(after.mid(1990), counting(10));
+    EXPECT_EQ(contentOf(QStringLiteral("image.bin")), counting(2000));
+}
+
+TEST_F(FileFaultsTest, AWholeImageChangeCutShortByALimitLeavesNothingHalfDone) {
+    // Writes past 12288 bytes fail, as on a full disk: invert stops a third of the way.
+    const QString path = write(QStringLiteral("image.bin"), counting(32767));
+    EXPECT_EQ(runInChild([&] {
+                  PageModel model;
+                  if (model.openImage(path)) {
+                      return 2;
+                  }
+                  limitFileSize(12288);
+                  const auto inverted = model.invert();
+                  const auto transformed = model.transformImage(
+                      QStringLiteral("inversion"), [](QByteArray& bytes) { invertBytes(bytes); });
+                  return inverted && transformed && !model.canUndo() &&
+                                 model.rowText(0) == QStringLiteral("00")
+                             ? 0
+                             : 1;
+              }),
+              0);
+    EXPECT_EQ(contentOf(QStringLiteral("image.bin")), counting(32767));
+}
+
+TEST_F(FileFaultsTest, ARedoThatFailsLeavesTheHistoryTruthful) {
+    const QString path = write(QStringLiteral("image.bin"), counting(16));
+    EXPECT_EQ(runInChild([&] {
+                  PageModel model;
+                  if (model.openImage(path) || model.invert() ||
+                      model.copy({0, 15, 16000}, Overflow::Lengthen) || model.undo()) {
+                      return 2;
+                  }
+                  limitFileSize(1000);
+                  const auto redone = model.redo();
+                  if (!redone || model.fileLength() != 16 || !model.canRedo()) {
+                      return 1;
+                  }
+                  // The earlier step is undone as recorded: nothing blames another program.
+                  return !model.undo() && !model.canUndo() ? 0 : 1;
+              }),
+              0);
+    EXPECT_EQ(contentOf(QStringLiteral("image.bin")), counting(16));
+}
+
+TEST_F(FileFaultsTest, AnImageMadeReadOnlyAfterOpeningIsNoLongerWritten) {
+    const QString path = write(QStringLiteral("image.bin"), counting(64));
+    PageModel model;
+    ASSERT_FALSE(model.openImage(path));
+    model.setSaveEnabled(true);
+    ASSERT_FALSE(model.invert());
+    model.setRowText(0, QStringLiteral("EE"));
+    ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup |
+                                                QFileDevice::ReadOther));
+    const QByteArray inverted = contentOf(QStringLiteral("image.bin"));
+
+    // Checked by the permissions, so that even the superuser's program leaves it alone.
+    const auto moved = model.movePage(16);
+    ASSERT_TRUE(moved);
+    EXPECT_TRUE(moved->reason.contains(QStringLiteral("только для чтения")));
+    EXPECT_EQ(model.pageAddress(), 0);
+    EXPECT_EQ(model.rowText(0), QStringLiteral("EE"));
+    EXPECT_FALSE(model.undo()) << "the page edit is undone in the page alone";
+    EXPECT_TRUE(model.undo()) << "the inversion would have to be written";
+    EXPECT_EQ(contentOf(QStringLiteral("image.bin")), inverted);
+    EXPECT_TRUE(model.canUndo());
 }
 
 TEST_F(FileFaultsTest, AtomicWritesLeaveTheOldFileWhole) {
