@@ -10,9 +10,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFileInfo>
+#include <QProgressDialog>
 #include <QSettings>
+#include <QThread>
 #include <utility>
 
 namespace chaserom {
@@ -61,7 +64,7 @@ App::App()
             editor->setPlaying(playing);
         }
     });
-    connect(m_codeView.get(), &CodeViewWindow::closing, this, &App::shutDown);
+    connect(m_codeView.get(), &CodeViewWindow::closing, this, &App::requestShutDown);
 }
 
 App::~App() {
@@ -124,13 +127,58 @@ void App::shutDown() {
     emit finished();
 }
 
+void App::requestShutDown() {
+    if (m_shutDown || m_shutDownDeferred) {
+        return;
+    }
+    if (modalWorkUnderway()) {
+        shutDownWhenUnwound();
+    } else {
+        shutDown();
+    }
+}
+
 void App::shutDownForSignal() {
     m_reports.setShownInBoxes(false);
+    requestShutDown();
+}
+
+bool App::modalWorkUnderway() {
+    // The program's own loop is the first; any deeper one belongs to a dialog or a menu.
+    return QApplication::activeModalWidget() != nullptr ||
+           QApplication::activePopupWidget() != nullptr ||
+           QThread::currentThread()->loopLevel() > 1;
+}
+
+void App::shutDownWhenUnwound() {
+    m_shutDownDeferred = true;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget* window : windows) {
+        if (auto* progress = qobject_cast<QProgressDialog*>(window)) {
+            progress->cancel();
+        } else if (auto* dialog = qobject_cast<QDialog*>(window); dialog && dialog->isVisible()) {
+            dialog->reject();
+        }
+    }
+    while (QWidget* popup = QApplication::activePopupWidget()) {
+        popup->close();
+    }
+    // Every loop returns, and any dialog the code under them opens next returns at once, as
+    // if cancelled, until exec() has seen the main loop end.
+    QCoreApplication::exit(0);
+}
+
+int App::exec() {
+    if (!m_shutDown && !m_shutDownDeferred) {
+        QApplication::exec();
+    }
     shutDown();
+    return 0;
 }
 
 SimulatorWindow* App::createSimulator() {
     auto* simulator = new SimulatorWindow(m_kanalCount, m_reports);
+    simulator->setProtectedFiles(&m_model.protectedFiles());
     addCommonActions(*simulator);
     simulator->setFallbackFolder(imageFolder());
     // A simulator created again shows the current step at once, not its design colours.
@@ -143,6 +191,8 @@ SimulatorWindow* App::createSimulator() {
 
 ColourPanel* App::createColourPanel() {
     auto* panel = new ColourPanel(m_channelColours, m_reports);
+    m_model.protectedFiles().set(ProtectedFiles::Role::ColourFile, ColourPanel::colourFilePath());
+    panel->setProtectedFiles(&m_model.protectedFiles());
     addCommonActions(*panel);
     return panel;
 }
@@ -197,10 +247,10 @@ void App::importRecordFile(QWidget* parent) {
     if (!imagePath) {
         return;
     }
-    if (QFileInfo(*imagePath) == records || m_model.imagePath() == *imagePath) {
-        m_reports.report(parent, QString::fromUtf8("Образ нельзя записать поверх «%1»: выберите "
-                                                   "другое имя.")
-                                     .arg(*imagePath));
+    // Compared by file identity: a relative path or a link to the open image is the image.
+    if (auto failure = m_model.protectedFiles().checkTarget(*imagePath, FileAction::WriteImage,
+                                                            {*recordsPath})) {
+        m_reports.report(parent, *failure);
         return;
     }
     if (auto failure = writeFileAtomically(*imagePath, read.image, FileAction::WriteImage)) {

@@ -60,10 +60,17 @@ public:
     /// Closes the program: the simulator and the colour panel (which writes its colours)
     /// are closed, the page is written back while saving is on, and the image is closed.
     void shutDown();
-    /// Closes the program for a termination signal: the same shut-down, with any failure
+    /// Closes the program as the code view's close box asks: at once, or, while a dialog,
+    /// a menu or a progress is open, once they have been cancelled and have returned.
+    void requestShutDown();
+    /// Closes the program for a termination signal, as the close box does, with any failure
     /// written to the standard error stream, since nobody may be there to answer a box.
     void shutDownForSignal();
     [[nodiscard]] bool hasShutDown() const { return m_shutDown; }
+
+    /// Runs the event loop until the program has been closed, then finishes a shut-down
+    /// that had to wait for it; the program's exit status.
+    int exec();
 
 signals:
     void finished();
@@ -87,6 +94,13 @@ private:
     /// colours and the playback interval.
     [[nodiscard]] SimulatorAnimation animationSource();
     void reportOverActiveWindow(const FileError& failure);
+    /// Whether something is running an event loop of its own over the windows (a dialog, a
+    /// message box, a menu, a progress): closing the windows under it would pull them away
+    /// from code that is still using them.
+    [[nodiscard]] static bool modalWorkUnderway();
+    /// Cancels every open dialog and progress, closes menus, and ends every event loop; the
+    /// shut-down follows in exec(), when they have all returned.
+    void shutDownWhenUnwound();
     [[nodiscard]] QString imageFolder() const;
 
     FailureReports m_reports;
@@ -102,6 +116,8 @@ private:
     /// "Шаги эффекта…" (F2), offered in every window.
     QAction* m_stepEditorAction = nullptr;
     bool m_shutDown = false;
+    /// The shut-down waits for the event loops to end.
+    bool m_shutDownDeferred = false;
     bool m_lampsFollowPage = false;
     /// The lamps changed while the display was held.
     bool m_lampsHeld = false;

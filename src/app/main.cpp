@@ -58,10 +58,5 @@ int main(int argc, char** argv) {
     QObject::connect(&terminationSignals, &chaserom::TerminationSignals::received, &app,
                      &chaserom::App::shutDownForSignal);
     app.start(commandLine.image, commandLine.steps);
-    // A signal during start-up (with the open dialog showing) has closed the program
-    // already; the main event loop would never see that quit.
-    if (app.hasShutDown()) {
-        return 0;
-    }
-    return QApplication::exec();
+    return app.exec();
 }

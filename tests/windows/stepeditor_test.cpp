@@ -20,6 +20,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -202,6 +203,17 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return seen->shown; }));
         QVERIFY(seen->text.contains(QString::fromUtf8("В буфере обмена нет шагов")));
         QCOMPARE(file(), Chase16);
+    }
+
+    void pastingPastTheLastStepSaysHowManyStepsWereLeftOut() {
+        QVERIFY(start(QByteArray(16, '\xFF'), 16));
+        QApplication::clipboard()->setText(QStringLiteral("01 02 03 04 05 06 07"));
+        key(Qt::Key_End);
+        key(Qt::Key_V, Qt::ControlModifier);
+        expectOneStep(QByteArray(16, '\xFF'), QByteArray(14, '\xFF') + hex("0102"));
+        QCOMPARE(editor().statusBar()->currentMessage(),
+                 QString::fromUtf8("Не вставлено шагов: 3 (5 байт) — они не поместились до "
+                                   "конца образа"));
     }
 
     void wholeStepOperations_data() {

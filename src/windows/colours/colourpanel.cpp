@@ -2,6 +2,7 @@
 
 #include "core/colours/channelcolourmodel.h"
 #include "core/files/colourfile.h"
+#include "core/files/protectedfiles.h"
 #include "core/geometry/swatchgrid.h"
 #include "core/geometry/twips.h"
 #include "render/bgrcolour.h"
@@ -27,11 +28,11 @@ constexpr int ClientHeight = 1995;
 constexpr int ScreenLeft = 60;
 constexpr int ScreenTop = 345;
 
-QString colourFilePath() {
+} // namespace
+
+QString ColourPanel::colourFilePath() {
     return QDir::current().absoluteFilePath(QString::fromLatin1(ColourFileName));
 }
-
-} // namespace
 
 ColourPanel::ColourPanel(ChannelColourModel& colours, FailureReports& reports)
     : m_colours(colours)
@@ -89,6 +90,13 @@ void ColourPanel::loadColours() {
 }
 
 void ColourPanel::saveColours() {
+    if (m_protectedFiles) {
+        if (auto failure = m_protectedFiles->checkTarget(colourFilePath(), FileAction::WriteColours,
+                                                         {}, ProtectedFiles::Role::ColourFile)) {
+            m_reports.reportNow(this, failureText(*failure));
+            return;
+        }
+    }
     if (auto failure = m_colours.save(colourFilePath())) {
         m_reports.reportNow(this, failureText(*failure));
     }

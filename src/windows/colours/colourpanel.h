@@ -10,6 +10,7 @@ namespace chaserom {
 
 class ChannelColourModel;
 class FailureReports;
+class ProtectedFiles;
 
 /// The colour panel, "Панель цвета": the 32 channel colours as swatches. A double-click
 /// chooses a new colour for the swatch the pointer was last over. The colours are read
@@ -21,6 +22,11 @@ class ColourPanel : public QWidget {
 
 public:
     ColourPanel(ChannelColourModel& colours, FailureReports& reports);
+
+    /// The colour file, "ColorKanal.txt" in the working directory.
+    [[nodiscard]] static QString colourFilePath();
+    /// The files the colour file must never be written over; none are checked until set.
+    void setProtectedFiles(const ProtectedFiles* files) { m_protectedFiles = files; }
 
     /// The colour a swatch shows.
     [[nodiscard]] Bgr colour(int channel) const { return m_swatches.fill(channel); }
@@ -57,6 +63,7 @@ private:
 
     ChannelColourModel& m_colours;
     FailureReports& m_reports;
+    const ProtectedFiles* m_protectedFiles = nullptr;
     ShapeArray m_swatches;
     QPoint m_mouse;
     int m_selectedKanal = 0;

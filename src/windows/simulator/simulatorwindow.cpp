@@ -2,6 +2,7 @@
 
 #include "core/files/dialogstart.h"
 #include "core/files/layoutfile.h"
+#include "core/files/protectedfiles.h"
 #include "core/geometry/lamphittest.h"
 #include "core/geometry/twips.h"
 #include "core/page/kanalcount.h"
@@ -114,10 +115,24 @@ std::optional<QString> SimulatorWindow::chooseFile(bool forSaving) {
 }
 
 void SimulatorWindow::saveLayout() {
-    if (const auto path = chooseFile(true)) {
-        if (auto failure = saveLayoutFile(*path, m_scene.layout())) {
-            m_reports.report(this, *failure);
-        }
+    const auto path = chooseFile(true);
+    if (!path) {
+        return;
+    }
+    // Saving over the layout that was loaded is what saving is for; anything else the program
+    // holds is refused.
+    FileFailure failure;
+    if (m_protectedFiles) {
+        failure = m_protectedFiles->checkTarget(*path, FileAction::WriteLayout, {},
+                                                ProtectedFiles::Role::Layout);
+    }
+    if (!failure) {
+        failure = saveLayoutFile(*path, m_scene.layout());
+    }
+    if (failure) {
+        m_reports.report(this, *failure);
+    } else if (m_protectedFiles) {
+        m_protectedFiles->set(ProtectedFiles::Role::Layout, *path);
     }
 }
 
@@ -129,6 +144,9 @@ void SimulatorWindow::loadLayout() {
             return;
         }
         setLayout(layout);
+        if (m_protectedFiles) {
+            m_protectedFiles->set(ProtectedFiles::Role::Layout, *path);
+        }
     }
 }
 
@@ -140,6 +158,9 @@ void SimulatorWindow::changeBackground() {
             return;
         }
         setBackground(picture);
+        if (m_protectedFiles) {
+            m_protectedFiles->set(ProtectedFiles::Role::Picture, *path);
+        }
     }
 }
 
@@ -175,6 +196,11 @@ void SimulatorWindow::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void SimulatorWindow::closeEvent(QCloseEvent* event) {
+    // The layout and the picture go with the window: their files are nothing it reads now.
+    if (m_protectedFiles) {
+        m_protectedFiles->set(ProtectedFiles::Role::Layout, QString());
+        m_protectedFiles->set(ProtectedFiles::Role::Picture, QString());
+    }
     event->accept();
     emit unloaded();
 }

@@ -12,6 +12,7 @@ class QLabel;
 namespace chaserom {
 
 class FailureReports;
+class ProtectedFiles;
 class KanalCount;
 class ToolStrip;
 
@@ -23,6 +24,10 @@ class SimulatorWindow : public QWidget {
 
 public:
     SimulatorWindow(const KanalCount& kanalCount, FailureReports& reports);
+
+    /// The files a layout must never be written over; the layout and picture this window
+    /// loads join them. None are checked until set.
+    void setProtectedFiles(ProtectedFiles* files) { m_protectedFiles = files; }
 
     /// Sets the fill colours of all lamps, lamp 0 first.
     void setLampColours(const std::array<Bgr, LampCount>& colours);
@@ -66,6 +71,7 @@ private:
 
     const KanalCount& m_kanalCount;
     FailureReports& m_reports;
+    ProtectedFiles* m_protectedFiles = nullptr;
     ToolStrip* m_toolStrip = nullptr;
     QLabel* m_labelKanal = nullptr;
     SimulatorScene m_scene;

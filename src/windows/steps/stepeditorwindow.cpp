@@ -397,9 +397,19 @@ void StepEditorWindow::pasteOver() {
     if (!bytes) {
         return;
     }
-    const qint64 address = qint64{m_grid->cursorStep()} * m_steps.stepLength();
+    const int stepLength = m_steps.stepLength();
+    const qint64 address = qint64{m_grid->cursorStep()} * stepLength;
     change(text("вставка поверх с шага %1").arg(m_grid->cursorStep()),
            [&](QByteArray& image) { chaserom::pasteOver(image, address, *bytes); });
+    const qint64 beyondEnd = address + bytes->size() - m_steps.length();
+    if (beyondEnd > 0) {
+        const qint64 steps = (beyondEnd + stepLength - 1) / stepLength;
+        statusBar()->showMessage(
+            text("Не вставлено шагов: %1 (%2 байт) — они не поместились до конца образа")
+                .arg(steps)
+                .arg(beyondEnd),
+            10000);
+    }
 }
 
 void StepEditorWindow::pasteInserting() {
@@ -594,31 +604,41 @@ void StepEditorWindow::exportSRecords() {
 }
 
 void StepEditorWindow::exportRecords(RecordFormat format) {
-    QByteArray bytes;
     if (!m_page.hasImage()) {
         m_reports.report(this, text("Файл образа не открыт: откройте его кнопкой «Файл»."));
         return;
     }
-    // What is exported is what the grid shows: the page's rows included.
-    bytes = m_steps.shownBytes();
     const QFileInfo image(m_page.imagePath());
     const QString suggested = image.dir().filePath(
         image.completeBaseName() +
         (format == RecordFormat::IntelHex ? QStringLiteral(".hex") : QStringLiteral(".s19")));
     const auto path = chooseFileToSave(this, text("Экспорт образа"), suggested);
-    if (!path) {
+    if (!path || !mayWriteExport(*path, FileAction::WriteRecords)) {
         return;
     }
-    if (QFileInfo(*path) == image) {
-        m_reports.report(this, text("Экспорт не может заменить сам образ «%1».").arg(*path));
-        return;
-    }
-    const QByteArray records = recordFileText(format, bytes, DefaultRecordSize, image.fileName());
+    // What is exported is what the grid shows: the page's rows included.
+    const QByteArray records =
+        recordFileText(format, m_steps.shownBytes(), DefaultRecordSize, image.fileName());
     if (auto failure = writeFileAtomically(*path, records, FileAction::WriteRecords)) {
         m_reports.report(this, *failure);
         return;
     }
     statusBar()->showMessage(text("Записано: %1").arg(*path), 5000);
+}
+
+bool StepEditorWindow::mayWriteExport(const QString& path, FileAction action,
+                                      const QList<QString>& inputs) {
+    // The grid shows the file as it was opened: once another file has taken its name, an
+    // export would pass off old bytes as the image's.
+    auto failure = m_page.checkImageStillOnDisk(FileAction::ReadImage);
+    if (!failure) {
+        failure = m_page.protectedFiles().checkTarget(path, action, inputs);
+    }
+    if (failure) {
+        m_reports.report(this, *failure);
+        return false;
+    }
+    return true;
 }
 
 void StepEditorWindow::setAnimationSource(std::function<SimulatorAnimation()> source) {
@@ -646,7 +666,7 @@ void StepEditorWindow::exportAnimation() {
     const QFileInfo image(m_page.imagePath());
     const auto path = chooseFileToSave(this, text("Экспорт GIF"),
                                        image.dir().filePath(image.completeBaseName() + ".gif"));
-    if (!path) {
+    if (!path || !mayWriteExport(*path, FileAction::WriteAnimation)) {
         return;
     }
     AtomicFile file(*path, FileAction::WriteAnimation);

@@ -86,6 +86,10 @@ private:
     void copySteps();
     void cutSteps();
     void pasteOver();
+    /// Whether an export may be written to `path`: the image is still the file that was
+    /// opened, and `path` is none of the files that must not be replaced. Reports why not.
+    [[nodiscard]] bool mayWriteExport(const QString& path, FileAction action,
+                                      const QList<QString>& inputs = {});
     void pasteInserting();
     void deleteSteps();
     void selectAll();
