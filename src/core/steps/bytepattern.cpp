@@ -1,37 +1,22 @@
 #include "core/steps/bytepattern.h"
 
-#include "core/formats/hexrecordtext.h"
-
-#include <QList>
+#include "core/steps/hexbytestext.h"
 
 namespace chaserom {
 
 std::optional<BytePattern> BytePattern::read(QStringView text, QString& problem) {
-    BytePattern pattern;
-    for (const QStringView token : text.split(u' ', Qt::SkipEmptyParts)) {
-        QStringView rest = token;
-        while (!rest.isEmpty()) {
-            const QStringView pair = rest.first(std::min<qsizetype>(2, rest.size()));
-            rest = rest.sliced(pair.size());
-            if (pair == u"??") {
-                pattern.m_bytes.emplace_back(std::nullopt);
-                continue;
-            }
-            const int high = pair.size() == 2 ? hexDigitValue(pair[0].toLatin1()) : -1;
-            const int low = pair.size() == 2 ? hexDigitValue(pair[1].toLatin1()) : -1;
-            if (high < 0 || low < 0) {
-                problem = QStringLiteral("«%1» не является байтом: нужны две шестнадцатеричные "
-                                         "цифры или ??")
-                              .arg(pair);
-                return std::nullopt;
-            }
-            pattern.m_bytes.emplace_back(static_cast<quint8>(high << 4 | low));
-        }
+    // The same text as a paste takes (blanks, tabs, commas, "0x"), with "??" for any byte.
+    auto bytes = hexTextToPattern(text, problem);
+    if (!bytes) {
+        problem += QStringLiteral(" или ??");
+        return std::nullopt;
     }
-    if (pattern.m_bytes.empty()) {
+    if (bytes->empty()) {
         problem = QStringLiteral("Введите байты для поиска, например 7F ?? DF.");
         return std::nullopt;
     }
+    BytePattern pattern;
+    pattern.m_bytes = std::move(*bytes);
     return pattern;
 }
 

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <optional>
+#include <vector>
 
 namespace chaserom {
 
@@ -14,5 +15,14 @@ namespace chaserom {
 /// blanks, commas, line ends or "0x" between them. Empty, with `problem` said in Russian,
 /// when anything else is in it or no byte is.
 [[nodiscard]] std::optional<QByteArray> hexTextToBytes(QStringView text, QString& problem);
+
+/// A byte of a pattern to find: a value, or any byte ("??").
+using PatternByte = std::optional<quint8>;
+
+/// A pattern to find, read as hexTextToBytes() reads bytes, where "??" also stands for any
+/// byte. Empty, with `problem` said, when anything else is in it; no byte at all is an empty
+/// list, for the caller to word.
+[[nodiscard]] std::optional<std::vector<PatternByte>> hexTextToPattern(QStringView text,
+                                                                       QString& problem);
 
 } // namespace chaserom

@@ -64,4 +64,18 @@ TEST(BytePattern, FindsWithWildcardsBothWaysAndRoundTheEnd) {
     EXPECT_FALSE(BytePattern::read(QString(), problem));
 }
 
+TEST(BytePattern, ReadsWhatAPasteReads) {
+    const QByteArray image = QByteArray::fromHex("007FBFDF00");
+    for (const char* typed : {"7F\tBF\tDF", "0x7F, 0xBF, 0xDF", "7F;??\nDF", "0x7f??df"}) {
+        QString problem;
+        const auto pattern = BytePattern::read(QString::fromLatin1(typed), problem);
+        ASSERT_TRUE(pattern) << typed << ": " << problem.toStdString();
+        EXPECT_EQ(pattern->find(image, 0, true), 1) << typed;
+    }
+    QString problem;
+    EXPECT_FALSE(BytePattern::read(QStringLiteral("0x"), problem));
+    EXPECT_FALSE(BytePattern::read(QStringLiteral(" \t,"), problem));
+    EXPECT_TRUE(problem.contains(QStringLiteral("Введите байты")));
+}
+
 } // namespace
