@@ -86,7 +86,7 @@ PlaybackFigures playback(App& app, int kanalOption, bool save, int seconds) {
     view.findChild<QScrollBar*>(QStringLiteral("VScroll2"))->setValue(1);
     int steps = 0;
     const auto connection =
-        QObject::connect(&app.model(), &PageModel::pageMoved, [&steps] { ++steps; });
+        QObject::connect(&app.page(), &PageRows::pageMoved, [&steps] { ++steps; });
     auto* playback = view.findChild<QCheckBox*>(QStringLiteral("Check1"));
     QElapsedTimer clock;
     playback->setChecked(true);
@@ -226,8 +226,9 @@ void wholeImageOperations(const QTemporaryDir& dir) {
     // The operations on a model no window shows (the file, the change door and the
     // history), then through the program's model with its windows, and as a click does them.
     {
-        PageModel bare;
-        (void)bare.openImage(writeImage(dir, QStringLiteral("bare.bin"), Length));
+        ImageDocument bareDocument;
+        PageRows bare(bareDocument);
+        (void)bareDocument.open(writeImage(dir, QStringLiteral("bare.bin"), Length));
         report(QStringLiteral("copy on a model without windows"), medianMs(21, [&] {
                    (void)bare.copy({0, 16382, 16384}, Overflow::Cancel);
                }));
@@ -236,7 +237,7 @@ void wholeImageOperations(const QTemporaryDir& dir) {
         report(QStringLiteral("reverse on a model without windows"),
                medianMs(21, [&] { (void)bare.reverse(); }));
     }
-    PageModel& model = app.model();
+    PageRows& model = app.page();
     report(QStringLiteral("copy through the model"), medianMs(21, [&] {
                (void)model.copy({0, 16382, 16384}, Overflow::Cancel);
            }));
@@ -253,7 +254,7 @@ void wholeImageOperations(const QTemporaryDir& dir) {
         (void)model.invert();
         inverts.nanoseconds.push_back(clock.nsecsElapsed());
         clock.restart();
-        (void)model.undo();
+        (void)app.document().undo();
         undos.nanoseconds.push_back(clock.nsecsElapsed());
     }
     const double invertMs = inverts.percentileMicroseconds(0.5) / 1000.0;

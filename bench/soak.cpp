@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
     view.findChild<QScrollBar*>(QStringLiteral("VScroll2"))->setValue(1);
     view.findChild<QCheckBox*>(QStringLiteral("Check1"))->setChecked(true);
     qint64 steps = 0;
-    QObject::connect(&app.model(), &PageModel::pageMoved, [&steps] { ++steps; });
+    QObject::connect(&app.page(), &PageRows::pageMoved, [&steps] { ++steps; });
 
     qint64 peak = 0;
     qint64 afterFirstMinute = -1;

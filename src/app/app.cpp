@@ -21,8 +21,9 @@
 namespace chaserom {
 
 App::App()
-    : m_historyActions(m_model)
-    , m_codeView(std::make_unique<CodeViewWindow>(m_model, m_kanalCount, m_reports, m_display))
+    : m_page(m_document)
+    , m_historyActions(m_document)
+    , m_codeView(std::make_unique<CodeViewWindow>(m_page, m_kanalCount, m_reports, m_display))
     , m_simulator([this] { return createSimulator(); })
     , m_colourPanel([this] { return createColourPanel(); })
     , m_stepEditor([this] { return createStepEditor(); })
@@ -32,7 +33,7 @@ App::App()
     m_stepEditorAction->setShortcutContext(Qt::WindowShortcut);
     m_stepEditorAction->setToolTip(QString::fromUtf8("Всё изображение эффекта: шаги и каналы"));
     connect(m_stepEditorAction, &QAction::triggered, this, &App::showStepEditor);
-    connect(&m_model, &PageModel::rowsChanged, this, [this] {
+    connect(&m_page, &PageRows::rowsChanged, this, [this] {
         if (m_display.isHeld()) {
             m_lampsHeld = true;
         } else {
@@ -49,7 +50,7 @@ App::App()
         showSwatchesForChannelCount();
     });
     connect(&m_channelColours, &ChannelColourModel::colourChanged, this, &App::relightLamps);
-    connect(&m_model, &PageModel::openedImageChanged, this, [this] {
+    connect(&m_document, &ImageDocument::openedImageChanged, this, [this] {
         if (SimulatorWindow* simulator = m_simulator.existing()) {
             simulator->setFallbackFolder(imageFolder());
         }
@@ -93,10 +94,10 @@ void App::start(const QString& image, bool showSteps) {
 }
 
 void App::openImage(const QString& path) {
-    auto failure = m_model.openImage(path);
+    auto failure = m_document.open(path);
     if (failure && failure->action == FileAction::OpenLockedImage &&
         askOpenLockedImage(m_codeView.get(), path)) {
-        failure = m_model.openImage(path, ImageFile::WhenLocked::OpenAnyway);
+        failure = m_document.open(path, ImageFile::WhenLocked::OpenAnyway);
     }
     if (!failure || failure->action == FileAction::OpenLockedImage) {
         return;
@@ -121,7 +122,7 @@ void App::shutDown() {
     m_stepEditor.unload();
     m_simulator.unload();
     m_colourPanel.unload();
-    if (auto failure = m_model.closeImage()) {
+    if (auto failure = m_document.close()) {
         m_reports.reportNow(m_codeView.get(), failureText(*failure));
     }
     emit finished();
@@ -178,7 +179,7 @@ int App::exec() {
 
 SimulatorWindow* App::createSimulator() {
     auto* simulator = new SimulatorWindow(m_kanalCount, m_reports);
-    simulator->setProtectedFiles(&m_model.protectedFiles());
+    simulator->setProtectedFiles(&m_document.protectedFiles());
     addCommonActions(*simulator);
     simulator->setFallbackFolder(imageFolder());
     // A simulator created again shows the current step at once, not its design colours.
@@ -191,8 +192,9 @@ SimulatorWindow* App::createSimulator() {
 
 ColourPanel* App::createColourPanel() {
     auto* panel = new ColourPanel(m_channelColours, m_reports);
-    m_model.protectedFiles().set(ProtectedFiles::Role::ColourFile, ColourPanel::colourFilePath());
-    panel->setProtectedFiles(&m_model.protectedFiles());
+    m_document.protectedFiles().set(ProtectedFiles::Role::ColourFile,
+                                    ColourPanel::colourFilePath());
+    panel->setProtectedFiles(&m_document.protectedFiles());
     addCommonActions(*panel);
     return panel;
 }
@@ -204,8 +206,8 @@ void App::addCommonActions(QWidget& window) {
 }
 
 StepEditorWindow* App::createStepEditor() {
-    auto* editor =
-        new StepEditorWindow(m_model, m_kanalCount, m_channelColours, m_reports, m_display);
+    auto* editor = new StepEditorWindow(m_document, m_page, m_kanalCount, m_channelColours,
+                                        m_reports, m_display);
     editor->addCommonActions(
         {m_historyActions.undoAction(), m_historyActions.redoAction(), m_stepEditorAction});
     editor->setPlaying(m_codeView->isPlaying());
@@ -218,7 +220,7 @@ StepEditorWindow* App::createStepEditor() {
 }
 
 void App::importRecordFile(QWidget* parent) {
-    const QString start = m_model.hasImage() ? imageFolder() : QDir::currentPath();
+    const QString start = m_document.hasImage() ? imageFolder() : QDir::currentPath();
     const auto recordsPath =
         chooseFileToOpen(parent, QString::fromUtf8("Открыть Intel HEX или S-записи"), start);
     if (!recordsPath) {
@@ -248,8 +250,8 @@ void App::importRecordFile(QWidget* parent) {
         return;
     }
     // Compared by file identity: a relative path or a link to the open image is the image.
-    if (auto failure = m_model.protectedFiles().checkTarget(*imagePath, FileAction::WriteImage,
-                                                            {*recordsPath})) {
+    if (auto failure = m_document.protectedFiles().checkTarget(*imagePath, FileAction::WriteImage,
+                                                               {*recordsPath})) {
         m_reports.report(parent, *failure);
         return;
     }
@@ -280,13 +282,13 @@ void App::showStepEditor() {
 }
 
 void App::undo() {
-    if (auto failure = m_model.undo()) {
+    if (auto failure = m_document.undo()) {
         reportOverActiveWindow(*failure);
     }
 }
 
 void App::redo() {
-    if (auto failure = m_model.redo()) {
+    if (auto failure = m_document.redo()) {
         reportOverActiveWindow(*failure);
     }
 }
@@ -297,7 +299,7 @@ void App::reportOverActiveWindow(const FileError& failure) {
 }
 
 QString App::imageFolder() const {
-    return m_model.hasImage() ? QFileInfo(m_model.imagePath()).absolutePath() : QString();
+    return m_document.hasImage() ? QFileInfo(m_document.path()).absolutePath() : QString();
 }
 
 void App::showSimulator() {
@@ -313,7 +315,7 @@ std::array<Bgr, LampCount> App::lampColours() {
     // reading the colour file again, before its colours are used.
     m_colourPanel.get();
     const ChannelColours& channelColours = m_channelColours.colours();
-    const PageBytes page = m_model.pageBytes();
+    const PageBytes page = m_page.pageBytes();
     const int kanalCount = m_kanalCount.value();
     std::array<Bgr, LampCount> colours{};
     for (int lamp = 0; lamp < LampCount; ++lamp) {

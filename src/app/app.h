@@ -1,8 +1,9 @@
 #pragma once
 
 #include "core/colours/channelcolourmodel.h"
+#include "core/image/imagedocument.h"
 #include "core/page/kanalcount.h"
-#include "core/page/pagemodel.h"
+#include "core/page/pagerows.h"
 #include "windows/colours/colourpanel.h"
 #include "windows/common/displayhold.h"
 #include "windows/common/failurereports.h"
@@ -40,7 +41,8 @@ public:
     void openImage(const QString& path);
 
     [[nodiscard]] CodeViewWindow& codeView() { return *m_codeView; }
-    [[nodiscard]] PageModel& model() { return m_model; }
+    [[nodiscard]] ImageDocument& document() { return m_document; }
+    [[nodiscard]] PageRows& page() { return m_page; }
     [[nodiscard]] KanalCount& kanalCount() { return m_kanalCount; }
     [[nodiscard]] ChannelColourModel& channelColours() { return m_channelColours; }
     [[nodiscard]] FailureReports& reports() { return m_reports; }
@@ -106,7 +108,8 @@ private:
     FailureReports m_reports;
     DisplayHold m_display;
     KanalCount m_kanalCount;
-    PageModel m_model;
+    ImageDocument m_document;
+    PageRows m_page;
     ChannelColourModel m_channelColours;
     HistoryActions m_historyActions;
     std::unique_ptr<CodeViewWindow> m_codeView;

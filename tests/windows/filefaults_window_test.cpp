@@ -69,8 +69,8 @@ private slots:
         app->openImage(m_folder->write(QStringLiteral("b.bin"), countingBytes(8)));
         QVERIFY(QTest::qWaitFor([&] { return seen->shown; }));
         QVERIFY(seen->text.contains(m_folder->path(QStringLiteral("b.bak"))));
-        QCOMPARE(app->model().imagePath(), path);
-        QVERIFY(app->model().hasImage());
+        QCOMPARE(app->document().path(), path);
+        QVERIFY(app->document().hasImage());
     }
 
     void colourFileThatIsAFolderIsReportedAndKept() {

@@ -68,7 +68,7 @@ private slots:
                             QPoint(scroll->width() / 2, scroll->height() - 4));
         QCOMPARE(boxes, 1);
         QCOMPARE(scroll->value(), before);
-        QCOMPARE(app->model().pageAddress(), 0);
+        QCOMPARE(app->page().pageAddress(), 0);
     }
 
     void aFifoAsThePictureIsRefusedAtOnce() {
@@ -123,12 +123,12 @@ private slots:
         QVERIFY(refused->shown);
         QVERIFY(refused->text.contains(shared));
         QVERIFY(refused->text.contains(QString::fromUtf8("другой копии")));
-        QCOMPARE(app->model().imagePath(), first);
+        QCOMPARE(app->document().path(), first);
 
         const auto accepted = answerMessageBox(QMessageBox::Yes);
         app->openImage(shared);
         QVERIFY(accepted->shown);
-        QCOMPARE(app->model().imagePath(), shared);
+        QCOMPARE(app->document().path(), shared);
         ::close(other);
     }
 
@@ -141,7 +141,7 @@ private slots:
         app->codeView().openAction();
         QVERIFY(QTest::qWaitFor([&] { return report->shown; }));
         QVERIFY(waitForNoModal());
-        QCOMPARE(app->model().imagePath(), path);
+        QCOMPARE(app->document().path(), path);
 
         QString folder;
         whenModal("QFileDialog", [&folder](QWidget* modal) {

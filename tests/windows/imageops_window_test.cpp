@@ -186,7 +186,7 @@ private slots:
         QCOMPARE(m_folder->read(name), content);
         QCOMPARE(m_folder->read(QStringLiteral("effect.bin")), countingBytes(16));
         // The image stays open.
-        QVERIFY(m_app->model().hasImage());
+        QVERIFY(m_app->document().hasImage());
         control<QScrollBar>(m_view, QStringLiteral("VScroll1"))->setValue(0);
         click("CommandInv");
         QCOMPARE(m_folder->read(QStringLiteral("effect.bin"))[0], '\xFF');

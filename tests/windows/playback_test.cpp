@@ -61,11 +61,11 @@ private slots:
         m_scroll->setValue(5);
         m_app->codeView().chooseChannelOption(2);
         QCOMPARE(m_app->kanalCount().value(), 24);
-        QCOMPARE(m_app->model().pageAddress(), 5);
+        QCOMPARE(m_app->page().pageAddress(), 5);
         control<QCheckBox>(m_view, QStringLiteral("Check1"))->setChecked(true);
         m_app->codeView().playOneStep();
         QCOMPARE(m_scroll->value(), 8);
-        QCOMPARE(m_app->model().pageAddress(), 6);
+        QCOMPARE(m_app->page().pageAddress(), 6);
     }
 
     void sizeOptionTakesTheMarkButNotTheCount() {
@@ -89,7 +89,7 @@ private slots:
         });
         control<QPushButton>(m_view, QStringLiteral("Command1"))->click();
         QVERIFY(seenWhileOpen > 0);
-        QVERIFY(m_app->model().hasImage());
+        QVERIFY(m_app->document().hasImage());
         control<QCheckBox>(m_view, QStringLiteral("Check1"))->setChecked(false);
         QCOMPARE(m_folder->read(QStringLiteral("a.bin")), countingBytes(8192));
     }
@@ -143,7 +143,7 @@ private slots:
         int shown = 0;
         int steps = 0;
         connect(address, &QLineEdit::textChanged, [&shown] { ++shown; });
-        connect(&m_app->model(), &PageModel::pageMoved, [&steps] { ++steps; });
+        connect(&m_app->page(), &PageRows::pageMoved, [&steps] { ++steps; });
         auto* playback = control<QCheckBox>(m_view, QStringLiteral("Check1"));
         QElapsedTimer clock;
         clock.start();
@@ -158,7 +158,7 @@ private slots:
                  qPrintable(QStringLiteral("%1 steps, %2 shows").arg(steps).arg(shown)));
 
         // Once stopped, everything shows the last step, exactly as after a step by step run.
-        PageModel& model = m_app->model();
+        PageRows& model = m_app->page();
         QCOMPARE(control<QLineEdit>(m_view, QStringLiteral("Text6"))->text(),
                  QString::number(model.pageAddress()));
         QCOMPARE(m_scroll->value(), model.pageAddress());

@@ -91,7 +91,7 @@ private slots:
 
         QCOMPARE(m_folder->read(QStringLiteral("effect.bin")), m_image);
         QCOMPARE(m_folder->read(QStringLiteral("effect.bak")), m_image);
-        QCOMPARE(m_app->model().rowText(0), QStringLiteral("EE"));
+        QCOMPARE(m_app->page().rowText(0), QStringLiteral("EE"));
         m_app->shutDown();
         QCOMPARE(m_folder->read(QStringLiteral("effect.bin")).at(0), '\xEE');
     }

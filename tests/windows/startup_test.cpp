@@ -29,7 +29,7 @@ private slots:
         QVERIFY(view->isVisible());
         QVERIFY(app->existingSimulator() && app->existingSimulator()->isVisible());
         QVERIFY(app->existingColourPanel() && app->existingColourPanel()->isVisible());
-        QVERIFY(!app->model().hasImage());
+        QVERIFY(!app->document().hasImage());
         for (const char* name : {"Text3", "Text4", "Text6"}) {
             QCOMPARE(control<QLineEdit>(view, QLatin1String(name))->text(), QString());
         }
@@ -101,7 +101,7 @@ private slots:
         QCOMPARE(seen->title, QString::fromUtf8("Ошибка"));
         QVERIFY(seen->text.contains(m_folder->path(QStringLiteral("missing.bin"))));
         QVERIFY(seen->text.contains(QString::fromUtf8("нет такого файла или папки")));
-        QVERIFY(!app->model().hasImage());
+        QVERIFY(!app->document().hasImage());
         QVERIFY(waitForNoModal());
     }
 
@@ -115,7 +115,7 @@ private slots:
         connect(app.get(), &App::finished, this, [&] { finished = true; });
         view->close();
         QVERIFY(finished);
-        QVERIFY(!app->model().hasImage());
+        QVERIFY(!app->document().hasImage());
         QCOMPARE(m_folder->read(QStringLiteral("a.bin"))[2], '\xAB');
         QVERIFY(QFile::exists(m_folder->path(QStringLiteral("ColorKanal.txt"))));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -106,11 +106,11 @@ private slots:
         // A click on a lit lamp darkens it; a drag that starts on one darkens what it passes.
         QTest::mouseClick(grid, Qt::LeftButton, {}, cell(0, 5));
         QCOMPARE(file()[0], '\x04');
-        QCOMPARE(model().undoLabel(), QString::fromUtf8("лампа канала 6 в шаге 0"));
+        QCOMPARE(document().undoLabel(), QString::fromUtf8("лампа канала 6 в шаге 0"));
         drag({cell(0, 0), cell(0, 6)});
         QCOMPARE(file()[0], '\xFE');
-        QCOMPARE(model().undoLabel(), QString::fromUtf8("рисование, ламп: 6"));
-        QCOMPARE(model().history().size(), 3);
+        QCOMPARE(document().undoLabel(), QString::fromUtf8("рисование, ламп: 6"));
+        QCOMPARE(document().history().size(), 3);
     }
 
     void keysMoveTheCursorSpaceFlipsAndCtrlWheelZooms() {
@@ -164,7 +164,7 @@ private slots:
         key(Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("7F BF DF"));
         QCOMPARE(file(), Chase16);
-        QVERIFY(!model().canUndo());
+        QVERIFY(!document().canUndo());
     }
 
     void pasteDeleteAndCutAreOneStepEach() {
@@ -305,7 +305,7 @@ private slots:
         QVERIFY(previewed);
         QCOMPARE(file(), QByteArray(8, '\x00'));
         QCOMPARE(shown(1, 3), Lit);
-        QVERIFY(!model().canUndo());
+        QVERIFY(!document().canUndo());
     }
 
     void goToTakesAddressesStepsAndMoves() {
@@ -464,7 +464,7 @@ private slots:
         QVERIFY(start(countingBytes(256), 16));
         QTest::mouseDClick(viewport(), Qt::LeftButton, {}, address(10));
         QTest::mouseRelease(viewport(), Qt::LeftButton, {}, address(10));
-        QCOMPARE(model().pageAddress(), 20);
+        QCOMPARE(page().pageAddress(), 20);
         QCOMPARE(row(0)->text(), QStringLiteral("14"));
         QCOMPARE(control<QScrollBar>(&m_app->codeView(), QStringLiteral("VScroll1"))->value(), 20);
         QCOMPARE(file(), countingBytes(256));
@@ -487,7 +487,7 @@ private slots:
         QVERIFY(view.isVisible());
         QVERIFY(m_app->existingSimulator() && m_app->existingSimulator()->isVisible());
         QVERIFY(m_app->existingColourPanel() && m_app->existingColourPanel()->isVisible());
-        QVERIFY(model().hasImage());
+        QVERIFY(document().hasImage());
         QCOMPARE(file(), countingBytes(32));
         view.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&view));
@@ -588,7 +588,8 @@ private:
     }
 
     StepEditorWindow& editor() { return m_app->stepEditor(); }
-    PageModel& model() { return m_app->model(); }
+    ImageDocument& document() { return m_app->document(); }
+    PageRows& page() { return m_app->page(); }
     QWidget* viewport() { return editor().grid().viewport(); }
     QAction* action(const QString& name) { return control<QAction>(&editor(), name); }
     QLineEdit* row(int index) {
@@ -625,10 +626,10 @@ private:
     /// (the history starts with the image), and Ctrl+Z takes it back exactly.
     void expectOneStep(const QByteArray& before, const QByteArray& after) {
         QCOMPARE(file(), after);
-        QCOMPARE(model().history().size(), 1);
+        QCOMPARE(document().history().size(), 1);
         key(Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(file(), before);
-        QVERIFY(!model().canUndo());
+        QVERIFY(!document().canUndo());
     }
 
     std::unique_ptr<WorkFolder> m_folder;

@@ -88,19 +88,19 @@ private slots:
         text->setFocus();
         QTest::keyClick(text, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(text, QStringLiteral("7F"));
-        QCOMPARE(m_app->model().rowText(0), QStringLiteral("7F"));
-        QCOMPARE(m_app->model().undoLabel(), QString::fromUtf8("правка байта 0"));
+        QCOMPARE(m_app->page().rowText(0), QStringLiteral("7F"));
+        QCOMPARE(m_app->document().undoLabel(), QString::fromUtf8("правка байта 0"));
         QTest::keyClick(text, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(text->text(), QStringLiteral("00"));
         // The row's own undo would have made a new edit; the image's undo can be redone.
-        QVERIFY(m_app->model().canRedo());
-        QVERIFY(!m_app->model().canUndo());
+        QVERIFY(m_app->document().canRedo());
+        QVERIFY(!m_app->document().canUndo());
         QTest::keyClick(text, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(text->text(), QStringLiteral("7F"));
         QTest::keyClick(text, Qt::Key_Z, Qt::ControlModifier);
         QTest::keyClick(text, Qt::Key_Y, Qt::ControlModifier);
         QCOMPARE(text->text(), QStringLiteral("7F"));
-        QCOMPARE(m_app->model().history().size(), 1);
+        QCOMPARE(m_app->document().history().size(), 1);
     }
 
     void ctrlZInANumberFieldStaysItsOwnUndo() {
@@ -113,7 +113,7 @@ private slots:
         QTest::keyClick(field, Qt::Key_Y, Qt::ControlModifier);
         QCOMPARE(field->text(), QStringLiteral("12"));
         // The image's step is still there to undo.
-        QCOMPARE(m_app->model().undoLabel(), QString::fromUtf8("инверсия 0–15"));
+        QCOMPARE(m_app->document().undoLabel(), QString::fromUtf8("инверсия 0–15"));
         QCOMPARE(m_folder->read(QStringLiteral("e.bin"))[0], '\xFF');
     }
 
@@ -129,7 +129,7 @@ private slots:
                  (QStringList{QString::fromUtf8("Отменить: перестановка 0–15"),
                               QString::fromUtf8("Повторить"), QString::fromUtf8("Шаги эффекта…")}));
         QCOMPARE(seen->enabled, (QList<bool>{true, false, true}));
-        QVERIFY(QTest::qWaitFor([&] { return !m_app->model().canUndo(); }));
+        QVERIFY(QTest::qWaitFor([&] { return !m_app->document().canUndo(); }));
         QCOMPARE(m_folder->read(QStringLiteral("e.bin")), countingBytes(16));
         QCOMPARE(row(0)->text(), QStringLiteral("00"));
 
@@ -140,7 +140,7 @@ private slots:
         QApplication::sendEvent(row(3), &menuKey);
         QVERIFY(QTest::qWaitFor([&] { return inRow->shown; }));
         QCOMPARE(inRow->texts.value(1), QString::fromUtf8("Повторить: перестановка 0–15"));
-        QVERIFY(QTest::qWaitFor([&] { return m_app->model().canUndo(); }));
+        QVERIFY(QTest::qWaitFor([&] { return m_app->document().canUndo(); }));
         QCOMPARE(row(0)->text(), QStringLiteral("0F"));
     }
 
@@ -187,7 +187,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&panel));
         QTest::keyClick(&panel, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(m_folder->read(QStringLiteral("e.bin")), countingBytes(16));
-        QVERIFY(m_app->model().canRedo());
+        QVERIFY(m_app->document().canRedo());
     }
 
     void aFileChangedBehindTheProgramIsReportedAndLeftAlone() {

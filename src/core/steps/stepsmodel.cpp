@@ -1,7 +1,9 @@
 #include "core/steps/stepsmodel.h"
 
+#include "core/image/imagedocument.h"
+#include "core/image/imagelimits.h"
 #include "core/page/kanalcount.h"
-#include "core/page/pagemodel.h"
+#include "core/page/pagerows.h"
 #include "core/steps/stepoperations.h"
 
 #include <algorithm>
@@ -10,17 +12,19 @@
 
 namespace chaserom {
 
-StepsModel::StepsModel(PageModel& page, const KanalCount& kanalCount, QObject* parent)
+StepsModel::StepsModel(ImageDocument& document, const PageRows& page, const KanalCount& kanalCount,
+                       QObject* parent)
     : QObject(parent)
+    , m_document(document)
     , m_page(page)
     , m_kanalCount(kanalCount) {
-    connect(&m_page, &PageModel::openedImageChanged, this, [this] {
+    connect(&m_document, &ImageDocument::openedImageChanged, this, [this] {
         m_shownChannels = m_kanalCount.value();
         (void)reload();
     });
-    connect(&m_page, &PageModel::imageEdited, this, &StepsModel::applyChange);
-    connect(&m_page, &PageModel::rowChanged, this, &StepsModel::rowChanged);
-    connect(&m_page, &PageModel::pageMoved, this, &StepsModel::pageMoved);
+    connect(&m_document, &ImageDocument::imageEdited, this, &StepsModel::applyChange);
+    connect(&m_page, &PageRows::rowChanged, this, &StepsModel::rowChanged);
+    connect(&m_page, &PageRows::pageMoved, this, &StepsModel::pageMoved);
     connect(&m_kanalCount, &KanalCount::changed, this, [this](int count) {
         // Choosing the count already chosen changes no step.
         if (std::exchange(m_shownChannels, count) != count) {
@@ -80,8 +84,11 @@ int StepsModel::lastPageStep() const {
 }
 
 FileFailure StepsModel::reload() {
-    auto failure = m_page.readImageBytes(m_file);
-    m_file.resize(m_page.hasImage() ? m_page.imageLength().value_or(0) : 0, '\xFF');
+    // The step editor reaches as far as the page does.
+    const qint64 length =
+        m_document.hasImage() ? std::min<qint64>(m_document.length(), MaxImageLength) : 0;
+    auto failure = m_document.read(0, length, m_file);
+    m_file.resize(length, '\xFF');
     emit reset();
     return failure;
 }

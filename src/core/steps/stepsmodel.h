@@ -9,7 +9,8 @@
 namespace chaserom {
 
 class KanalCount;
-class PageModel;
+class ImageDocument;
+class PageRows;
 
 /// The whole effect as the step editor shows it: every step of the image, the page's rows
 /// over the file's bytes where the page lies (what the user sees), in steps of the channel
@@ -19,7 +20,8 @@ class StepsModel : public QObject {
     Q_DISABLE_COPY(StepsModel)
 
 public:
-    StepsModel(PageModel& page, const KanalCount& kanalCount, QObject* parent = nullptr);
+    StepsModel(ImageDocument& document, const PageRows& page, const KanalCount& kanalCount,
+               QObject* parent = nullptr);
 
     [[nodiscard]] int stepLength() const;
     [[nodiscard]] int channelCount() const;
@@ -50,7 +52,8 @@ private:
     void applyChange(const ImageChange& change);
     void rowChanged(int row);
 
-    PageModel& m_page;
+    ImageDocument& m_document;
+    const PageRows& m_page;
     const KanalCount& m_kanalCount;
     /// The file's bytes 0 to length - 1.
     QByteArray m_file;

@@ -2,10 +2,11 @@
 
 #include "core/files/dialogstart.h"
 #include "core/geometry/ledgrid.h"
+#include "core/image/imagedocument.h"
 #include "core/image/imagelimits.h"
 #include "core/page/hextext.h"
 #include "core/page/kanalcount.h"
-#include "core/page/pagemodel.h"
+#include "core/page/pagerows.h"
 #include "windows/codeview/codeviewlayout.h"
 #include "windows/common/dialogs.h"
 #include "windows/common/displayhold.h"
@@ -84,13 +85,13 @@ QScrollBar* placeScrollBar(QWidget* parent, const QString& name, const ControlPl
 
 } // namespace
 
-CodeViewWindow::CodeViewWindow(PageModel& model, KanalCount& kanalCount, FailureReports& reports,
+CodeViewWindow::CodeViewWindow(PageRows& page, KanalCount& kanalCount, FailureReports& reports,
                                DisplayHold& display)
-    : m_model(model)
+    : m_page(page)
     , m_kanalCount(kanalCount)
     , m_reports(reports)
     , m_display(display)
-    , m_commands(model, reports, this) {
+    , m_commands(page, reports, this) {
     setUpFixedWindow(*this, QStringLiteral("Panel_Generator"), text("Просмотр кода"), ClientWidth,
                      ClientHeight);
     setMouseTracking(true);
@@ -122,8 +123,8 @@ void CodeViewWindow::createPageRows() {
         m_text1[row] = placeTextBox(this, elementName("Text1", row), inRow(Text1Column, row));
         m_text1[row]->installEventFilter(this);
         connect(m_text1[row], &QLineEdit::textChanged, this, [this, row](const QString& typed) {
-            m_model.setRowText(row, typed);
-            if (m_model.rowText(row) != typed) {
+            m_page.setRowText(row, typed);
+            if (m_page.rowText(row) != typed) {
                 showRow(row); // a row past the end of the image stays empty
             }
         });
@@ -155,7 +156,7 @@ void CodeViewWindow::createFileControls() {
     m_checkSave = placeButton<QCheckBox>(this, QStringLiteral("CheckSave"), CheckSavePlace,
                                          text("Сохранять"));
     connect(m_checkSave, &QCheckBox::toggled, this,
-            [this](bool ticked) { m_model.setSaveEnabled(ticked); });
+            [this](bool ticked) { m_page.setSaveEnabled(ticked); });
     m_text6 = placeTextBox(this, QStringLiteral("Text6"), Text6Place);
     m_text6->setReadOnly(true);
 }
@@ -287,21 +288,21 @@ void CodeViewWindow::setTabOrder() {
 
 void CodeViewWindow::connectModel() {
     // While playback outpaces the screen, changes are noted and shown once a frame.
-    connect(&m_model, &PageModel::rowChanged, this, [this](int row) {
+    connect(&m_page, &PageRows::rowChanged, this, [this](int row) {
         if (m_display.isHeld()) {
             m_heldRows[row] = true;
         } else {
             showRow(row);
         }
     });
-    connect(&m_model, &PageModel::rowsChanged, this, [this] {
+    connect(&m_page, &PageRows::rowsChanged, this, [this] {
         if (m_display.isHeld()) {
             m_heldStrip = true;
         } else {
             showStrip();
         }
     });
-    connect(&m_model, &PageModel::pageMoved, this, [this] {
+    connect(&m_page, &PageRows::pageMoved, this, [this] {
         if (m_display.isHeld()) {
             m_heldAddresses = true;
         } else {
@@ -309,7 +310,8 @@ void CodeViewWindow::connectModel() {
         }
     });
     connect(&m_display, &DisplayHold::due, this, &CodeViewWindow::showHeldChanges);
-    connect(&m_model, &PageModel::openedImageChanged, this, &CodeViewWindow::showImage);
+    connect(&m_page.document(), &ImageDocument::openedImageChanged, this,
+            &CodeViewWindow::showImage);
     connect(&m_kanalCount, &KanalCount::changed, this, &CodeViewWindow::showStrip);
 }
 
@@ -327,7 +329,7 @@ void CodeViewWindow::showHeldChanges() {
         if (showTexts && std::exchange(m_heldRows[row], false)) {
             leds |= showRowTexts(row);
         } else {
-            leds |= m_shapes.showLedRow(row, static_cast<quint8>(m_model.rowValue(row)));
+            leds |= m_shapes.showLedRow(row, static_cast<quint8>(m_page.rowValue(row)));
         }
     }
     update(leds);
@@ -354,7 +356,7 @@ void CodeViewWindow::formLoad() {
 
 void CodeViewWindow::openAction() {
     const QString imageFolder =
-        m_model.hasImage() ? QFileInfo(m_model.imagePath()).absolutePath() : QString();
+        m_page.hasImage() ? QFileInfo(m_page.document().path()).absolutePath() : QString();
     const QString start =
         safeDialogStart(m_lastFolder.isEmpty() ? QDir::currentPath() : m_lastFolder, imageFolder);
     if (const auto path = chooseFileToOpen(this, text("Открыть файл образа"), start)) {
@@ -368,7 +370,7 @@ void CodeViewWindow::showRow(int row) {
 }
 
 QRect CodeViewWindow::showRowTexts(int row) {
-    const QString& rowText = m_model.rowText(row);
+    const QString& rowText = m_page.rowText(row);
     if (m_text1[row]->text() != rowText) {
         const QSignalBlocker blocker(m_text1[row]);
         m_text1[row]->setText(rowText);
@@ -377,26 +379,26 @@ QRect CodeViewWindow::showRowTexts(int row) {
     if (m_text2[row]->text() != bits) {
         m_text2[row]->setText(bits);
     }
-    return m_shapes.showLedRow(row, static_cast<quint8>(m_model.rowValue(row)));
+    return m_shapes.showLedRow(row, static_cast<quint8>(m_page.rowValue(row)));
 }
 
 void CodeViewWindow::showStrip() {
-    update(m_shapes.showStrip(m_model.pageBytes(), m_kanalCount.value()));
+    update(m_shapes.showStrip(m_page.pageBytes(), m_kanalCount.value()));
 }
 
 void CodeViewWindow::showAddresses() {
-    const int address = m_model.pageAddress();
+    const int address = m_page.pageAddress();
     for (int row = 0; row < PageRowCount; ++row) {
         m_text5[row]->setText(addressToHex(address + row));
         m_text7[row]->setText(QString::number(address + row));
-        m_text1[row]->setReadOnly(!m_model.rowEditable(row));
+        m_text1[row]->setReadOnly(!m_page.rowEditable(row));
     }
-    m_text6->setText(m_model.pageRead() ? QString::number(address) : QString());
+    m_text6->setText(m_page.pageRead() ? QString::number(address) : QString());
 }
 
 void CodeViewWindow::showImage() {
-    m_text3->setText(m_model.imagePath());
-    const auto length = m_model.imageLength();
+    m_text3->setText(m_page.document().path());
+    const auto length = m_page.imageLength();
     m_text4->setText(length ? QString::number(*length) : QString());
     if (length) {
         // A position past the new end is brought inside silently: that must not move the
@@ -418,13 +420,13 @@ void CodeViewWindow::vscroll1Scroll(int position) {
 }
 
 void CodeViewWindow::movePageTo(int position, Alignment alignment) {
-    if (!m_model.hasImage()) {
+    if (!m_page.hasImage()) {
         return;
     }
     const int address =
-        pageAddressFor(position, m_vscroll1->maximum(), m_model.imageLength().value_or(0),
+        pageAddressFor(position, m_vscroll1->maximum(), m_page.imageLength().value_or(0),
                        m_kanalCount.value(), alignment);
-    auto failure = m_model.movePage(address);
+    auto failure = m_page.movePage(address);
     if (!failure || failure->action == FileAction::WriteBackCut) {
         // A write-back cut short by a shorter file is reported, but the page has moved.
         m_pagePosition = position;
@@ -583,7 +585,7 @@ void CodeViewWindow::formMouseMove(int /*buttons*/, double x, double y) {
 
 void CodeViewWindow::formClick() {
     if (const auto cell = LedGrid::cellAt(m_mouse.x(), m_mouse.y())) {
-        m_model.invertBit(cell->row, cell->column);
+        m_page.invertBit(cell->row, cell->column);
     }
 }
 
@@ -648,10 +650,10 @@ bool CodeViewWindow::eventFilter(QObject* watched, QEvent* event) {
 bool CodeViewWindow::rowEvent(int row, QEvent* event) {
     switch (event->type()) {
     case QEvent::MouseButtonDblClick:
-        m_model.invertRow(row);
+        m_page.invertRow(row);
         break;
     case QEvent::FocusOut:
-        m_model.endTyping();
+        m_page.endTyping();
         break;
     case QEvent::ContextMenu:
         popUpWindowMenu(*this, static_cast<QContextMenuEvent*>(event)->globalPos());

@@ -25,7 +25,7 @@ namespace chaserom {
 class DisplayHold;
 class FailureReports;
 class KanalCount;
-class PageModel;
+class PageRows;
 
 /// The code view, "Просмотр кода": one page of the image as addresses, hexadecimal and
 /// binary texts and LEDs, with the controls for opening the image, the step timer, the
@@ -35,7 +35,7 @@ class CodeViewWindow : public QWidget {
     Q_DISABLE_COPY(CodeViewWindow)
 
 public:
-    CodeViewWindow(PageModel& model, KanalCount& kanalCount, FailureReports& reports,
+    CodeViewWindow(PageRows& page, KanalCount& kanalCount, FailureReports& reports,
                    DisplayHold& display);
 
     /// What loading the window does besides showing the other two windows: selects 8
@@ -129,7 +129,7 @@ private:
     void reportPageFailure(const FileError& error);
     void stopScrolling();
 
-    PageModel& m_model;
+    PageRows& m_page;
     KanalCount& m_kanalCount;
     FailureReports& m_reports;
     DisplayHold& m_display;

@@ -2,19 +2,20 @@
 
 #include "core/image/copynaming.h"
 #include "core/image/decimalfields.h"
-#include "core/page/pagemodel.h"
+#include "core/image/imagedocument.h"
+#include "core/page/pagerows.h"
 #include "windows/codeview/overflowprompt.h"
 #include "windows/common/failurereports.h"
 
 namespace chaserom {
 
-WholeImageCommands::WholeImageCommands(PageModel& model, FailureReports& reports, QWidget* parent)
-    : m_model(model)
+WholeImageCommands::WholeImageCommands(PageRows& page, FailureReports& reports, QWidget* parent)
+    : m_page(page)
     , m_reports(reports)
     , m_parent(parent) {}
 
 bool WholeImageCommands::imageIsOpen() {
-    if (!m_model.hasImage()) {
+    if (!m_page.hasImage()) {
         m_reports.report(m_parent,
                          QString::fromUtf8("Файл образа не открыт: откройте его кнопкой «Файл»."));
         return false;
@@ -27,7 +28,7 @@ void WholeImageCommands::copy(const QString& start, const QString& end,
     if (!imageIsOpen()) {
         return;
     }
-    const int length = m_model.imageLength().value_or(0);
+    const int length = m_page.imageLength().value_or(0);
     QString problem;
     const auto range = readCopyRange(start, end, destination, length, problem);
     if (!range) {
@@ -37,7 +38,7 @@ void WholeImageCommands::copy(const QString& start, const QString& end,
     const Overflow answer = copyFits(*range, length) ? Overflow::Lengthen : askOverflow(m_parent);
     // The step timer may have moved and written the page while the prompt waited: the
     // copy reads the file as it is now.
-    if (auto failure = m_model.copy(*range, answer)) {
+    if (auto failure = m_page.copy(*range, answer)) {
         m_reports.report(m_parent, *failure);
     }
 }
@@ -46,7 +47,7 @@ void WholeImageCommands::invert() {
     if (!imageIsOpen()) {
         return;
     }
-    if (auto failure = m_model.invert()) {
+    if (auto failure = m_page.invert()) {
         m_reports.report(m_parent, *failure);
     }
 }
@@ -55,7 +56,7 @@ void WholeImageCommands::reverse() {
     if (!imageIsOpen()) {
         return;
     }
-    if (auto failure = m_model.reverse()) {
+    if (auto failure = m_page.reverse()) {
         m_reports.report(m_parent, *failure);
     }
 }
@@ -70,13 +71,13 @@ void WholeImageCommands::writeResizedCopy(const QString& sizeText) {
         m_reports.report(m_parent, problem);
         return;
     }
-    const auto target = resizedCopyPathFor(m_model.imagePath(), sizeText);
+    const auto target = resizedCopyPathFor(m_page.document().path(), sizeText);
     if (!target) {
         m_reports.report(m_parent,
                          QString::fromUtf8("Имя файла образа слишком короткое для имени копии."));
         return;
     }
-    if (auto failure = m_model.writeResizedCopy(*size, *target)) {
+    if (auto failure = m_page.document().writeResizedCopy(*size, *target)) {
         m_reports.report(m_parent, *failure);
     }
 }

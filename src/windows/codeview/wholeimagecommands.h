@@ -7,7 +7,7 @@ class QWidget;
 namespace chaserom {
 
 class FailureReports;
-class PageModel;
+class PageRows;
 
 /// The code view's buttons that change the image as a whole: copy, invert, reverse, and
 /// the resized copy. They read the numbers typed, ask about a copy past the end of the
@@ -16,7 +16,7 @@ class PageModel;
 class WholeImageCommands {
 public:
     /// Prompts and reports open over `parent`.
-    WholeImageCommands(PageModel& model, FailureReports& reports, QWidget* parent);
+    WholeImageCommands(PageRows& page, FailureReports& reports, QWidget* parent);
 
     /// Copies bytes `start` to `end` to the addresses from `destination` on, asking what
     /// to do when the copy passes the end of the image.
@@ -30,7 +30,7 @@ private:
     /// Whether an image is open; reports that none is.
     [[nodiscard]] bool imageIsOpen();
 
-    PageModel& m_model;
+    PageRows& m_page;
     FailureReports& m_reports;
     QWidget* m_parent;
 };

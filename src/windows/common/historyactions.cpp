@@ -1,6 +1,6 @@
 #include "windows/common/historyactions.h"
 
-#include "core/page/pagemodel.h"
+#include "core/image/imagedocument.h"
 
 #include <QAction>
 #include <QKeyEvent>
@@ -31,9 +31,9 @@ QString withLabel(const char* verb, const QString& label) {
 
 } // namespace
 
-HistoryActions::HistoryActions(const PageModel& model, QObject* parent)
+HistoryActions::HistoryActions(const ImageDocument& document, QObject* parent)
     : QObject(parent)
-    , m_model(model)
+    , m_document(document)
     , m_undo(new QAction(this))
     , m_redo(new QAction(this)) {
     m_undo->setObjectName(QStringLiteral("ActionUndo"));
@@ -42,7 +42,7 @@ HistoryActions::HistoryActions(const PageModel& model, QObject* parent)
     m_redo->setObjectName(QStringLiteral("ActionRedo"));
     m_redo->setShortcuts(redoKeys());
     m_redo->setShortcutContext(Qt::WindowShortcut);
-    connect(&m_model, &PageModel::historyChanged, this, &HistoryActions::showHistory);
+    connect(&m_document, &ImageDocument::historyChanged, this, &HistoryActions::showHistory);
     showHistory();
 }
 
@@ -52,10 +52,10 @@ bool HistoryActions::isHistoryKey(const QKeyEvent& key) {
 }
 
 void HistoryActions::showHistory() {
-    m_undo->setText(withLabel("Отменить", m_model.undoLabel()));
-    m_undo->setEnabled(m_model.canUndo());
-    m_redo->setText(withLabel("Повторить", m_model.redoLabel()));
-    m_redo->setEnabled(m_model.canRedo());
+    m_undo->setText(withLabel("Отменить", m_document.undoLabel()));
+    m_undo->setEnabled(m_document.canUndo());
+    m_redo->setText(withLabel("Повторить", m_document.redoLabel()));
+    m_redo->setEnabled(m_document.canRedo());
 }
 
 } // namespace chaserom

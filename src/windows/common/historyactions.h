@@ -7,7 +7,7 @@ class QKeyEvent;
 
 namespace chaserom {
 
-class PageModel;
+class ImageDocument;
 
 /// The undo and redo actions of every window: Ctrl+Z, and Ctrl+Shift+Z or Ctrl+Y, with what
 /// they would take back or make again in their texts ("Отменить: инверсия 0–255"), greyed
@@ -17,7 +17,7 @@ class HistoryActions : public QObject {
     Q_DISABLE_COPY(HistoryActions)
 
 public:
-    HistoryActions(const PageModel& model, QObject* parent = nullptr);
+    HistoryActions(const ImageDocument& document, QObject* parent = nullptr);
 
     [[nodiscard]] QAction* undoAction() const { return m_undo; }
     [[nodiscard]] QAction* redoAction() const { return m_redo; }
@@ -28,7 +28,7 @@ public:
 private:
     void showHistory();
 
-    const PageModel& m_model;
+    const ImageDocument& m_document;
     QAction* m_undo = nullptr;
     QAction* m_redo = nullptr;
 };

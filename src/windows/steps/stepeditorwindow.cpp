@@ -4,7 +4,8 @@
 #include "core/files/fileio.h"
 #include "core/files/regularfile.h"
 #include "core/image/checksums.h"
-#include "core/page/pagemodel.h"
+#include "core/image/imagedocument.h"
+#include "core/page/pagerows.h"
 #include "core/patterns/pattern.h"
 #include "core/steps/gotoaddress.h"
 #include "core/steps/hexbytestext.h"
@@ -52,11 +53,11 @@ QSettings settings() {
 
 } // namespace
 
-StepEditorWindow::StepEditorWindow(PageModel& page, const KanalCount& kanalCount,
-                                   const ChannelColourModel& colours, FailureReports& reports,
-                                   DisplayHold& display)
-    : m_page(page)
-    , m_steps(*new StepsModel(page, kanalCount, this))
+StepEditorWindow::StepEditorWindow(ImageDocument& document, const PageRows& page,
+                                   const KanalCount& kanalCount, const ChannelColourModel& colours,
+                                   FailureReports& reports, DisplayHold& display)
+    : m_document(document)
+    , m_steps(*new StepsModel(document, page, kanalCount, this))
     , m_reports(reports)
     , m_grid(new StepGridView(m_steps, colours, display, this)) {
     setObjectName(QStringLiteral("Panel_Steps"));
@@ -281,7 +282,7 @@ void StepEditorWindow::showChecksums() {
 
 void StepEditorWindow::showChecksumsNow() {
     m_checksumsDue = false;
-    if (!m_page.hasImage()) {
+    if (!m_document.hasImage()) {
         m_checksumLabel->clear();
         return;
     }
@@ -346,11 +347,11 @@ QString StepEditorWindow::stepsText(StepSpan span) const {
 
 void StepEditorWindow::change(const QString& label,
                               const std::function<void(QByteArray&)>& transform) {
-    if (!m_page.hasImage()) {
+    if (!m_document.hasImage()) {
         m_reports.report(this, text("Файл образа не открыт: откройте его кнопкой «Файл»."));
         return;
     }
-    if (auto failure = m_page.transformImage(label, transform)) {
+    if (auto failure = m_document.transform(label, m_steps.length(), transform)) {
         m_reports.report(this, *failure);
     }
 }
@@ -604,11 +605,11 @@ void StepEditorWindow::exportSRecords() {
 }
 
 void StepEditorWindow::exportRecords(RecordFormat format) {
-    if (!m_page.hasImage()) {
+    if (!m_document.hasImage()) {
         m_reports.report(this, text("Файл образа не открыт: откройте его кнопкой «Файл»."));
         return;
     }
-    const QFileInfo image(m_page.imagePath());
+    const QFileInfo image(m_document.path());
     const QString suggested = image.dir().filePath(
         image.completeBaseName() +
         (format == RecordFormat::IntelHex ? QStringLiteral(".hex") : QStringLiteral(".s19")));
@@ -630,9 +631,9 @@ bool StepEditorWindow::mayWriteExport(const QString& path, FileAction action,
                                       const QList<QString>& inputs) {
     // The grid shows the file as it was opened: once another file has taken its name, an
     // export would pass off old bytes as the image's.
-    auto failure = m_page.checkImageStillOnDisk(FileAction::ReadImage);
+    auto failure = m_document.checkStillOnDisk(FileAction::ReadImage);
     if (!failure) {
-        failure = m_page.protectedFiles().checkTarget(path, action, inputs);
+        failure = m_document.protectedFiles().checkTarget(path, action, inputs);
     }
     if (failure) {
         m_reports.report(this, *failure);
@@ -646,7 +647,7 @@ void StepEditorWindow::setAnimationSource(std::function<SimulatorAnimation()> so
 }
 
 void StepEditorWindow::exportAnimation() {
-    if (!m_page.hasImage() || !m_animationSource || m_steps.stepCount() == 0) {
+    if (!m_document.hasImage() || !m_animationSource || m_steps.stepCount() == 0) {
         m_reports.report(this, text("Файл образа не открыт: откройте его кнопкой «Файл»."));
         return;
     }
@@ -663,7 +664,7 @@ void StepEditorWindow::exportAnimation() {
         m_reports.report(this, text("В выделенных шагах нет ни одного целого шага."));
         return;
     }
-    const QFileInfo image(m_page.imagePath());
+    const QFileInfo image(m_document.path());
     const auto path = chooseFileToSave(this, text("Экспорт GIF"),
                                        image.dir().filePath(image.completeBaseName() + ".gif"));
     if (!path || !mayWriteExport(*path, FileAction::WriteAnimation)) {
@@ -701,12 +702,12 @@ void StepEditorWindow::exportAnimation() {
 }
 
 void StepEditorWindow::compareWithImage() {
-    if (!m_page.hasImage()) {
+    if (!m_document.hasImage()) {
         m_reports.report(this, text("Файл образа не открыт: откройте его кнопкой «Файл»."));
         return;
     }
     const auto path = chooseFileToOpen(this, text("Сравнить с образом"),
-                                       QFileInfo(m_page.imagePath()).absolutePath());
+                                       QFileInfo(m_document.path()).absolutePath());
     if (!path) {
         return;
     }

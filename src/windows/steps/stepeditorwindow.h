@@ -22,7 +22,8 @@ class ChannelColourModel;
 class DisplayHold;
 class FailureReports;
 class KanalCount;
-class PageModel;
+class ImageDocument;
+class PageRows;
 class StepGridView;
 class StepsModel;
 struct PaintedLamp;
@@ -35,7 +36,7 @@ class StepEditorWindow : public QMainWindow {
     Q_DISABLE_COPY(StepEditorWindow)
 
 public:
-    StepEditorWindow(PageModel& page, const KanalCount& kanalCount,
+    StepEditorWindow(ImageDocument& document, const PageRows& page, const KanalCount& kanalCount,
                      const ChannelColourModel& colours, FailureReports& reports,
                      DisplayHold& display);
 
@@ -124,7 +125,7 @@ private:
     /// Marks a difference in the list and puts the cursor on it.
     void goToDifference(int index);
 
-    PageModel& m_page;
+    ImageDocument& m_document;
     StepsModel& m_steps;
     FailureReports& m_reports;
     StepGridView* m_grid = nullptr;

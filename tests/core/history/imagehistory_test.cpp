@@ -1,7 +1,7 @@
 // What the history keeps and for how long, and how the model takes a step back when the file
 // is no longer as the step left it.
 #include "core/history/imagehistory.h"
-#include "core/page/pagemodel.h"
+#include "documentwithpage.h"
 #include "tempfolder.h"
 
 #include <QFile>
@@ -88,93 +88,94 @@ class ModelHistoryTest : public ::testing::Test {
 protected:
     void SetUp() override {
         m_path = m_folder.write(QStringLiteral("h.bin"), countingBytes(256));
-        ASSERT_FALSE(m_model.openImage(m_path));
+        ASSERT_FALSE(m_model.document.open(m_path));
     }
     void overwriteFile(const QByteArray& bytes) { m_folder.write(QStringLiteral("h.bin"), bytes); }
 
     TempFolder m_folder;
     QString m_path;
-    PageModel m_model;
+    DocumentWithPage m_model;
 };
 
 TEST_F(ModelHistoryTest, StepsSayWhatTheyDid) {
-    EXPECT_FALSE(m_model.canUndo());
-    EXPECT_TRUE(m_model.undoLabel().isEmpty());
-    ASSERT_FALSE(m_model.invert());
-    EXPECT_EQ(m_model.undoLabel(), QStringLiteral("инверсия 0–255"));
-    ASSERT_FALSE(m_model.copy({0, 3, 8}, Overflow::Cancel));
-    EXPECT_EQ(m_model.undoLabel(), QStringLiteral("копирование 0–3 в 8"));
-    m_model.invertBit(2, 0);
-    EXPECT_EQ(m_model.undoLabel(), QStringLiteral("инверсия бита 7 байта 2"));
-    ASSERT_FALSE(m_model.undo());
-    EXPECT_EQ(m_model.redoLabel(), QStringLiteral("инверсия бита 7 байта 2"));
+    EXPECT_FALSE(m_model.document.canUndo());
+    EXPECT_TRUE(m_model.document.undoLabel().isEmpty());
+    ASSERT_FALSE(m_model.page.invert());
+    EXPECT_EQ(m_model.document.undoLabel(), QStringLiteral("инверсия 0–255"));
+    ASSERT_FALSE(m_model.page.copy({0, 3, 8}, Overflow::Cancel));
+    EXPECT_EQ(m_model.document.undoLabel(), QStringLiteral("копирование 0–3 в 8"));
+    m_model.page.invertBit(2, 0);
+    EXPECT_EQ(m_model.document.undoLabel(), QStringLiteral("инверсия бита 7 байта 2"));
+    ASSERT_FALSE(m_model.document.undo());
+    EXPECT_EQ(m_model.document.redoLabel(), QStringLiteral("инверсия бита 7 байта 2"));
     // What changes nothing is no step: a cancelled copy past the end.
-    ASSERT_FALSE(m_model.copy({0, 3, 254}, Overflow::Cancel));
-    EXPECT_EQ(m_model.undoLabel(), QStringLiteral("копирование 0–3 в 8"));
+    ASSERT_FALSE(m_model.page.copy({0, 3, 254}, Overflow::Cancel));
+    EXPECT_EQ(m_model.document.undoLabel(), QStringLiteral("копирование 0–3 в 8"));
 }
 
 TEST_F(ModelHistoryTest, UndoNeverMovesThePage) {
-    ASSERT_FALSE(m_model.readPage(32));
-    ASSERT_FALSE(m_model.reverse());
-    ASSERT_FALSE(m_model.readPage(64));
-    ASSERT_FALSE(m_model.undo());
-    EXPECT_EQ(m_model.pageAddress(), 64);
-    EXPECT_EQ(m_model.rowText(0), QStringLiteral("40"));
+    ASSERT_FALSE(m_model.page.readPage(32));
+    ASSERT_FALSE(m_model.page.reverse());
+    ASSERT_FALSE(m_model.page.readPage(64));
+    ASSERT_FALSE(m_model.document.undo());
+    EXPECT_EQ(m_model.page.pageAddress(), 64);
+    EXPECT_EQ(m_model.page.rowText(0), QStringLiteral("40"));
     EXPECT_EQ(m_folder.read(QStringLiteral("h.bin")), countingBytes(256));
 }
 
 TEST_F(ModelHistoryTest, AFileChangedOutsideIsRefusedAndNothingChanges) {
-    ASSERT_FALSE(m_model.invert());
+    ASSERT_FALSE(m_model.page.invert());
     QByteArray changed = m_folder.read(QStringLiteral("h.bin"));
     changed[100] = 'x';
     overwriteFile(changed);
-    const auto refused = m_model.undo();
+    const auto refused = m_model.document.undo();
     ASSERT_TRUE(refused);
     EXPECT_EQ(refused->action, FileAction::UndoStep);
     EXPECT_EQ(refused->path, m_path);
     EXPECT_EQ(m_folder.read(QStringLiteral("h.bin")), changed);
-    EXPECT_TRUE(m_model.canUndo());
+    EXPECT_TRUE(m_model.document.canUndo());
 
     // A length changed by another program is refused the same way.
     ASSERT_EQ(::truncate(QFile::encodeName(m_path).constData(), 200), 0);
-    EXPECT_TRUE(m_model.undo());
+    EXPECT_TRUE(m_model.document.undo());
     EXPECT_EQ(m_folder.read(QStringLiteral("h.bin")).size(), 200);
 }
 
 TEST_F(ModelHistoryTest, AWrittenRowEditChangedOutsideIsRefused) {
-    m_model.setSaveEnabled(true);
-    m_model.setRowText(1, QStringLiteral("EE"));
-    ASSERT_FALSE(m_model.movePage(16));
+    m_model.page.setSaveEnabled(true);
+    m_model.page.setRowText(1, QStringLiteral("EE"));
+    ASSERT_FALSE(m_model.page.movePage(16));
     QByteArray changed = m_folder.read(QStringLiteral("h.bin"));
     ASSERT_EQ(changed[1], '\xEE');
     changed[1] = '\x55';
     overwriteFile(changed);
-    EXPECT_TRUE(m_model.undo());
+    EXPECT_TRUE(m_model.document.undo());
     EXPECT_EQ(m_folder.read(QStringLiteral("h.bin"))[1], '\x55');
     changed[1] = '\xEE';
     overwriteFile(changed);
-    ASSERT_FALSE(m_model.undo());
+    ASSERT_FALSE(m_model.document.undo());
     EXPECT_EQ(m_folder.read(QStringLiteral("h.bin"))[1], '\x01');
 }
 
 TEST_F(ModelHistoryTest, AnotherImageStartsANewHistory) {
-    ASSERT_FALSE(m_model.invert());
-    ASSERT_TRUE(m_model.canUndo());
-    ASSERT_FALSE(m_model.openImage(m_folder.write(QStringLiteral("other.bin"), countingBytes(32))));
-    EXPECT_FALSE(m_model.canUndo());
-    EXPECT_FALSE(m_model.canRedo());
+    ASSERT_FALSE(m_model.page.invert());
+    ASSERT_TRUE(m_model.document.canUndo());
+    ASSERT_FALSE(
+        m_model.document.open(m_folder.write(QStringLiteral("other.bin"), countingBytes(32))));
+    EXPECT_FALSE(m_model.document.canUndo());
+    EXPECT_FALSE(m_model.document.canRedo());
 }
 
 TEST_F(ModelHistoryTest, MemoryGrowsWithTheBytesChangedNotTheImage) {
     const QString big = m_folder.write(QStringLiteral("big.bin"), QByteArray(32767, '\x11'));
-    ASSERT_FALSE(m_model.openImage(big));
-    m_model.setSaveEnabled(true);
+    ASSERT_FALSE(m_model.document.open(big));
+    m_model.page.setSaveEnabled(true);
     for (int i = 0; i < 200; ++i) {
-        m_model.invertRow(i % 16);
-        ASSERT_FALSE(m_model.movePage((i * 16) % 32000));
+        m_model.page.invertRow(i % 16);
+        ASSERT_FALSE(m_model.page.movePage((i * 16) % 32000));
     }
-    EXPECT_LT(m_model.history().memoryBytes(), 200 * 1024);
-    EXPECT_EQ(m_model.history().size(), 200);
+    EXPECT_LT(m_model.document.history().memoryBytes(), 200 * 1024);
+    EXPECT_EQ(m_model.document.history().size(), 200);
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 // moves with and without write-back, undos and redos; after each action the page, the file
 // and what can be undone must match the reference exactly.
 #include "core/page/hextext.h"
-#include "core/page/pagemodel.h"
+#include "documentwithpage.h"
 #include "tempfolder.h"
 
 #include <QFile>
@@ -243,8 +243,8 @@ void runRandomActions(unsigned seed, int length, int actions) {
         byte = static_cast<char>(random());
     }
     const QString path = folder.write(QStringLiteral("image.bin"), bytes);
-    PageModel model;
-    ASSERT_FALSE(model.openImage(path));
+    DocumentWithPage model;
+    ASSERT_FALSE(model.document.open(path));
     ReferenceEditor reference(bytes, length);
     const auto pick = [&random](int below) {
         return std::uniform_int_distribution<int>(0, below - 1)(random);
@@ -257,32 +257,32 @@ void runRandomActions(unsigned seed, int length, int actions) {
         if (kind < 25) {
             const int row = pick(16);
             const QString text = RowTexts[pick(RowTexts.size())];
-            model.setRowText(row, text);
+            model.page.setRowText(row, text);
             reference.type(row, text);
             done = QStringLiteral("type %1 '%2'").arg(row).arg(text);
         } else if (kind < 30) {
-            model.endTyping();
+            model.page.endTyping();
             reference.endTyping();
             done = QStringLiteral("end typing");
         } else if (kind < 36) {
             const int row = pick(16);
-            model.invertRow(row);
+            model.page.invertRow(row);
             reference.invertRow(row);
             done = QStringLiteral("double-click %1").arg(row);
         } else if (kind < 42) {
             const int row = pick(16);
             const int column = pick(8);
-            model.invertBit(row, column);
+            model.page.invertBit(row, column);
             reference.invertBit(row, column);
             done = QStringLiteral("LED %1,%2").arg(row).arg(column);
         } else if (kind < 46) {
             const bool saving = pick(2) == 1;
-            model.setSaveEnabled(saving);
+            model.page.setSaveEnabled(saving);
             reference.setSaving(saving);
             done = QStringLiteral("saving %1").arg(saving);
         } else if (kind < 58) {
             const int address = pick(lastPage + 1);
-            ASSERT_FALSE(model.movePage(address));
+            ASSERT_FALSE(model.page.movePage(address));
             reference.movePage(address);
             done = QStringLiteral("move %1").arg(address);
         } else if (kind < 63) {
@@ -290,35 +290,35 @@ void runRandomActions(unsigned seed, int length, int actions) {
             const int end = pick(length);
             const int destination = pick(length + 8);
             const auto answer = static_cast<Overflow>(pick(3));
-            ASSERT_FALSE(model.copy({start, end, destination}, answer));
+            ASSERT_FALSE(model.page.copy({start, end, destination}, answer));
             reference.copy(start, end, destination, answer);
             done = QStringLiteral("copy %1-%2 to %3").arg(start).arg(end).arg(destination);
         } else if (kind < 66) {
-            ASSERT_FALSE(model.invert());
+            ASSERT_FALSE(model.page.invert());
             reference.invert();
             done = QStringLiteral("invert");
         } else if (kind < 69) {
-            ASSERT_FALSE(model.reverse());
+            ASSERT_FALSE(model.page.reverse());
             reference.reverse();
             done = QStringLiteral("reverse");
         } else if (kind < 87) {
-            ASSERT_FALSE(model.undo());
+            ASSERT_FALSE(model.document.undo());
             reference.undo();
             done = QStringLiteral("undo");
         } else {
-            ASSERT_FALSE(model.redo());
+            ASSERT_FALSE(model.document.redo());
             reference.redo();
             done = QStringLiteral("redo");
         }
         const std::string where =
             QStringLiteral("seed %1, action %2: %3").arg(seed).arg(action).arg(done).toStdString();
-        ASSERT_EQ(model.pageAddress(), reference.address()) << where;
+        ASSERT_EQ(model.page.pageAddress(), reference.address()) << where;
         for (int row = 0; row < 16; ++row) {
-            ASSERT_EQ(model.rowText(row), reference.row(row)) << where << ", row " << row;
+            ASSERT_EQ(model.page.rowText(row), reference.row(row)) << where << ", row " << row;
         }
         ASSERT_EQ(folder.read(QStringLiteral("image.bin")), reference.file()) << where;
-        ASSERT_EQ(model.canUndo(), reference.canUndo()) << where;
-        ASSERT_EQ(model.canRedo(), reference.canRedo()) << where;
+        ASSERT_EQ(model.document.canUndo(), reference.canUndo()) << where;
+        ASSERT_EQ(model.document.canRedo(), reference.canRedo()) << where;
     }
 }
 

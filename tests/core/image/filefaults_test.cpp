@@ -6,7 +6,7 @@
 #include "core/files/colourfile.h"
 #include "core/files/layoutfile.h"
 #include "core/image/imageoperations.h"
-#include "core/page/pagemodel.h"
+#include "documentwithpage.h"
 #include "tempfolder.h"
 
 #include <QDir>
@@ -49,10 +49,10 @@ int openRefusedUnprivileged(const QString& path, FileAction action) {
         if (!dropPrivileges()) {
             return 2;
         }
-        PageModel model;
-        const auto failure = model.openImage(path);
+        DocumentWithPage model;
+        const auto failure = model.document.open(path);
         return failure && failure->action == action && failure->reason == NoAccess &&
-                       !model.hasImage()
+                       !model.document.hasImage()
                    ? 0
                    : 1;
     });
@@ -101,17 +101,17 @@ TEST_F(FileFaultsTest, AFolderThatRefusesTheBackupKeepsTheImageClosed) {
 TEST_F(FileFaultsTest, AFailedWriteBackKeepsThePageAndItsEdits) {
     const QString path = write(QStringLiteral("image.bin"), counting(2000));
     EXPECT_EQ(runInChild([&] {
-                  PageModel model;
-                  if (model.openImage(path) || model.readPage(1500)) {
+                  DocumentWithPage model;
+                  if (model.document.open(path) || model.page.readPage(1500)) {
                       return 2;
                   }
                   limitFileSize(1000);
-                  model.setSaveEnabled(true);
-                  model.setRowText(0, QStringLiteral("AA"));
-                  const auto failure = model.movePage(100);
+                  model.page.setSaveEnabled(true);
+                  model.page.setRowText(0, QStringLiteral("AA"));
+                  const auto failure = model.page.movePage(100);
                   return failure && failure->action == FileAction::WriteImage &&
-                                 failure->reason == TooLarge && model.pageAddress() == 1500 &&
-                                 model.rowText(0) == QStringLiteral("AA")
+                                 failure->reason == TooLarge && model.page.pageAddress() == 1500 &&
+                                 model.page.rowText(0) == QStringLiteral("AA")
                              ? 0
                              : 1;
               }),
@@ -122,15 +122,15 @@ TEST_F(FileFaultsTest, AFailedWriteBackKeepsThePageAndItsEdits) {
 TEST_F(FileFaultsTest, AChangeThatFailsPartWayPutsTheOldBytesAndLengthBack) {
     const QString path = write(QStringLiteral("image.bin"), counting(2000));
     EXPECT_EQ(runInChild([&] {
-                  PageModel model;
-                  if (model.openImage(path)) {
+                  DocumentWithPage model;
+                  if (model.document.open(path)) {
                       return 2;
                   }
                   limitFileSize(2000);
-                  const auto failure = model.copy({0, 99, 1990}, Overflow::Lengthen);
+                  const auto failure = model.page.copy({0, 99, 1990}, Overflow::Lengthen);
                   return failure && failure->reason.startsWith(TooLarge) &&
                                  failure->reason.contains(QStringLiteral("восстановлены")) &&
-                                 !model.canUndo()
+                                 !model.document.canUndo()
                              ? 0
                              : 1;
               }),
@@ -139,41 +139,49 @@ TEST_F(FileFaultsTest, AChangeThatFailsPartWayPutsTheOldBytesAndLengthBack) {
 }
 
 TEST_F(FileFaultsTest, AWholeImageChangeCutShortByALimitLeavesNothingHalfDone) {
-    // Writes past 12288 bytes fail, as on a full disk: invert stops a third of the way.
-    const QString path = write(QStringLiteral("image.bin"), counting(32767));
-    EXPECT_EQ(runInChild([&] {
-                  PageModel model;
-                  if (model.openImage(path)) {
-                      return 2;
-                  }
-                  limitFileSize(12288);
-                  const auto inverted = model.invert();
-                  const auto transformed = model.transformImage(
-                      QStringLiteral("inversion"), [](QByteArray& bytes) { invertBytes(bytes); });
-                  return inverted && transformed && !model.canUndo() &&
-                                 model.rowText(0) == QStringLiteral("00")
-                             ? 0
-                             : 1;
-              }),
-              0);
-    EXPECT_EQ(contentOf(QStringLiteral("image.bin")), counting(32767));
+    // Writes past 12288 bytes fail, as on a full disk: an invert stops a third of the way.
+    const std::function<FileFailure(DocumentWithPage&)> changes[] = {
+        [](DocumentWithPage& model) { return model.page.invert(); },
+        [](DocumentWithPage& model) {
+            return model.transformImage(QStringLiteral("inversion"),
+                                        [](QByteArray& bytes) { invertBytes(bytes); });
+        },
+    };
+    for (const auto& change : changes) {
+        const QString path = write(QStringLiteral("image.bin"), counting(32767));
+        EXPECT_EQ(runInChild([&] {
+                      DocumentWithPage model;
+                      if (model.document.open(path)) {
+                          return 2;
+                      }
+                      limitFileSize(12288);
+                      const auto failure = change(model);
+                      return failure && !model.document.canUndo() &&
+                                     model.page.rowText(1) == QStringLiteral("03")
+                                 ? 0
+                                 : 1;
+                  }),
+                  0);
+        EXPECT_EQ(contentOf(QStringLiteral("image.bin")), counting(32767));
+    }
 }
 
 TEST_F(FileFaultsTest, ARedoThatFailsLeavesTheHistoryTruthful) {
     const QString path = write(QStringLiteral("image.bin"), counting(16));
     EXPECT_EQ(runInChild([&] {
-                  PageModel model;
-                  if (model.openImage(path) || model.invert() ||
-                      model.copy({0, 15, 16000}, Overflow::Lengthen) || model.undo()) {
+                  DocumentWithPage model;
+                  if (model.document.open(path) || model.page.invert() ||
+                      model.page.copy({0, 15, 16000}, Overflow::Lengthen) ||
+                      model.document.undo()) {
                       return 2;
                   }
                   limitFileSize(1000);
-                  const auto redone = model.redo();
-                  if (!redone || model.fileLength() != 16 || !model.canRedo()) {
+                  const auto redone = model.document.redo();
+                  if (!redone || model.document.length() != 16 || !model.document.canRedo()) {
                       return 1;
                   }
                   // The earlier step is undone as recorded: nothing blames another program.
-                  return !model.undo() && !model.canUndo() ? 0 : 1;
+                  return !model.document.undo() && !model.document.canUndo() ? 0 : 1;
               }),
               0);
     EXPECT_EQ(contentOf(QStringLiteral("image.bin")), counting(16));
@@ -181,25 +189,25 @@ TEST_F(FileFaultsTest, ARedoThatFailsLeavesTheHistoryTruthful) {
 
 TEST_F(FileFaultsTest, AnImageMadeReadOnlyAfterOpeningIsNoLongerWritten) {
     const QString path = write(QStringLiteral("image.bin"), counting(64));
-    PageModel model;
-    ASSERT_FALSE(model.openImage(path));
-    model.setSaveEnabled(true);
-    ASSERT_FALSE(model.invert());
-    model.setRowText(0, QStringLiteral("EE"));
+    DocumentWithPage model;
+    ASSERT_FALSE(model.document.open(path));
+    model.page.setSaveEnabled(true);
+    ASSERT_FALSE(model.page.invert());
+    model.page.setRowText(0, QStringLiteral("EE"));
     ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup |
                                                 QFileDevice::ReadOther));
     const QByteArray inverted = contentOf(QStringLiteral("image.bin"));
 
     // Checked by the permissions, so that even the superuser's program leaves it alone.
-    const auto moved = model.movePage(16);
+    const auto moved = model.page.movePage(16);
     ASSERT_TRUE(moved);
     EXPECT_TRUE(moved->reason.contains(QStringLiteral("только для чтения")));
-    EXPECT_EQ(model.pageAddress(), 0);
-    EXPECT_EQ(model.rowText(0), QStringLiteral("EE"));
-    EXPECT_FALSE(model.undo()) << "the page edit is undone in the page alone";
-    EXPECT_TRUE(model.undo()) << "the inversion would have to be written";
+    EXPECT_EQ(model.page.pageAddress(), 0);
+    EXPECT_EQ(model.page.rowText(0), QStringLiteral("EE"));
+    EXPECT_FALSE(model.document.undo()) << "the page edit is undone in the page alone";
+    EXPECT_TRUE(model.document.undo()) << "the inversion would have to be written";
     EXPECT_EQ(contentOf(QStringLiteral("image.bin")), inverted);
-    EXPECT_TRUE(model.canUndo());
+    EXPECT_TRUE(model.document.canUndo());
 }
 
 TEST_F(FileFaultsTest, AtomicWritesLeaveTheOldFileWhole) {
@@ -252,39 +260,39 @@ TEST_F(FileFaultsTest, FoldersWhereFilesShouldBeAreReported) {
 
 TEST_F(FileFaultsTest, AnImageDeletedWhileOpenIsNeverWrittenBlindly) {
     const QString path = write(QStringLiteral("image.bin"), counting(64));
-    PageModel model;
-    ASSERT_FALSE(model.openImage(path));
-    model.setSaveEnabled(true);
-    model.setRowText(0, QStringLiteral("EE"));
+    DocumentWithPage model;
+    ASSERT_FALSE(model.document.open(path));
+    model.page.setSaveEnabled(true);
+    model.page.setRowText(0, QStringLiteral("EE"));
     ASSERT_TRUE(QFile::remove(path));
-    const auto failure = model.movePage(16);
+    const auto failure = model.page.movePage(16);
     ASSERT_TRUE(failure);
     EXPECT_EQ(failure->path, path);
     EXPECT_TRUE(failure->reason.contains(QStringLiteral("удалён")));
-    EXPECT_EQ(model.pageAddress(), 0);
-    EXPECT_EQ(model.rowText(0), QStringLiteral("EE"));
+    EXPECT_EQ(model.page.pageAddress(), 0);
+    EXPECT_EQ(model.page.rowText(0), QStringLiteral("EE"));
 
     // Put back under the same name by another program: still not the file that was opened.
     write(QStringLiteral("image.bin"), QByteArray(64, 'n'));
-    EXPECT_TRUE(model.movePage(16));
-    EXPECT_TRUE(model.readPage(0));
-    EXPECT_TRUE(model.invert());
+    EXPECT_TRUE(model.page.movePage(16));
+    EXPECT_TRUE(model.page.readPage(0));
+    EXPECT_TRUE(model.page.invert());
     EXPECT_EQ(contentOf(QStringLiteral("image.bin")), QByteArray(64, 'n'));
 
     // Opening it again works on the new file.
-    ASSERT_FALSE(model.openImage(path));
-    EXPECT_EQ(model.rowText(0), QStringLiteral("6E"));
+    ASSERT_FALSE(model.document.open(path));
+    EXPECT_EQ(model.page.rowText(0), QStringLiteral("6E"));
 }
 
 TEST_F(FileFaultsTest, AnImageReplacedByRenameIsNotTouched) {
     const QString path = write(QStringLiteral("image.bin"), counting(64));
-    PageModel model;
-    ASSERT_FALSE(model.openImage(path));
-    model.setSaveEnabled(true);
+    DocumentWithPage model;
+    ASSERT_FALSE(model.document.open(path));
+    model.page.setSaveEnabled(true);
     const QString other = write(QStringLiteral("new.bin"), QByteArray(64, 'z'));
     ASSERT_EQ(::rename(QFile::encodeName(other).constData(), QFile::encodeName(path).constData()),
               0);
-    EXPECT_TRUE(model.movePage(8));
+    EXPECT_TRUE(model.page.movePage(8));
     EXPECT_EQ(contentOf(QStringLiteral("image.bin")), QByteArray(64, 'z'));
 }
 

@@ -9,7 +9,7 @@
 #include "core/files/layoutfile.h"
 #include "core/geometry/lampstartpositions.h"
 #include "core/image/imagefile.h"
-#include "core/page/pagemodel.h"
+#include "documentwithpage.h"
 #include "tempfolder.h"
 
 #include <QDir>
@@ -53,11 +53,11 @@ TEST_F(HostileFilesTest, AFifoAsTheImageIsRefusedAtOnceWithNoBackup) {
     const QString path = fifo(QStringLiteral("pipe.bin"));
     EXPECT_EQ(runInChild(
                   [&] {
-                      PageModel model;
-                      const auto failure = model.openImage(path);
+                      DocumentWithPage model;
+                      const auto failure = model.document.open(path);
                       return failure && failure->action == FileAction::OpenImage &&
                                      failure->reason.contains(QStringLiteral("канал")) &&
-                                     !model.hasImage()
+                                     !model.document.hasImage()
                                  ? 0
                                  : 1;
                   },
@@ -69,12 +69,12 @@ TEST_F(HostileFilesTest, AFifoAsTheImageIsRefusedAtOnceWithNoBackup) {
 TEST_F(HostileFilesTest, ADeviceAsTheImageIsRefusedByNameWithNoBackup) {
     const QString backup = QStringLiteral("/dev/zero.bak");
     const bool backupExisted = QFileInfo::exists(backup);
-    PageModel model;
-    const auto failure = model.openImage(QStringLiteral("/dev/zero"));
+    DocumentWithPage model;
+    const auto failure = model.document.open(QStringLiteral("/dev/zero"));
     ASSERT_TRUE(failure);
     EXPECT_EQ(failure->path, QStringLiteral("/dev/zero"));
     EXPECT_EQ(failure->reason, QStringLiteral("это устройство, а не обычный файл"));
-    EXPECT_FALSE(model.hasImage());
+    EXPECT_FALSE(model.document.hasImage());
     if (!backupExisted) {
         EXPECT_FALSE(QFileInfo::exists(backup));
         QFile::remove(backup);
@@ -83,17 +83,17 @@ TEST_F(HostileFilesTest, ADeviceAsTheImageIsRefusedByNameWithNoBackup) {
 
 TEST_F(HostileFilesTest, AFailedOpenLeavesTheEarlierImageAndItsRowsAsTheyWere) {
     const QString path = m_folder.write(QStringLiteral("a.bin"), countingBytes(64));
-    PageModel model;
-    ASSERT_FALSE(model.openImage(path));
-    ASSERT_FALSE(model.readPage(16));
-    model.setRowText(2, QStringLiteral("G7"));
-    EXPECT_TRUE(model.openImage(QStringLiteral("/dev/zero")));
-    EXPECT_TRUE(model.openImage(fifo(QStringLiteral("p.bin"))));
-    EXPECT_EQ(model.imagePath(), path);
-    EXPECT_EQ(model.pageAddress(), 16);
-    EXPECT_EQ(model.rowText(0), QStringLiteral("10"));
-    EXPECT_EQ(model.rowText(2), QStringLiteral("G7"));
-    EXPECT_TRUE(model.rowEditable(15));
+    DocumentWithPage model;
+    ASSERT_FALSE(model.document.open(path));
+    ASSERT_FALSE(model.page.readPage(16));
+    model.page.setRowText(2, QStringLiteral("G7"));
+    EXPECT_TRUE(model.document.open(QStringLiteral("/dev/zero")));
+    EXPECT_TRUE(model.document.open(fifo(QStringLiteral("p.bin"))));
+    EXPECT_EQ(model.document.path(), path);
+    EXPECT_EQ(model.page.pageAddress(), 16);
+    EXPECT_EQ(model.page.rowText(0), QStringLiteral("10"));
+    EXPECT_EQ(model.page.rowText(2), QStringLiteral("G7"));
+    EXPECT_TRUE(model.page.rowEditable(15));
 }
 
 TEST_F(HostileFilesTest, TextFilesThatAreFifosAreRefusedAtOnce) {
@@ -124,14 +124,14 @@ TEST_F(HostileFilesTest, TheBackupReplacesALinkAtItsNameAndNeverItsTarget) {
     const QString other = m_folder.write(QStringLiteral("y.bin"), countingBytes(16, 5));
     link(QStringLiteral("y.bak"), notes);
 
-    PageModel model;
-    ASSERT_FALSE(model.openImage(ownImage));
+    DocumentWithPage model;
+    ASSERT_FALSE(model.document.open(ownImage));
     EXPECT_EQ(m_folder.read(QStringLiteral("x.bin")), image);
     EXPECT_FALSE(QFileInfo(m_folder.path(QStringLiteral("x.bak"))).isSymLink());
     EXPECT_EQ(m_folder.read(QStringLiteral("x.bak")), image);
-    EXPECT_EQ(model.rowText(1), QStringLiteral("01"));
+    EXPECT_EQ(model.page.rowText(1), QStringLiteral("01"));
 
-    ASSERT_FALSE(model.openImage(other));
+    ASSERT_FALSE(model.document.open(other));
     EXPECT_EQ(m_folder.read(QStringLiteral("notes.txt")), QByteArray("my notes\n"));
     EXPECT_FALSE(QFileInfo(m_folder.path(QStringLiteral("y.bak"))).isSymLink());
     EXPECT_EQ(m_folder.read(QStringLiteral("y.bak")), countingBytes(16, 5));
@@ -139,34 +139,34 @@ TEST_F(HostileFilesTest, TheBackupReplacesALinkAtItsNameAndNeverItsTarget) {
 
 TEST_F(HostileFilesTest, AWriteBackNeverLengthensAnImageCutShortByAnotherProgram) {
     const QString path = m_folder.write(QStringLiteral("cut.bin"), countingBytes(256));
-    PageModel model;
-    ASSERT_FALSE(model.openImage(path));
-    model.setSaveEnabled(true);
-    ASSERT_FALSE(model.movePage(100));
-    model.setRowText(0, QStringLiteral("EE"));
+    DocumentWithPage model;
+    ASSERT_FALSE(model.document.open(path));
+    model.page.setSaveEnabled(true);
+    ASSERT_FALSE(model.page.movePage(100));
+    model.page.setRowText(0, QStringLiteral("EE"));
     ASSERT_EQ(::truncate(QFile::encodeName(path).constData(), 0), 0);
 
-    const auto failure = model.movePage(0);
+    const auto failure = model.page.movePage(0);
     ASSERT_TRUE(failure);
     EXPECT_EQ(failure->action, FileAction::WriteBackCut);
     EXPECT_EQ(failure->path, path);
     EXPECT_EQ(QFileInfo(path).size(), 0);
     // The page moved on; the rows past the end are gone, so nothing asks again at the close.
-    EXPECT_EQ(model.pageAddress(), 0);
-    EXPECT_FALSE(model.closeImage());
+    EXPECT_EQ(model.page.pageAddress(), 0);
+    EXPECT_FALSE(model.document.close());
     EXPECT_EQ(QFileInfo(path).size(), 0);
 }
 
 TEST_F(HostileFilesTest, AWriteBackWritesTheRowsThatStillFit) {
     const QString path = m_folder.write(QStringLiteral("cut.bin"), countingBytes(256));
-    PageModel model;
-    ASSERT_FALSE(model.openImage(path));
-    model.setSaveEnabled(true);
-    ASSERT_FALSE(model.movePage(100));
-    model.setRowText(0, QStringLiteral("EE"));
-    model.setRowText(10, QStringLiteral("DD"));
+    DocumentWithPage model;
+    ASSERT_FALSE(model.document.open(path));
+    model.page.setSaveEnabled(true);
+    ASSERT_FALSE(model.page.movePage(100));
+    model.page.setRowText(0, QStringLiteral("EE"));
+    model.page.setRowText(10, QStringLiteral("DD"));
     ASSERT_EQ(::truncate(QFile::encodeName(path).constData(), 105), 0);
-    const auto failure = model.invert();
+    const auto failure = model.page.invert();
     ASSERT_TRUE(failure);
     EXPECT_EQ(failure->action, FileAction::WriteBackCut);
     EXPECT_TRUE(failure->reason.contains(QStringLiteral("105")));
@@ -183,24 +183,24 @@ TEST_F(HostileFilesTest, AnImageAnotherCopyHoldsIsRefusedUnlessOpenedAnyway) {
     ASSERT_GE(other, 0);
     ASSERT_EQ(::flock(other, LOCK_EX | LOCK_NB), 0);
 
-    PageModel model;
-    const auto failure = model.openImage(path);
+    DocumentWithPage model;
+    const auto failure = model.document.open(path);
     ASSERT_TRUE(failure);
     EXPECT_EQ(failure->action, FileAction::OpenLockedImage);
-    EXPECT_FALSE(model.hasImage());
-    EXPECT_FALSE(model.openImage(path, ImageFile::WhenLocked::OpenAnyway));
-    EXPECT_TRUE(model.hasImage());
+    EXPECT_FALSE(model.document.hasImage());
+    EXPECT_FALSE(model.document.open(path, ImageFile::WhenLocked::OpenAnyway));
+    EXPECT_TRUE(model.document.hasImage());
     ::close(other);
 
     // The program's own lock never stands in its way: the same image opens again, and
     // holds the lock afterwards.
     const QString mine = m_folder.write(QStringLiteral("mine.bin"), countingBytes(32));
-    ASSERT_FALSE(model.openImage(mine));
-    ASSERT_FALSE(model.openImage(mine));
+    ASSERT_FALSE(model.document.open(mine));
+    ASSERT_FALSE(model.document.open(mine));
     const int probe = ::open(QFile::encodeName(mine).constData(), O_RDWR | O_CLOEXEC);
     EXPECT_NE(::flock(probe, LOCK_EX | LOCK_NB), 0);
     ::close(probe);
-    ASSERT_FALSE(model.closeImage());
+    ASSERT_FALSE(model.document.close());
     const int after = ::open(QFile::encodeName(mine).constData(), O_RDWR | O_CLOEXEC);
     EXPECT_EQ(::flock(after, LOCK_EX | LOCK_NB), 0);
     ::close(after);
@@ -211,8 +211,8 @@ TEST_F(HostileFilesTest, ANameThatIsNotUtf8IsCalledThat) {
     const int handle = ::open(raw.constData(), O_CREAT | O_WRONLY | O_CLOEXEC, 0644);
     ASSERT_GE(handle, 0);
     ::close(handle);
-    PageModel model;
-    const auto failure = model.openImage(QFile::decodeName(raw));
+    DocumentWithPage model;
+    const auto failure = model.document.open(QFile::decodeName(raw));
     ASSERT_TRUE(failure);
     EXPECT_TRUE(failure->reason.contains(QStringLiteral("UTF-8"))) << failure->reason.toStdString();
 }

@@ -1,5 +1,5 @@
 #include "core/image/decimalfields.h"
-#include "core/page/pagemodel.h"
+#include "documentwithpage.h"
 #include "tempfolder.h"
 
 #include <QFile>
@@ -17,10 +17,10 @@ protected:
     /// file's bytes after.
     template <typename Operation> QByteArray after(const QByteArray& bytes, Operation operation) {
         const QString path = m_folder.write(QStringLiteral("image.bin"), bytes);
-        PageModel model;
-        EXPECT_FALSE(model.openImage(path));
+        DocumentWithPage model;
+        EXPECT_FALSE(model.document.open(path));
         EXPECT_FALSE(operation(model));
-        EXPECT_FALSE(model.closeImage());
+        EXPECT_FALSE(model.document.close());
         return m_folder.read(path);
     }
 
@@ -61,7 +61,7 @@ QByteArray bytesOf(std::initializer_list<int> values) {
 TEST_F(ImageOpsTest, CopiesLikeTheDescribedExamples) {
     const auto copy = [this](CopyRange range, Overflow answer) {
         return after(countingBytes(16),
-                     [&](PageModel& model) { return model.copy(range, answer); });
+                     [&](DocumentWithPage& model) { return model.page.copy(range, answer); });
     };
     QByteArray expected = countingBytes(16);
     expected.replace(8, 4, bytesOf({0, 1, 2, 3}));
@@ -107,8 +107,8 @@ TEST_F(ImageOpsTest, CopyEqualsTheByteAtATimeCopyOnRandomImages) {
         for (const Overflow answer : {Overflow::Lengthen, Overflow::CutAtEnd, Overflow::Cancel}) {
             const QString referencePath = m_folder.write(QStringLiteral("reference.bin"), bytes);
             referenceCopy(referencePath, range, length, answer);
-            const QByteArray fast =
-                after(bytes, [&](PageModel& model) { return model.copy(range, answer); });
+            const QByteArray fast = after(
+                bytes, [&](DocumentWithPage& model) { return model.page.copy(range, answer); });
             ASSERT_EQ(fast, m_folder.read(referencePath))
                 << "length " << length << ", " << range.start << " to " << range.end << " at "
                 << range.destination << ", answer " << static_cast<int>(answer);
@@ -116,12 +116,12 @@ TEST_F(ImageOpsTest, CopyEqualsTheByteAtATimeCopyOnRandomImages) {
     }
 }
 
-FileFailure invert(PageModel& model) {
-    return model.invert();
+FileFailure invert(DocumentWithPage& model) {
+    return model.page.invert();
 }
 
-FileFailure reverse(PageModel& model) {
-    return model.reverse();
+FileFailure reverse(DocumentWithPage& model) {
+    return model.page.reverse();
 }
 
 TEST_F(ImageOpsTest, InvertsAndReverses) {
@@ -160,7 +160,7 @@ TEST_F(ImageOpsTest, TwiceRestoresTheImageAndBytesPastTheLengthStay) {
         byte = static_cast<char>(random());
     }
     const auto twice = [](auto operation) {
-        return [operation](PageModel& model) {
+        return [operation](DocumentWithPage& model) {
             auto failure = operation(model);
             return failure ? failure : operation(model);
         };

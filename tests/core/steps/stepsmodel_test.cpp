@@ -1,8 +1,8 @@
 // The whole effect as the step editor reads it: the file's bytes with the page's rows over
 // them, following every change wherever it comes from.
 #include "core/page/kanalcount.h"
-#include "core/page/pagemodel.h"
 #include "core/steps/stepsmodel.h"
+#include "documentwithpage.h"
 #include "tempfolder.h"
 
 #include <gtest/gtest.h>
@@ -17,7 +17,8 @@ namespace {
 class StepsModelTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_FALSE(m_page.openImage(m_folder.write(QStringLiteral("s.bin"), countingBytes(40))));
+        ASSERT_FALSE(
+            m_page.document.open(m_folder.write(QStringLiteral("s.bin"), countingBytes(40))));
         m_kanal.set(16);
         QObject::connect(&m_steps, &StepsModel::stepsChanged,
                          [this](int first, int last) { m_changed.emplace_back(first, last); });
@@ -29,9 +30,9 @@ protected:
     [[nodiscard]] bool stepLit(int step, int channel) const { return m_steps.isLit(step, channel); }
 
     TempFolder m_folder;
-    PageModel m_page;
+    DocumentWithPage m_page;
     KanalCount m_kanal;
-    StepsModel m_steps{m_page, m_kanal};
+    StepsModel m_steps{m_page.document, m_page.page, m_kanal};
     std::vector<std::pair<int, int>> m_changed;
     int m_resets = 0;
     int m_moves = 0;
@@ -45,7 +46,7 @@ TEST_F(StepsModelTest, ShowsThePageRowsOverTheFile) {
     EXPECT_TRUE(stepLit(1, 13));
     EXPECT_FALSE(stepLit(1, 14));
 
-    m_page.setRowText(3, QStringLiteral("FF")); // typed, not written back
+    m_page.page.setRowText(3, QStringLiteral("FF")); // typed, not written back
     EXPECT_EQ(m_steps.byteAt(3), 0xFF);
     EXPECT_FALSE(stepLit(1, 13));
     QByteArray shown = countingBytes(40);
@@ -55,23 +56,23 @@ TEST_F(StepsModelTest, ShowsThePageRowsOverTheFile) {
     EXPECT_EQ(m_folder.read(QStringLiteral("s.bin")), countingBytes(40));
 
     // The page moves on without saving: the edit is gone, the rows lie elsewhere.
-    ASSERT_FALSE(m_page.movePage(32));
+    ASSERT_FALSE(m_page.page.movePage(32));
     EXPECT_EQ(m_moves, 1);
     EXPECT_EQ(m_steps.byteAt(3), 3);
     EXPECT_EQ(m_steps.firstPageStep(), 16);
     EXPECT_EQ(m_steps.lastPageStep(), 19); // the rows past the end are none of the image's
     m_changed.clear();
-    m_page.setRowText(7, QStringLiteral("00"));
+    m_page.page.setRowText(7, QStringLiteral("00"));
     EXPECT_EQ(m_steps.byteAt(39), 0);
     EXPECT_TRUE(stepLit(19, 15));
     EXPECT_EQ(m_changed, (std::vector<std::pair<int, int>>{{19, 19}}));
-    m_page.setRowText(8, QStringLiteral("00")); // past the end: no row, no step
+    m_page.page.setRowText(8, QStringLiteral("00")); // past the end: no row, no step
     EXPECT_EQ(m_steps.shownBytes().size(), 40);
     EXPECT_FALSE(stepLit(20, 0));
 }
 
 TEST_F(StepsModelTest, FollowsChangesToTheFile) {
-    ASSERT_FALSE(m_page.invert());
+    ASSERT_FALSE(m_page.page.invert());
     ASSERT_FALSE(m_changed.empty());
     EXPECT_EQ(m_changed.front(), std::make_pair(0, 19));
     EXPECT_EQ(m_steps.byteAt(25), 0xFF - 25);
@@ -82,15 +83,15 @@ TEST_F(StepsModelTest, FollowsChangesToTheFile) {
         m_page.transformImage(QStringLiteral("t"), [](QByteArray& bytes) { bytes[25] = '\x5A'; }));
     EXPECT_EQ(m_changed, (std::vector<std::pair<int, int>>{{12, 12}}));
     EXPECT_EQ(m_steps.byteAt(25), 0x5A);
-    ASSERT_FALSE(m_page.undo());
+    ASSERT_FALSE(m_page.document.undo());
     EXPECT_EQ(m_steps.byteAt(25), 0xFF - 25);
-    ASSERT_FALSE(m_page.undo());
+    ASSERT_FALSE(m_page.document.undo());
     EXPECT_EQ(m_steps.shownBytes(), countingBytes(40));
     EXPECT_EQ(m_resets, 0); // no change needed everything read again
 }
 
 TEST_F(StepsModelTest, FollowsTheChannelCount) {
-    ASSERT_FALSE(m_page.movePage(20));
+    ASSERT_FALSE(m_page.page.movePage(20));
     m_kanal.set(32);
     EXPECT_EQ(m_resets, 1);
     EXPECT_EQ(m_steps.stepLength(), 4);
@@ -109,14 +110,14 @@ TEST_F(StepsModelTest, FollowsTheChannelCount) {
 }
 
 TEST_F(StepsModelTest, StartsAgainOnAnotherImage) {
-    m_page.setRowText(0, QStringLiteral("AA"));
-    ASSERT_FALSE(m_page.openImage(m_folder.write(QStringLiteral("t.bin"), "\x01\x02\x03")));
+    m_page.page.setRowText(0, QStringLiteral("AA"));
+    ASSERT_FALSE(m_page.document.open(m_folder.write(QStringLiteral("t.bin"), "\x01\x02\x03")));
     EXPECT_GE(m_resets, 1);
     EXPECT_EQ(m_steps.length(), 3);
     EXPECT_EQ(m_steps.stepCount(), 2);
     EXPECT_EQ(m_steps.shownBytes(), QByteArray("\x01\x02\x03"));
     m_resets = 0;
-    ASSERT_FALSE(m_page.closeImage());
+    ASSERT_FALSE(m_page.document.close());
     EXPECT_EQ(m_resets, 1);
     EXPECT_EQ(m_steps.length(), 0);
     EXPECT_EQ(m_steps.stepCount(), 0);

@@ -1,6 +1,6 @@
 // The door the step editor changes the image through: any change of the bytes as one step
 // of the history, the page written back first while saving is on.
-#include "core/page/pagemodel.h"
+#include "documentwithpage.h"
 #include "tempfolder.h"
 
 #include <gtest/gtest.h>
@@ -14,15 +14,16 @@ namespace {
 class TransformImageTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_FALSE(m_model.openImage(m_folder.write(QStringLiteral("t.bin"), countingBytes(64))));
-        QObject::connect(&m_model, &PageModel::imageEdited,
+        ASSERT_FALSE(
+            m_model.document.open(m_folder.write(QStringLiteral("t.bin"), countingBytes(64))));
+        QObject::connect(&m_model.document, &ImageDocument::imageEdited,
                          [this](const ImageChange& change) { m_changes.push_back(change); });
     }
 
     [[nodiscard]] QByteArray file() const { return m_folder.read(QStringLiteral("t.bin")); }
 
     TempFolder m_folder;
-    PageModel m_model;
+    DocumentWithPage m_model;
     std::vector<ImageChange> m_changes;
 };
 
@@ -40,14 +41,14 @@ TEST_F(TransformImageTest, WritesOnlyTheSpanThatChangedAsOneStep) {
     expected[12] = '\xFF';
     expected[20] = 'x';
     EXPECT_EQ(file(), expected);
-    EXPECT_EQ(m_model.rowText(12), QStringLiteral("FF")); // the page is read again
-    EXPECT_EQ(m_model.history().size(), 1);
-    EXPECT_EQ(m_model.undoLabel(), QStringLiteral("узор"));
+    EXPECT_EQ(m_model.page.rowText(12), QStringLiteral("FF")); // the page is read again
+    EXPECT_EQ(m_model.document.history().size(), 1);
+    EXPECT_EQ(m_model.document.undoLabel(), QStringLiteral("узор"));
 
-    ASSERT_FALSE(m_model.undo());
+    ASSERT_FALSE(m_model.document.undo());
     EXPECT_EQ(file(), countingBytes(64));
-    EXPECT_EQ(m_model.rowText(12), QStringLiteral("0C"));
-    ASSERT_FALSE(m_model.redo());
+    EXPECT_EQ(m_model.page.rowText(12), QStringLiteral("0C"));
+    ASSERT_FALSE(m_model.document.redo());
     EXPECT_EQ(file(), expected);
 }
 
@@ -56,7 +57,7 @@ TEST_F(TransformImageTest, WhatChangesNoByteIsNoStep) {
     ASSERT_FALSE(
         m_model.transformImage(QStringLiteral("same"), [](QByteArray& bytes) { bytes[3] = 3; }));
     EXPECT_TRUE(m_changes.empty());
-    EXPECT_FALSE(m_model.canUndo());
+    EXPECT_FALSE(m_model.document.canUndo());
     EXPECT_EQ(file(), countingBytes(64));
 }
 
@@ -75,12 +76,12 @@ TEST_F(TransformImageTest, NeverChangesTheLength) {
     }));
     expected[0] = 'a';
     EXPECT_EQ(file(), expected);
-    EXPECT_EQ(m_model.history().size(), 2);
+    EXPECT_EQ(m_model.document.history().size(), 2);
 }
 
 TEST_F(TransformImageTest, ThePageIsWrittenBackFirstWhileSaving) {
-    m_model.setSaveEnabled(true);
-    m_model.setRowText(2, QStringLiteral("AA"));
+    m_model.page.setSaveEnabled(true);
+    m_model.page.setRowText(2, QStringLiteral("AA"));
     char seen = 0;
     ASSERT_FALSE(m_model.transformImage(QStringLiteral("t"), [&](QByteArray& bytes) {
         seen = bytes[2];
@@ -89,22 +90,22 @@ TEST_F(TransformImageTest, ThePageIsWrittenBackFirstWhileSaving) {
     EXPECT_EQ(seen, '\xAA');
     EXPECT_EQ(file()[2], '\xAA');
     EXPECT_EQ(file()[40], 'x');
-    EXPECT_EQ(m_model.history().size(), 2); // the row edit, then the change
-    ASSERT_FALSE(m_model.undo());
+    EXPECT_EQ(m_model.document.history().size(), 2); // the row edit, then the change
+    ASSERT_FALSE(m_model.document.undo());
     EXPECT_EQ(file()[40], 40);
     EXPECT_EQ(file()[2], '\xAA');
-    EXPECT_EQ(m_model.undoLabel(), QStringLiteral("правка байта 2"));
+    EXPECT_EQ(m_model.document.undoLabel(), QStringLiteral("правка байта 2"));
 }
 
 TEST_F(TransformImageTest, EditsThePageAloneHeldAreDroppedWhenNotSaving) {
-    m_model.setRowText(2, QStringLiteral("AA"));
+    m_model.page.setRowText(2, QStringLiteral("AA"));
     ASSERT_FALSE(m_model.transformImage(QStringLiteral("t"), [](QByteArray& bytes) {
         EXPECT_EQ(bytes[2], 2);
         bytes[40] = 'x';
     }));
     EXPECT_EQ(file()[2], 2);
-    EXPECT_EQ(m_model.rowText(2), QStringLiteral("02"));
-    EXPECT_EQ(m_model.history().size(), 1);
+    EXPECT_EQ(m_model.page.rowText(2), QStringLiteral("02"));
+    EXPECT_EQ(m_model.document.history().size(), 1);
     ASSERT_EQ(m_changes.size(), 1U);
     EXPECT_EQ(m_changes[0].address, 40);
 }
