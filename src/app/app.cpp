@@ -23,7 +23,8 @@ namespace chaserom {
 App::App()
     : m_page(m_document)
     , m_historyActions(m_document)
-    , m_codeView(std::make_unique<CodeViewWindow>(m_page, m_kanalCount, m_reports, m_display))
+    , m_codeView(
+          std::make_unique<CodeViewWindow>(m_page, m_kanalCount, m_playback, m_reports, m_display))
     , m_simulator([this] { return createSimulator(); })
     , m_colourPanel([this] { return createColourPanel(); })
     , m_stepEditor([this] { return createStepEditor(); })
@@ -60,7 +61,7 @@ App::App()
     addCommonActions(*m_codeView);
     connect(m_codeView.get(), &CodeViewWindow::openRequested, this, &App::openImage);
     connect(m_codeView.get(), &CodeViewWindow::simulatorRequested, this, &App::showSimulator);
-    connect(m_codeView.get(), &CodeViewWindow::playbackToggled, this, [this](bool playing) {
+    connect(&m_playback, &Playback::playingChanged, this, [this](bool playing) {
         if (StepEditorWindow* editor = m_stepEditor.existing()) {
             editor->setPlaying(playing);
         }
@@ -210,7 +211,7 @@ StepEditorWindow* App::createStepEditor() {
                                         m_reports, m_display);
     editor->addCommonActions(
         {m_historyActions.undoAction(), m_historyActions.redoAction(), m_stepEditorAction});
-    editor->setPlaying(m_codeView->isPlaying());
+    editor->setPlaying(m_playback.isPlaying());
     editor->setAnimationSource([this] { return animationSource(); });
     connect(editor, &StepEditorWindow::importRequested, this,
             [this, editor] { importRecordFile(editor); });
@@ -270,7 +271,7 @@ SimulatorAnimation App::animationSource() {
     }
     animation.colours = m_channelColours.colours();
     // GIF counts time in hundredths of a second, and readers show less than 2 as 10.
-    animation.centiseconds = std::max(2, (m_codeView->stepInterval() + 5) / 10);
+    animation.centiseconds = std::max(2, (m_playback.interval() + 5) / 10);
     return animation;
 }
 

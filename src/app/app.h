@@ -4,6 +4,7 @@
 #include "core/image/imagedocument.h"
 #include "core/page/kanalcount.h"
 #include "core/page/pagerows.h"
+#include "core/page/playback.h"
 #include "windows/colours/colourpanel.h"
 #include "windows/common/displayhold.h"
 #include "windows/common/failurereports.h"
@@ -43,6 +44,7 @@ public:
     [[nodiscard]] CodeViewWindow& codeView() { return *m_codeView; }
     [[nodiscard]] ImageDocument& document() { return m_document; }
     [[nodiscard]] PageRows& page() { return m_page; }
+    [[nodiscard]] Playback& playback() { return m_playback; }
     [[nodiscard]] KanalCount& kanalCount() { return m_kanalCount; }
     [[nodiscard]] ChannelColourModel& channelColours() { return m_channelColours; }
     [[nodiscard]] FailureReports& reports() { return m_reports; }
@@ -110,6 +112,7 @@ private:
     KanalCount m_kanalCount;
     ImageDocument m_document;
     PageRows m_page;
+    Playback m_playback;
     ChannelColourModel m_channelColours;
     HistoryActions m_historyActions;
     std::unique_ptr<CodeViewWindow> m_codeView;

@@ -7,6 +7,7 @@
 #include "core/page/hextext.h"
 #include "core/page/kanalcount.h"
 #include "core/page/pagerows.h"
+#include "core/page/playback.h"
 #include "windows/codeview/codeviewlayout.h"
 #include "windows/common/dialogs.h"
 #include "windows/common/displayhold.h"
@@ -42,7 +43,6 @@ using namespace codeview;
 
 namespace {
 
-constexpr int DefaultInterval = 300;
 /// How often the page's texts show at most while playback outpaces the screen.
 constexpr double MostTextShowsPerSecond = 30;
 constexpr int SizePresets[] = {256, 512, 1024, 2048, 4096};
@@ -85,9 +85,10 @@ QScrollBar* placeScrollBar(QWidget* parent, const QString& name, const ControlPl
 
 } // namespace
 
-CodeViewWindow::CodeViewWindow(PageRows& page, KanalCount& kanalCount, FailureReports& reports,
-                               DisplayHold& display)
+CodeViewWindow::CodeViewWindow(PageRows& page, KanalCount& kanalCount, Playback& playback,
+                               FailureReports& reports, DisplayHold& display)
     : m_page(page)
+    , m_playback(playback)
     , m_kanalCount(kanalCount)
     , m_reports(reports)
     , m_display(display)
@@ -164,13 +165,17 @@ void CodeViewWindow::createFileControls() {
 void CodeViewWindow::createPlaybackControls() {
     m_check1 =
         placeButton<QCheckBox>(this, QStringLiteral("Check1"), Check1Place, text("Симуляция"));
-    connect(m_check1, &QCheckBox::toggled, this, [this](bool playing) {
+    connect(m_check1, &QCheckBox::toggled, &m_playback, &Playback::setPlaying);
+    connect(&m_playback, &Playback::playingChanged, this, [this](bool playing) {
+        {
+            const QSignalBlocker blocker(m_check1);
+            m_check1->setChecked(playing);
+        }
         if (!playing) {
             // The last step is shown the moment playback stops, texts included.
             m_display.flush();
             showHeldChanges();
         }
-        emit playbackToggled(playing);
     });
     m_commandSimulator =
         placeButton<WrappingButton>(this, QStringLiteral("CommandSimulator"), CommandSimulatorPlace,
@@ -180,10 +185,10 @@ void CodeViewWindow::createPlaybackControls() {
     m_labelIntervalSim = placeLabel(this, QStringLiteral("LabelIntervalSim"), LabelIntervalSimPlace,
                                     QString(), Qt::AlignRight | Qt::AlignTop);
     m_vscroll2 = placeScrollBar(this, QStringLiteral("VScroll2"), VScroll2Place);
-    m_vscroll2->setRange(1, 1000);
+    m_vscroll2->setRange(Playback::ShortestInterval, Playback::LongestInterval);
     m_vscroll2->setSingleStep(1);
     m_vscroll2->setPageStep(10);
-    m_vscroll2->setValue(DefaultInterval);
+    m_vscroll2->setValue(m_playback.interval());
     // Like the page scroll bar's change: the interval follows the thumb when it is let go.
     m_vscroll2->setTracking(false);
     connect(m_vscroll2, &QScrollBar::valueChanged, this, &CodeViewWindow::vscroll2Change);
@@ -199,8 +204,10 @@ void CodeViewWindow::createPlaybackControls() {
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
     m_timer1->setTimerType(Qt::PreciseTimer);
-    m_timer1->setInterval(DefaultInterval);
+    m_timer1->setInterval(m_playback.interval());
     connect(m_timer1, &QTimer::timeout, this, &CodeViewWindow::timer1Timer);
+    connect(&m_playback, &Playback::intervalChanged, this, &CodeViewWindow::showInterval);
+    connect(&m_playback, &Playback::stepDue, this, &CodeViewWindow::playOneStep);
     m_textPace.setRefreshRate(MostTextShowsPerSecond);
     m_clock.start();
     m_timer1->start();
@@ -320,7 +327,7 @@ void CodeViewWindow::showHeldChanges() {
     // nobody reads while they change so fast and whose painting is most of a frame's work,
     // show at most 30 times a second; all of it shows the moment playback stops or slows.
     const bool stillRunning =
-        m_check1->isChecked() && m_framePace.stepsOutpaceFrames(m_timer1->interval());
+        m_playback.isPlaying() && m_framePace.stepsOutpaceFrames(m_timer1->interval());
     const bool showTexts = !stillRunning || m_textPace.frameDue(m_clock.nsecsElapsed());
     // The LEDs of all rows in one area: a dirty region of many pieces costs more than it
     // saves.
@@ -440,7 +447,7 @@ void CodeViewWindow::movePageTo(int position, Alignment alignment) {
 
 void CodeViewWindow::reportPageFailure(const FileError& error) {
     // Every further step would fail the same way: playback stops at the page that failed.
-    m_check1->setChecked(false);
+    m_playback.setPlaying(false);
     stopScrolling();
     m_reports.report(this, error);
 }
@@ -491,8 +498,8 @@ void CodeViewWindow::showHeldScrollPosition() {
 }
 
 void CodeViewWindow::timer1Timer() {
-    if (!m_check1->isChecked()) {
-        m_pace.restart(m_clock.nsecsElapsed());
+    if (!m_playback.isPlaying()) {
+        m_playback.tick(m_clock.nsecsElapsed());
         return;
     }
     // Steps faster than the screen's frames are made, but shown once a frame: the
@@ -507,33 +514,22 @@ void CodeViewWindow::timer1Timer() {
         m_display.flush();
         showHeldChanges();
     }
-    const int steps = m_pace.stepsDue(m_clock.nsecsElapsed(), m_timer1->interval());
-    for (int step = 0; step < steps && m_check1->isChecked(); ++step) {
-        playOneStep();
-    }
+    m_playback.tick(m_clock.nsecsElapsed());
     if (outpaced) {
-        m_display.release(!m_check1->isChecked() || m_framePace.frameDue(m_clock.nsecsElapsed()));
+        m_display.release(!m_playback.isPlaying() || m_framePace.frameDue(m_clock.nsecsElapsed()));
     }
 }
 
 void CodeViewWindow::playOneStep() {
-    if (!m_check1->isChecked()) {
+    if (!m_playback.isPlaying()) {
         return;
     }
     const int maximum = m_vscroll1->maximum();
     const int next = std::min(scrollPosition() + m_kanalCount.stepLength(), maximum);
     setScrollPosition(next);
-    if (next == maximum && m_check1->isChecked()) {
-        setScrollPosition(0);
+    if (next == maximum && m_playback.isPlaying()) {
+        setScrollPosition(m_playback.loopStart());
     }
-}
-
-bool CodeViewWindow::isPlaying() const {
-    return m_check1->isChecked();
-}
-
-int CodeViewWindow::stepInterval() const {
-    return m_timer1->interval();
 }
 
 void CodeViewWindow::showPageAt(int address) {
@@ -546,8 +542,15 @@ void CodeViewWindow::chooseChannelOption(int index) {
 }
 
 void CodeViewWindow::vscroll2Change(int value) {
-    m_timer1->setInterval(value);
-    m_labelIntervalSim->setText(QString::number(value) + QStringLiteral("ms"));
+    m_playback.setInterval(value);
+    showInterval(m_playback.interval());
+}
+
+void CodeViewWindow::showInterval(int milliseconds) {
+    m_timer1->setInterval(milliseconds);
+    m_labelIntervalSim->setText(QString::number(milliseconds) + QStringLiteral("ms"));
+    const QSignalBlocker blocker(m_vscroll2);
+    m_vscroll2->setValue(milliseconds);
 }
 
 void CodeViewWindow::optionSizeClick(int index) {

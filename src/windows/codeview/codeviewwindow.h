@@ -3,7 +3,6 @@
 #include "core/files/fileerror.h"
 #include "core/page/framepace.h"
 #include "core/page/pageaddress.h"
-#include "core/page/playbackpace.h"
 #include "windows/codeview/codeviewshapes.h"
 #include "windows/codeview/wholeimagecommands.h"
 
@@ -26,6 +25,7 @@ class DisplayHold;
 class FailureReports;
 class KanalCount;
 class PageRows;
+class Playback;
 
 /// The code view, "Просмотр кода": one page of the image as addresses, hexadecimal and
 /// binary texts and LEDs, with the controls for opening the image, the step timer, the
@@ -35,8 +35,8 @@ class CodeViewWindow : public QWidget {
     Q_DISABLE_COPY(CodeViewWindow)
 
 public:
-    CodeViewWindow(PageRows& page, KanalCount& kanalCount, FailureReports& reports,
-                   DisplayHold& display);
+    CodeViewWindow(PageRows& page, KanalCount& kanalCount, Playback& playback,
+                   FailureReports& reports, DisplayHold& display);
 
     /// What loading the window does besides showing the other two windows: selects 8
     /// channels, completes the tooltip of `CommandMirror` and shows the step interval.
@@ -51,13 +51,8 @@ public:
     void formMouseMove(int buttons, double x, double y);
     void formClick();
     [[nodiscard]] QPoint lastMousePosition() const { return m_mouse; }
-    /// Whether "Симуляция" is ticked.
-    [[nodiscard]] bool isPlaying() const;
-    /// The step interval of playback, in milliseconds.
-    [[nodiscard]] int stepInterval() const;
-
-    /// One step of playback: while "Симуляция" is ticked, moves the page one step on, back
-    /// to the start at the end of the image.
+    /// One step of playback: while playback runs, moves the page one step on, back to the
+    /// start of the loop at its end.
     void playOneStep();
 
     /// Shows the page at `address`, as moving the scroll bar there does.
@@ -77,8 +72,6 @@ signals:
     /// The user chose an image to open.
     void openRequested(const QString& path);
     void simulatorRequested();
-    /// "Симуляция" was ticked or unticked.
-    void playbackToggled(bool playing);
     /// The user closed the window: the program shuts down.
     void closing();
 
@@ -124,12 +117,15 @@ private:
     void setScrollPosition(int position);
     void showHeldScrollPosition();
     void vscroll2Change(int value);
+    /// Shows the playback interval on `VScroll2` and its label, and gives it to `Timer1`.
+    void showInterval(int milliseconds);
     void optionSizeClick(int index);
     void textSizeClick();
     void reportPageFailure(const FileError& error);
     void stopScrolling();
 
     PageRows& m_page;
+    Playback& m_playback;
     KanalCount& m_kanalCount;
     FailureReports& m_reports;
     DisplayHold& m_display;
@@ -164,7 +160,6 @@ private:
     QLineEdit* m_textSize = nullptr;
     QPushButton* m_commandSize = nullptr;
 
-    PlaybackPace m_pace;
     FramePace m_framePace;
     /// When the page's texts show during fast playback: at most 30 times a second.
     FramePace m_textPace;
