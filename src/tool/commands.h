@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tool/arguments.h"
+#include "tool/console.h"
 
 #include <array>
 #include <span>
@@ -13,6 +14,8 @@ struct Command {
     const char* name;
     std::span<const OptionSpec> options;
     int (*run)(const Arguments& arguments);
+    /// The exit status when its output cannot be written (compare's is ExitTrouble).
+    int troubleStatus = ExitFailure;
 };
 
 extern const std::array<Command, 6> Commands;

@@ -5,14 +5,6 @@
 
 namespace chaserom::tool {
 
-namespace {
-
-/// As cmp answers: 1 when the images differ, 2 on trouble (a usage error included).
-constexpr int ExitDifferent = 1;
-constexpr int ExitTrouble = 2;
-
-} // namespace
-
 int runCompare(const Arguments& arguments) {
     if (arguments.positional().size() != 2) {
         return usageError("compare", QStringLiteral("нужны ровно два образа, A и B"));

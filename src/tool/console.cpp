@@ -2,14 +2,40 @@
 
 #include "core/files/regularfile.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <unistd.h>
 
 namespace chaserom::tool {
 
 namespace {
 
+/// The error of the first write to standard output that failed, 0 while none has: errno
+/// is long changed by the time the program ends and reports it.
+int standardOutputError = 0;
+
+void noteStandardOutputFailure() {
+    if (standardOutputError == 0) {
+        standardOutputError = errno != 0 ? errno : EIO;
+    }
+}
+
+void flushStandardOutput() {
+    errno = 0;
+    if (std::fflush(stdout) != 0) {
+        noteStandardOutputFailure();
+    }
+}
+
 void printTo(std::FILE* stream, const QString& text) {
-    std::fputs(text.toLocal8Bit().constData(), stream);
+    errno = 0;
+    if (std::fputs(text.toLocal8Bit().constData(), stream) == EOF && stream == stdout) {
+        noteStandardOutputFailure();
+    }
+}
+
+void printReport(const QString& message) {
+    printTo(stderr, QStringLiteral("chaserom-tool: %1\n").arg(message));
 }
 
 } // namespace
@@ -18,9 +44,27 @@ void printLine(const QString& line) {
     printTo(stdout, line + u'\n');
 }
 
+void printText(const QString& text) {
+    printTo(stdout, text);
+}
+
+bool finishStandardOutput() {
+    flushStandardOutput();
+    if (standardOutputError == 0 && std::ferror(stdout) != 0) {
+        standardOutputError = EIO;
+    }
+    if (standardOutputError == 0) {
+        return true;
+    }
+    printReport(QStringLiteral("Не удалось записать в стандартный вывод: %1.")
+                    .arg(systemErrorReason(standardOutputError)));
+    return false;
+}
+
 void printError(const QString& message) {
-    std::fflush(stdout);
-    printTo(stderr, QStringLiteral("chaserom-tool: %1\n").arg(message));
+    // What was printed before the report comes before it.
+    flushStandardOutput();
+    printReport(message);
 }
 
 void printFailure(const FileError& error) {
@@ -46,6 +90,40 @@ int usageError(const char* command, const QString& message) {
 
 FileFailure readInput(const QString& path, FileAction action, QByteArray& content) {
     return readRegularFile(path, InputLimit, action, content);
+}
+
+QString standardInputName() {
+    return QStringLiteral("стандартный ввод");
+}
+
+FileFailure readStandardInput(FileAction action, QByteArray& content) {
+    content.clear();
+    // A pipe tells no length in advance: the input is read in pieces until it ends.
+    constexpr qsizetype Piece = qsizetype{1} << 16;
+    QByteArray bytes;
+    for (;;) {
+        const qsizetype start = bytes.size();
+        bytes.resize(start + Piece);
+        errno = 0;
+        const ssize_t count = ::read(STDIN_FILENO, bytes.data() + start, Piece);
+        if (count < 0 && errno == EINTR) {
+            bytes.resize(start);
+            continue;
+        }
+        if (count < 0) {
+            return lastSystemError(action, standardInputName());
+        }
+        bytes.resize(start + count);
+        if (count == 0) {
+            break;
+        }
+        if (bytes.size() > InputLimit) {
+            return FileError{action, standardInputName(),
+                             QStringLiteral("ввод длиннее %1 байт").arg(InputLimit)};
+        }
+    }
+    content = std::move(bytes);
+    return std::nullopt;
 }
 
 FileError lineFailure(FileAction action, const QString& path, int line, const QString& text) {

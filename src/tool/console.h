@@ -11,12 +11,20 @@ namespace chaserom::tool {
 inline constexpr int ExitSuccess = 0;
 inline constexpr int ExitFailure = 1;
 inline constexpr int ExitUsage = 2;
+/// compare answers as cmp does: 1 when the images differ, 2 on any trouble.
+inline constexpr int ExitDifferent = 1;
+inline constexpr int ExitTrouble = 2;
 
 /// The largest input the tool reads: ROM images and their texts are far smaller.
 inline constexpr qint64 InputLimit = qint64{1} << 30;
 
 /// Writes a line to standard output.
 void printLine(const QString& line);
+/// Writes text to standard output as it is.
+void printText(const QString& text);
+/// Flushes standard output and reports on standard error any write to it that failed since
+/// the program started; returns whether all of it was written.
+[[nodiscard]] bool finishStandardOutput();
 /// Reports a failure on standard error, after the program's name.
 void printError(const QString& message);
 void printFailure(const FileError& error);
@@ -29,6 +37,10 @@ int usageError(const char* command, const QString& message);
 
 /// Reads a whole input file; only a regular file is read.
 [[nodiscard]] FileFailure readInput(const QString& path, FileAction action, QByteArray& content);
+/// Reads standard input to its end, at most InputLimit bytes; a pipe or a terminal is fine.
+[[nodiscard]] FileFailure readStandardInput(FileAction action, QByteArray& content);
+/// The name reports give standard input.
+[[nodiscard]] QString standardInputName();
 
 /// The failure of a text input at a line.
 [[nodiscard]] FileError lineFailure(FileAction action, const QString& path, int line,

@@ -1,3 +1,4 @@
+#include "core/files/regularfile.h"
 #include "core/formats/recordfile.h"
 #include "tool/commands.h"
 #include "tool/console.h"
@@ -45,18 +46,37 @@ int runExport(const Arguments& arguments) {
             command,
             QStringLiteral("--record-size: от 1 до %1 байт данных в записи").arg(MaxRecordSize));
     }
-    if (outputPath != QLatin1String("-") && isSameFile(outputPath, image)) {
-        return usageError(command,
-                          QStringLiteral("выходной файл «%1» — это сам образ").arg(outputPath));
+    if (const auto fault = overwrittenInput(outputPath, {image})) {
+        return usageError(command, *fault);
+    }
+    // Import reads no more than a record file addresses; export writes no more either, and
+    // holds no more than that in memory.
+    if (QFileInfo(image).size() > RecordImageLimit) {
+        printFailure({FileAction::ReadImage, image,
+                      QStringLiteral("образ длиннее предела в 16 МиБ (%1 байт), который "
+                                     "описывают Intel HEX и S-записи")
+                          .arg(RecordImageLimit)});
+        return ExitFailure;
     }
     QByteArray bytes;
-    if (auto failure = readInput(image, FileAction::ReadImage, bytes)) {
+    if (auto failure = readRegularFile(image, RecordImageLimit, FileAction::ReadImage, bytes)) {
         printFailure(*failure);
         return ExitFailure;
     }
-    const QByteArray text =
-        recordFileText(*format, bytes, static_cast<int>(*recordSize), QFileInfo(image).fileName());
-    if (auto failure = writeOutput(outputPath, FileAction::WriteRecords, text)) {
+    Output output(outputPath, FileAction::WriteRecords);
+    FileFailure failure = output.open();
+    if (!failure) {
+        // The text is several times the image: it goes out piece by piece as it is made.
+        writeRecordFile(*format, bytes, static_cast<int>(*recordSize), QFileInfo(image).fileName(),
+                        [&](QByteArrayView piece) {
+                            failure = output.write(piece);
+                            return !failure;
+                        });
+    }
+    if (!failure) {
+        failure = output.commit();
+    }
+    if (failure) {
         printFailure(*failure);
         return ExitFailure;
     }

@@ -85,8 +85,13 @@ int runGenerate(const Arguments& arguments) {
         return status;
     }
     const qint64 length = request->steps * (request->channels / 8);
-    const auto address = parseNumber(arguments.value("at").value_or(QStringLiteral("0")), 0,
-                                     RecordImageLimit - length);
+    const QString at = arguments.value("at").value_or(QStringLiteral("0"));
+    if (!parseUnsigned64(at)) {
+        return usageError(GenerateName, QStringLiteral("--at: «%1» не адрес; адрес — целое число "
+                                                       "от 0, десятичное или с 0x")
+                                            .arg(at));
+    }
+    const auto address = parseNumber(at, 0, RecordImageLimit - length);
     if (!address) {
         return usageError(GenerateName, QStringLiteral("--at: эффект из %1 байт должен кончиться в "
                                                        "пределах 16 МиБ")

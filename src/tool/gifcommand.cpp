@@ -43,6 +43,30 @@ FileFailure readTextFile(const QString& path, FileAction action, Reader reader) 
     return std::nullopt;
 }
 
+/// The colour file the command reads: the one named, else the colour panel's file in the
+/// working folder if there is one, else none.
+std::optional<QString> colourFile(const Arguments& arguments) {
+    if (auto named = arguments.value("colours")) {
+        return named;
+    }
+    if (QFileInfo::exists(QLatin1String(ColourFileName))) {
+        return QString::fromLatin1(ColourFileName);
+    }
+    return std::nullopt;
+}
+
+/// Every file the command reads, named or not.
+QStringList inputFiles(const Arguments& arguments) {
+    QStringList inputs = {arguments.positional().first()};
+    for (const auto& input :
+         {arguments.value("layout"), arguments.value("background"), colourFile(arguments)}) {
+        if (input) {
+            inputs << *input;
+        }
+    }
+    return inputs;
+}
+
 FileFailure readFiles(const Arguments& arguments, Showing& showing) {
     if (auto failure =
             readInput(arguments.positional().first(), FileAction::ReadImage, showing.image)) {
@@ -56,11 +80,9 @@ FileFailure readFiles(const Arguments& arguments, Showing& showing) {
             return failure;
         }
     }
-    // Like the colour panel, the colour file of the working folder, if there is one.
-    const QString colours = arguments.value("colours").value_or(QLatin1String(ColourFileName));
-    if (arguments.has("colours") || QFileInfo::exists(colours)) {
+    if (const auto colours = colourFile(arguments)) {
         if (auto failure =
-                readTextFile(colours, FileAction::ReadColours, [&](const QByteArray& text) {
+                readTextFile(*colours, FileAction::ReadColours, [&](const QByteArray& text) {
                     return readColourFileText(text, showing.colours);
                 })) {
             return failure;
@@ -147,16 +169,8 @@ int runGif(const Arguments& arguments) {
     if (const auto fault = readNumbers(arguments, showing)) {
         return usageError(GifName, *fault);
     }
-    QStringList inputs = {imagePath};
-    for (const char* input : {"layout", "background", "colours"}) {
-        inputs << arguments.value(input).value_or(QString());
-    }
-    for (const QString& input : std::as_const(inputs)) {
-        if (*outputPath != QLatin1String("-") && !input.isEmpty() &&
-            isSameFile(*outputPath, input)) {
-            return usageError(GifName,
-                              QStringLiteral("выходной файл «%1» — это входной").arg(*outputPath));
-        }
+    if (const auto fault = overwrittenInput(*outputPath, inputFiles(arguments))) {
+        return usageError(GifName, *fault);
     }
     if (auto failure = readFiles(arguments, showing)) {
         printFailure(*failure);

@@ -9,8 +9,12 @@ namespace chaserom::tool {
 
 namespace {
 
-/// The input's path with its extension replaced by .bin.
+/// The input's path with its extension replaced by .bin; standard output for standard
+/// input, as a filter in a pipe writes.
 QString defaultOutput(const QString& input) {
+    if (input == QLatin1String("-")) {
+        return input;
+    }
     const qsizetype folderEnd = input.lastIndexOf(u'/') + 1;
     return input.left(folderEnd) + QFileInfo(input).completeBaseName() + QStringLiteral(".bin");
 }
@@ -52,27 +56,27 @@ int runImport(const Arguments& arguments) {
         }
     }
     const QString outputPath = arguments.value("output").value_or(defaultOutput(input));
-    if (outputPath != QLatin1String("-") &&
-        (isSameFile(outputPath, input) ||
-         QFileInfo(outputPath).absoluteFilePath() == QFileInfo(input).absoluteFilePath())) {
-        return usageError(command, QStringLiteral("выходной файл «%1» — это сам ВХОД; "
-                                                  "укажите другой через -o")
-                                       .arg(outputPath));
+    const bool piped = input == QLatin1String("-");
+    if (const auto fault =
+            overwrittenInput(outputPath, piped ? QStringList() : QStringList{input})) {
+        return usageError(command, *fault);
     }
 
+    const QString inputName = piped ? standardInputName() : input;
     QByteArray text;
-    if (auto failure = readInput(input, FileAction::ReadRecords, text)) {
+    if (auto failure = piped ? readStandardInput(FileAction::ReadRecords, text)
+                             : readInput(input, FileAction::ReadRecords, text)) {
         printFailure(*failure);
         return ExitFailure;
     }
     const RecordReadResult result = readRecordFile(text, options);
     if (result.fault) {
-        printFailure(
-            lineFailure(FileAction::ReadRecords, input, result.fault->line, result.fault->text));
+        printFailure(lineFailure(FileAction::ReadRecords, inputName, result.fault->line,
+                                 result.fault->text));
         return ExitFailure;
     }
     for (const LineNote& warning : result.warnings) {
-        printWarning(input, warning.line, warning.text);
+        printWarning(inputName, warning.line, warning.text);
     }
     if (auto failure = writeOutput(outputPath, FileAction::WriteImage, result.image)) {
         printFailure(*failure);

@@ -2,9 +2,12 @@
 
 #include "core/files/fileio.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <cerrno>
 #include <cstdio>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace chaserom::tool {
 
@@ -19,8 +22,10 @@ QString Output::name() const {
 FileFailure Output::open() {
     errno = 0;
     if (isStandardOutput()) {
+        // Straight to the descriptor, not through the C library's buffer of printed lines:
+        // a failed write is then reported here, as the output's own failure.
         m_standardOutput = std::make_unique<QFile>();
-        if (!m_standardOutput->open(stdout, QIODevice::WriteOnly)) {
+        if (!m_standardOutput->open(STDOUT_FILENO, QIODevice::WriteOnly)) {
             return lastError();
         }
         return std::nullopt;
@@ -76,6 +81,22 @@ bool isSameFile(const QString& a, const QString& b) {
     return ::stat(QFile::encodeName(a).constData(), &first) == 0 &&
            ::stat(QFile::encodeName(b).constData(), &second) == 0 &&
            first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
+std::optional<QString> overwrittenInput(const QString& output, const QStringList& inputs) {
+    if (output == QLatin1String("-")) {
+        return std::nullopt;
+    }
+    const QString outputPath = QDir::cleanPath(QFileInfo(output).absoluteFilePath());
+    for (const QString& input : inputs) {
+        if (isSameFile(output, input) ||
+            outputPath == QDir::cleanPath(QFileInfo(input).absoluteFilePath())) {
+            return QStringLiteral("выходной файл «%1» — это входной файл «%2»; укажите другой "
+                                  "выходной файл")
+                .arg(output, input);
+        }
+    }
+    return std::nullopt;
 }
 
 } // namespace chaserom::tool

@@ -6,7 +6,9 @@
 #include <QByteArrayView>
 #include <QFile>
 #include <QString>
+#include <QStringList>
 #include <memory>
+#include <optional>
 
 namespace chaserom::tool {
 
@@ -41,5 +43,11 @@ private:
 
 /// Whether two paths name the same file now (a link or another path to it included).
 [[nodiscard]] bool isSameFile(const QString& a, const QString& b);
+
+/// Why `output` may not be written: it is one of the files a command reads, by any path or
+/// link to it (or by the same path while it is not there). A text naming both, in Russian,
+/// to be given before anything is written; empty when the output is none of them or "-".
+[[nodiscard]] std::optional<QString> overwrittenInput(const QString& output,
+                                                      const QStringList& inputs);
 
 } // namespace chaserom::tool

@@ -4,8 +4,6 @@
 #include "tool/console.h"
 #include "tool/help.h"
 
-#include <cstdio>
-
 namespace chaserom::tool {
 
 namespace {
@@ -16,8 +14,39 @@ constexpr OptionSpec GenerateOptions[] = {{"channels"}, {"steps"}, {"at"}, {"lit
 constexpr OptionSpec GifOptions[] = {{"channels"}, {"layout"}, {"background"}, {"colours"},
                                      {"at"},       {"steps"},  {"interval"},   {"output", 'o'}};
 
-void print(const QString& text) {
-    std::fputs(text.toLocal8Bit().constData(), stdout);
+/// Runs a command line; `troubleStatus` becomes the status of the command that ran for an
+/// output it could not write.
+int runCommandLine(const QStringList& arguments, int& troubleStatus) {
+    if (arguments.isEmpty()) {
+        return usageError("", QStringLiteral("не указана команда"));
+    }
+    const QString& first = arguments.first();
+    if (first == QLatin1String("--help") || first == QLatin1String("-h")) {
+        printText(toolHelp());
+        return ExitSuccess;
+    }
+    if (first == QLatin1String("--version")) {
+        printText(toolVersion());
+        return ExitSuccess;
+    }
+    for (const Command& command : Commands) {
+        if (first != QLatin1String(command.name)) {
+            continue;
+        }
+        troubleStatus = command.troubleStatus;
+        Arguments parsed;
+        if (auto fault = Arguments::parse(arguments.mid(1), command.options, parsed)) {
+            return usageError(command.name, *fault);
+        }
+        if (parsed.has("help")) {
+            printText(commandHelp(command.name));
+            return ExitSuccess;
+        }
+        return command.run(parsed);
+    }
+    return usageError("", first.startsWith(u'-')
+                              ? QStringLiteral("неизвестный параметр %1").arg(first)
+                              : QStringLiteral("неизвестная команда «%1»").arg(first));
 }
 
 } // namespace
@@ -26,41 +55,20 @@ const std::array<Command, 6> Commands = {{
     {"export", ExportOptions, &runExport},
     {"import", ImportOptions, &runImport},
     {"checksum", {}, &runChecksum},
-    {"compare", {}, &runCompare},
+    {"compare", {}, &runCompare, ExitTrouble},
     {"generate", GenerateOptions, &runGenerate},
     {"gif", GifOptions, &runGif},
 }};
 
 int runTool(const QStringList& arguments) {
-    if (arguments.isEmpty()) {
-        return usageError("", QStringLiteral("не указана команда"));
+    int troubleStatus = ExitFailure;
+    const int status = runCommandLine(arguments, troubleStatus);
+    // Printed lines wait in a buffer: a full disk or a closed descriptor behind standard
+    // output shows only when it is flushed, and must not pass for success.
+    if (!finishStandardOutput()) {
+        return troubleStatus;
     }
-    const QString& first = arguments.first();
-    if (first == QLatin1String("--help") || first == QLatin1String("-h")) {
-        print(toolHelp());
-        return ExitSuccess;
-    }
-    if (first == QLatin1String("--version")) {
-        print(toolVersion());
-        return ExitSuccess;
-    }
-    for (const Command& command : Commands) {
-        if (first != QLatin1String(command.name)) {
-            continue;
-        }
-        Arguments parsed;
-        if (auto fault = Arguments::parse(arguments.mid(1), command.options, parsed)) {
-            return usageError(command.name, *fault);
-        }
-        if (parsed.has("help")) {
-            print(commandHelp(command.name));
-            return ExitSuccess;
-        }
-        return command.run(parsed);
-    }
-    return usageError("", first.startsWith(u'-')
-                              ? QStringLiteral("неизвестный параметр %1").arg(first)
-                              : QStringLiteral("неизвестная команда «%1»").arg(first));
+    return status;
 }
 
 } // namespace chaserom::tool

@@ -2,8 +2,11 @@
 #include "tempfolder.h"
 #include "toolrunner.h"
 
+#include <QBuffer>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QImage>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 #include <random>
@@ -13,9 +16,16 @@ using namespace testing_support;
 
 namespace {
 
+/// A command line written as one string, its words split at blanks.
+QStringList words(const QString& line) {
+    return line.split(u' ', Qt::SkipEmptyParts);
+}
+
 class ImagesTool : public ::testing::Test {
 protected:
-    Finished tool(const QStringList& arguments) { return runTool(arguments, m_folder.folder()); }
+    Finished tool(const QStringList& arguments, const ChildSetup& setup = {}) {
+        return runTool(arguments, m_folder.folder(), setup);
+    }
     Finished program(const char* name, const QStringList& arguments) {
         return runProgram(QStringLiteral("/usr/bin/") + QLatin1String(name), arguments,
                           m_folder.folder());
@@ -267,6 +277,104 @@ TEST_F(ImagesTool, OnlyRegularFilesAreReadAndAFailedWriteKeepsTheOldFile) {
                                QStringLiteral("missing/out.hex"), QStringLiteral("image.bin")});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains("missing/out.hex")) << run.err.toStdString();
+}
+
+TEST_F(ImagesTool, AnAddressThatIsNoNumberIsCalledSo) {
+    m_folder.write(QStringLiteral("image.bin"), "AB");
+    for (const char* address : {"-1", "0x", "+5", "ten", "1.5"}) {
+        SCOPED_TRACE(address);
+        const Finished run = tool(words(QStringLiteral("generate chase --channels 8 image.bin")) +
+                                  QStringList{QStringLiteral("--at"), QLatin1String(address)});
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_TRUE(run.err.contains(QByteArray("«") + address + "»")) << run.err.toStdString();
+        EXPECT_FALSE(run.err.contains("16 МиБ")) << run.err.toStdString();
+    }
+    EXPECT_EQ(m_folder.read(QStringLiteral("image.bin")), "AB");
+}
+
+TEST_F(ImagesTool, AWriteToAFullStandardOutputIsAFailure) {
+    const QByteArray image = randomBytes(3000, 5);
+    m_folder.write(QStringLiteral("image.bin"), image);
+    m_folder.write(QStringLiteral("other.bin"), "different");
+    // Every other byte differs: lines enough to fill the output's buffer long before the end.
+    QByteArray striped = image;
+    for (qsizetype i = 0; i < striped.size(); i += 2) {
+        striped[i] = static_cast<char>(~striped[i]);
+    }
+    m_folder.write(QStringLiteral("striped.bin"), striped);
+    m_folder.write(QStringLiteral("image.hex"), ":0100000041BE\n:00000001FF\n");
+    const struct {
+        QString line;
+        int exitCode;
+    } cases[] = {
+        {QStringLiteral("--help"), 1},
+        {QStringLiteral("--version"), 1},
+        {QStringLiteral("gif --help"), 1},
+        {QStringLiteral("checksum image.bin"), 1},
+        // compare answers any trouble with 2, as cmp does: 1 says the images differ.
+        {QStringLiteral("compare image.bin other.bin"), 2},
+        {QStringLiteral("compare image.bin striped.bin"), 2},
+        {QStringLiteral("export image.bin"), 1},
+        {QStringLiteral("import -o - image.hex"), 1},
+        {QStringLiteral("gif --steps 2 -o - image.bin"), 1},
+    };
+    ChildSetup fullDisk;
+    fullDisk.outputFile = QStringLiteral("/dev/full");
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.line.toStdString());
+        const Finished run = tool(words(test.line), fullDisk);
+        EXPECT_EQ(run.exitCode, test.exitCode);
+        EXPECT_TRUE(run.err.contains("стандартный вывод")) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains("нет места")) << run.err.toStdString();
+        EXPECT_EQ(run.err.count("chaserom-tool: "), 1) << run.err.toStdString();
+    }
+}
+
+TEST_F(ImagesTool, NoCommandWritesOverAFileItReads) {
+    ASSERT_TRUE(QDir(m_folder.folder()).mkdir(QStringLiteral("sub")));
+    // Inputs each command would take, so that only the check stands between the output and
+    // them; each has a symbolic link to it beside it.
+    QBuffer picture;
+    picture.open(QIODevice::WriteOnly);
+    QImage(4, 4, QImage::Format_RGB32).save(&picture, "PNG");
+    const std::pair<QString, QByteArray> inputs[] = {
+        {QStringLiteral("image.bin"), "ABCD"},
+        {QStringLiteral("ColorKanal.txt"), QByteArray(" 255 \r\n").repeated(32)},
+        {QStringLiteral("layout.txt"), QByteArray(" 100 \r\n").repeated(512)},
+        {QStringLiteral("picture.png"), picture.data()},
+        {QStringLiteral("records.hex"), ":0100000041BE\n:00000001FF\n"},
+    };
+    for (const auto& [input, content] : inputs) {
+        m_folder.write(input, content);
+        const QString link = input.section(u'.', 0, 0) + QStringLiteral("-link");
+        ASSERT_TRUE(QFile::link(m_folder.path(input), m_folder.path(link)));
+    }
+    const struct {
+        const char* line;
+        const char* input;
+    } cases[] = {
+        // The colour file of the working folder is read without being named.
+        {"gif -o ColorKanal.txt image.bin", "ColorKanal.txt"},
+        {"gif -o ColorKanal-link image.bin", "ColorKanal.txt"},
+        {"gif -o sub/../ColorKanal.txt image.bin", "ColorKanal.txt"},
+        {"gif --colours sub/../layout.txt -o layout-link image.bin", "layout.txt"},
+        {"gif --layout layout.txt -o ./sub/../layout.txt image.bin", "layout.txt"},
+        {"gif --background picture.png -o picture-link image.bin", "picture.png"},
+        {"gif -o image-link image.bin", "image.bin"},
+        {"export -o image-link image.bin", "image.bin"},
+        {"export -o sub/../image.bin image.bin", "image.bin"},
+        {"import -o records-link records.hex", "records.hex"},
+        {"import -o sub/../records.hex records.hex", "records.hex"},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.line);
+        const Finished run = tool(words(QLatin1String(test.line)));
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_TRUE(run.err.contains(test.input)) << run.err.toStdString();
+        for (const auto& [input, content] : inputs) {
+            EXPECT_EQ(m_folder.read(input), content) << input.toStdString();
+        }
+    }
 }
 
 } // namespace

@@ -11,6 +11,8 @@ namespace {
 
 /// Enough for 32 numbers with generous blanks; the rest of a larger file is ignored.
 constexpr qint64 ReadLimit = 1 << 16;
+/// The largest colour, white: 0x00BBGGRR.
+constexpr qint32 MaxColour = 0xFFFFFF;
 
 } // namespace
 
@@ -30,14 +32,16 @@ std::optional<QString> readColourFileText(QByteArrayView text, ChannelColours& c
             return QStringLiteral("в файле %1 чисел вместо 32").arg(channel);
         }
         const auto value = parseInt32(*token);
+        if (value ? *value < 0 || *value > MaxColour : isDecimalNumber(*token)) {
+            return QStringLiteral("число «%1» для канала %2 вне допустимого диапазона: цвет от 0 "
+                                  "до %3")
+                .arg(quotedToken(*token))
+                .arg(channel + 1)
+                .arg(MaxColour);
+        }
         if (!value) {
             return QStringLiteral("строка «%1» для канала %2 не является числом")
                 .arg(quotedToken(*token))
-                .arg(channel + 1);
-        }
-        if (*value < 0 || *value > 0xFFFFFF) {
-            return QStringLiteral("число %1 для канала %2 не является цветом")
-                .arg(*value)
                 .arg(channel + 1);
         }
         colours[channel] = static_cast<Bgr>(*value);

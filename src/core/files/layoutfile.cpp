@@ -33,7 +33,9 @@ std::optional<QString> readLayoutFileText(QByteArrayView text, LampLayout& layou
         }
         const auto value = parseFloat(*token);
         if (!value) {
-            return QStringLiteral("строка «%1» (число %2) не является числом")
+            return (isDecimalNumber(*token)
+                        ? QStringLiteral("строка «%1» (число %2) вне допустимого диапазона")
+                        : QStringLiteral("строка «%1» (число %2) не является числом"))
                 .arg(quotedToken(*token))
                 .arg(i + 1);
         }

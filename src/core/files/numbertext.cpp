@@ -1,6 +1,7 @@
 #include "core/files/numbertext.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -99,6 +100,20 @@ std::optional<float> parseFloat(QByteArrayView text) {
         return std::nullopt;
     }
     return value;
+}
+
+bool isDecimalNumber(QByteArrayView text) {
+    text = withoutPlus(text);
+    const QByteArrayView digits = text.startsWith('-') ? text.sliced(1) : text;
+    // from_chars reads "inf" and "nan" too; a number starts with a digit or a point.
+    if (digits.isEmpty() ||
+        !(std::isdigit(static_cast<unsigned char>(digits.front())) != 0 || digits.front() == '.')) {
+        return false;
+    }
+    double value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    return stop == end && (error == std::errc() || error == std::errc::result_out_of_range);
 }
 
 std::optional<qint32> parseInt32(QByteArrayView text) {

@@ -39,4 +39,8 @@ private:
 /// it is not a decimal number or lies outside the 32-bit range.
 [[nodiscard]] std::optional<qint32> parseInt32(QByteArrayView text);
 
+/// Whether a number's text is written as a decimal number, whatever its size: a refused one
+/// is then out of range for its reader, not "no number". Infinity and NaN are not.
+[[nodiscard]] bool isDecimalNumber(QByteArrayView text);
+
 } // namespace chaserom

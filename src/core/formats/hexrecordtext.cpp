@@ -39,8 +39,10 @@ std::optional<QString> decodeHexDigits(QByteArrayView digits, QByteArray& bytes)
     return std::nullopt;
 }
 
-HexRecordText::HexRecordText(qsizetype expectedLength) {
-    m_text.reserve(expectedLength);
+HexRecordText::HexRecordText(const RecordTextSink& sink)
+    : m_sink(sink) {
+    // Room for a piece and the longest line that may end past it.
+    m_text.reserve(PieceLength + 1024);
 }
 
 void HexRecordText::startRecord(QByteArrayView prefix) {
@@ -71,13 +73,34 @@ void HexRecordText::addBytes(QByteArrayView bytes) {
 void HexRecordText::endRecord(quint8 checksum) {
     addByte(checksum);
     m_text.append('\n');
+    if (m_text.size() >= PieceLength) {
+        handOver();
+    }
+}
+
+void HexRecordText::finish() {
+    if (!m_text.isEmpty()) {
+        handOver();
+    }
+}
+
+void HexRecordText::handOver() {
+    if (!m_stopped && !m_sink(m_text)) {
+        m_stopped = true;
+    }
+    // resize() keeps the room reserved for the next piece; clear() would give it back.
+    m_text.resize(0);
+}
+
+char lineEndOf(QByteArrayView text) {
+    return text.contains('\n') ? '\n' : '\r';
 }
 
 std::optional<QByteArrayView> TextLines::next() {
     if (m_position >= m_text.size()) {
         return std::nullopt;
     }
-    qsizetype end = m_text.indexOf('\n', m_position);
+    qsizetype end = m_text.indexOf(m_lineEnd, m_position);
     if (end < 0) {
         end = m_text.size();
     }

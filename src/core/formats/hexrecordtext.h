@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/formats/recordfile.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -26,11 +28,15 @@ namespace chaserom {
 [[nodiscard]] std::optional<QString> decodeHexDigits(QByteArrayView digits, QByteArray& bytes);
 
 /// Builds a record file's text: lines of upper-case hexadecimal digit pairs after a short
-/// prefix, each byte counted into a running sum for the record's checksum.
+/// prefix, each byte counted into a running sum for the record's checksum. Whole lines go
+/// to a sink in pieces of about PieceLength characters, so that a text far larger than its
+/// image is never held whole.
 class HexRecordText {
 public:
-    /// Reserves room for about `expectedLength` characters.
-    explicit HexRecordText(qsizetype expectedLength);
+    static constexpr qsizetype PieceLength = qsizetype{1} << 16;
+
+    /// `sink` must outlive the builder.
+    explicit HexRecordText(const RecordTextSink& sink);
 
     /// Starts a line with its prefix (":" or "S1") and restarts the sum.
     void startRecord(QByteArrayView prefix);
@@ -38,22 +44,33 @@ public:
     void addBytes(QByteArrayView bytes);
     /// The low byte of the sum of the bytes added since the line started.
     [[nodiscard]] quint8 sum() const { return m_sum; }
-    /// Adds the checksum byte and ends the line.
+    /// Adds the checksum byte and ends the line; a full piece goes to the sink.
     void endRecord(quint8 checksum);
-
-    [[nodiscard]] QByteArray take() { return std::move(m_text); }
+    /// Hands what is left to the sink.
+    void finish();
+    /// Whether the sink refused a piece: nothing more reaches it, and writing on is wasted.
+    [[nodiscard]] bool stopped() const { return m_stopped; }
 
 private:
+    void handOver();
+
+    const RecordTextSink& m_sink;
     QByteArray m_text;
     quint8 m_sum = 0;
+    bool m_stopped = false;
 };
 
+/// The character that ends a text's lines: LF, or CR in a text without any LF (as old Mac
+/// programs wrote them). A CR before an LF is a blank at the line's end.
+[[nodiscard]] char lineEndOf(QByteArrayView text);
+
 /// The lines of a text one after another, without their line ends and the blanks around
-/// them; CR LF and LF both end a line.
+/// them; CR LF and LF both end a line, and CR alone does in a text without any LF.
 class TextLines {
 public:
     explicit TextLines(QByteArrayView text)
-        : m_text(text) {}
+        : m_text(text)
+        , m_lineEnd(lineEndOf(text)) {}
 
     /// The next line, empty at the end of the text.
     [[nodiscard]] std::optional<QByteArrayView> next();
@@ -62,6 +79,7 @@ public:
 
 private:
     QByteArrayView m_text;
+    char m_lineEnd;
     qsizetype m_position = 0;
     int m_number = 0;
 };

@@ -169,12 +169,11 @@ private:
 
 } // namespace
 
-QByteArray intelHexText(QByteArrayView image, int recordSize) {
+void writeIntelHex(QByteArrayView image, int recordSize, const RecordTextSink& sink) {
     const qint64 size = image.size();
     const bool segmented = size > SegmentLength;
-    // Each record: ':', 5 bytes around its data, 2 digits a byte, LF.
-    HexRecordText text((size / recordSize + 2) * (12 + 1) + 2 * size + size / SegmentLength * 16);
-    for (qint64 address = 0; address < size;) {
+    HexRecordText text(sink);
+    for (qint64 address = 0; address < size && !text.stopped();) {
         if (segmented && address % SegmentLength == 0) {
             const auto segment = static_cast<quint16>(address / SegmentLength);
             const char upper[2] = {static_cast<char>(segment >> 8), static_cast<char>(segment)};
@@ -186,7 +185,19 @@ QByteArray intelHexText(QByteArrayView image, int recordSize) {
         address += count;
     }
     addRecord(text, EndOfFile, 0, {});
-    return text.take();
+    text.finish();
+}
+
+QByteArray intelHexText(QByteArrayView image, int recordSize) {
+    const qint64 size = image.size();
+    QByteArray text;
+    // Each record: ':', 5 bytes around its data, 2 digits a byte, LF.
+    text.reserve((size / recordSize + 2) * (12 + 1) + 2 * size + size / SegmentLength * 16);
+    writeIntelHex(image, recordSize, [&text](QByteArrayView piece) {
+        text.append(piece);
+        return true;
+    });
+    return text;
 }
 
 RecordReadResult readIntelHex(QByteArrayView text, const RecordReadOptions& options) {

@@ -12,6 +12,8 @@ namespace chaserom {
 /// (type 04) before the first record of each 64 KiB segment, and no record crosses a
 /// segment's end.
 [[nodiscard]] QByteArray intelHexText(QByteArrayView image, int recordSize);
+/// The same text, given to `sink` piece by piece.
+void writeIntelHex(QByteArrayView image, int recordSize, const RecordTextSink& sink);
 
 /// Reads Intel HEX: record types 00 to 05, with the addresses of types 02 and 04 honoured
 /// and the start addresses of types 03 and 05 ignored. The end record is required; lines

@@ -1,5 +1,6 @@
 #include "core/formats/recordfile.h"
 
+#include "core/formats/hexrecordtext.h"
 #include "core/formats/intelhex.h"
 #include "core/formats/srecord.h"
 
@@ -34,15 +35,17 @@ std::optional<RecordFormat> recordFormatOfName(const QString& fileName) {
 }
 
 RecordReadResult readRecordFile(QByteArrayView text, const RecordReadOptions& options) {
+    const char lineEnd = lineEndOf(text);
     int line = 1;
     for (const char character : text) {
+        if (character == lineEnd) {
+            ++line;
+            continue;
+        }
         switch (character) {
         case ' ':
         case '\t':
         case '\r':
-            continue;
-        case '\n':
-            ++line;
             continue;
         case ':':
             return readIntelHex(text, options);
@@ -67,6 +70,15 @@ QByteArray recordFileText(RecordFormat format, QByteArrayView image, int recordS
         return sRecordText(image, recordSize, headerName);
     }
     return intelHexText(image, recordSize);
+}
+
+void writeRecordFile(RecordFormat format, QByteArrayView image, int recordSize,
+                     const QString& headerName, const RecordTextSink& sink) {
+    if (format == RecordFormat::SRecord) {
+        writeSRecords(image, recordSize, headerName, sink);
+    } else {
+        writeIntelHex(image, recordSize, sink);
+    }
 }
 
 } // namespace chaserom

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -51,5 +52,14 @@ struct RecordReadResult {
 /// header carries `headerName`. Every line ends with LF.
 [[nodiscard]] QByteArray recordFileText(RecordFormat format, QByteArrayView image, int recordSize,
                                         const QString& headerName);
+
+/// Takes a record file's text piece by piece, whole lines each; returns false to stop the
+/// writer (a failed write), which then gives it nothing more.
+using RecordTextSink = std::function<bool(QByteArrayView piece)>;
+
+/// Writes the text recordFileText() returns to `sink` in pieces of about 64 KiB, so that
+/// only the image is held whole, not its text.
+void writeRecordFile(RecordFormat format, QByteArrayView image, int recordSize,
+                     const QString& headerName, const RecordTextSink& sink);
 
 } // namespace chaserom

@@ -34,6 +34,14 @@ void addRecord(HexRecordText& text, int type, int addressLength, quint32 address
     text.endRecord(static_cast<quint8>(~text.sum()));
 }
 
+/// The data records an image needs: S1 up to 64 KiB, S2 up to 16 MiB, S3 beyond.
+int dataRecordType(qint64 size) {
+    if (size > S2Limit) {
+        return 3;
+    }
+    return size > S1Limit ? 2 : 1;
+}
+
 /// A count record seen in a file, checked against all data records at the end.
 struct CountRecord {
     int line;
@@ -173,21 +181,17 @@ private:
 
 } // namespace
 
-QByteArray sRecordText(QByteArrayView image, int recordSize, const QString& headerName) {
+void writeSRecords(QByteArrayView image, int recordSize, const QString& headerName,
+                   const RecordTextSink& sink) {
     const qint64 size = image.size();
-    int dataType = 1;
-    if (size > S2Limit) {
-        dataType = 3;
-    } else if (size > S1Limit) {
-        dataType = 2;
-    }
+    const int dataType = dataRecordType(size);
     const int addressLength = AddressLength[dataType];
     const qint64 records = (size + recordSize - 1) / recordSize;
-    HexRecordText text(records * (2 * (addressLength + 2) + 3) + 2 * size + 2 * HeaderLimit + 64);
+    HexRecordText text(sink);
 
     const QByteArray header = headerName.toUtf8();
     addRecord(text, 0, 2, 0, QByteArrayView(header).first(std::min(header.size(), HeaderLimit)));
-    for (qint64 address = 0; address < size; address += recordSize) {
+    for (qint64 address = 0; address < size && !text.stopped(); address += recordSize) {
         addRecord(text, dataType, addressLength, static_cast<quint32>(address),
                   image.sliced(address, std::min(qint64{recordSize}, size - address)));
     }
@@ -199,7 +203,20 @@ QByteArray sRecordText(QByteArrayView image, int recordSize, const QString& head
     }
     const int terminator = 10 - dataType;
     addRecord(text, terminator, AddressLength[terminator], 0, {});
-    return text.take();
+    text.finish();
+}
+
+QByteArray sRecordText(QByteArrayView image, int recordSize, const QString& headerName) {
+    const qint64 size = image.size();
+    const qint64 records = (size + recordSize - 1) / recordSize;
+    QByteArray text;
+    text.reserve(records * (2 * (AddressLength[dataRecordType(size)] + 2) + 3) + 2 * size +
+                 2 * HeaderLimit + 64);
+    writeSRecords(image, recordSize, headerName, [&text](QByteArrayView piece) {
+        text.append(piece);
+        return true;
+    });
+    return text;
 }
 
 RecordReadResult readSRecords(QByteArrayView text, const RecordReadOptions& options) {

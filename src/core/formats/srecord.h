@@ -14,6 +14,9 @@ namespace chaserom {
 /// matches the data records (S9, S8 or S7) with address 0.
 [[nodiscard]] QByteArray sRecordText(QByteArrayView image, int recordSize,
                                      const QString& headerName);
+/// The same text, given to `sink` piece by piece.
+void writeSRecords(QByteArrayView image, int recordSize, const QString& headerName,
+                   const RecordTextSink& sink);
 
 /// Reads S-records S0 to S9 (S4 is undefined). S5 and S6 must count the data records
 /// exactly. A file without a terminator is accepted, with a warning, only when a count

@@ -86,4 +86,15 @@ TEST(NumberParsing, TakesDecimalNumbersOnly) {
     EXPECT_FALSE(parseFloat("0x10"));
 }
 
+TEST(NumberParsing, TellsANumberTooLargeFromNoNumber) {
+    for (const char* number :
+         {"1", "-1", "+2", ".5", "1.5e3", "1e99", "-1e-999", "99999999999999999999999"}) {
+        EXPECT_TRUE(isDecimalNumber(number)) << number;
+    }
+    for (const char* text :
+         {"", "-", "+", ".", "1e", "inf", "-nan", "abc", "12abc", "0x10", "+-1", "1 2"}) {
+        EXPECT_FALSE(isDecimalNumber(text)) << text;
+    }
+}
+
 } // namespace

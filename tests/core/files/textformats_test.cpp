@@ -117,4 +117,54 @@ TEST(LayoutFile, ReportsAFolderOrMissingFile) {
     EXPECT_EQ(layout, LampStartPositions);
 }
 
+TEST(TextFiles, SayWhetherANumberIsOutOfRangeOrNoNumberAtAll) {
+    constexpr const char* OutOfRange = "вне допустимого диапазона";
+    constexpr const char* NoNumber = "не является числом";
+    const struct {
+        const char* number;
+        const char* colourFault;
+        const char* layoutFault;
+    } cases[] = {
+        {"99999999999", OutOfRange, nullptr}, {"-1", OutOfRange, nullptr},
+        {"16777216", OutOfRange, nullptr},    {"1e99", OutOfRange, OutOfRange},
+        {"-4e38", OutOfRange, OutOfRange},    {"zebra", NoNumber, NoNumber},
+        {"12abc", NoNumber, NoNumber},        {"inf", NoNumber, NoNumber},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.number);
+        ChannelColours colours = DesignColours;
+        const auto colourFault = readColourFileText(QByteArray(test.number) + "\r\n", colours);
+        ASSERT_TRUE(colourFault);
+        EXPECT_TRUE(colourFault->contains(QString::fromUtf8(test.colourFault)))
+            << colourFault->toStdString();
+        EXPECT_TRUE(colourFault->contains(QString::fromUtf8(test.number)));
+        EXPECT_EQ(colours, DesignColours);
+
+        QByteArray layoutText = layoutFileText(LampStartPositions);
+        layoutText.replace(" 6120 \r\n", " " + QByteArray(test.number) + " \r\n");
+        LampLayout layout = LampStartPositions;
+        const auto layoutFault = readLayoutFileText(layoutText, layout);
+        EXPECT_EQ(layoutFault.has_value(), test.layoutFault != nullptr);
+        if (layoutFault && test.layoutFault != nullptr) {
+            EXPECT_TRUE(layoutFault->contains(QString::fromUtf8(test.layoutFault)))
+                << layoutFault->toStdString();
+            EXPECT_TRUE(layoutFault->contains(QStringLiteral("(число 2)")));
+        }
+    }
+}
+
+TEST(TextFiles, CarriageReturnsAloneSeparateNumbers) {
+    ChannelColours colours = DesignColours;
+    colours[3] = 0x123456;
+    ChannelColours readColours{};
+    EXPECT_FALSE(readColourFileText(colourFileText(colours).replace("\r\n", "\r"), readColours));
+    EXPECT_EQ(readColours, colours);
+
+    LampLayout layout = LampStartPositions;
+    layout[7] = {-12.5F, 99.0F};
+    LampLayout readLayout{};
+    EXPECT_FALSE(readLayoutFileText(layoutFileText(layout).replace("\r\n", "\r"), readLayout));
+    EXPECT_EQ(readLayout, layout);
+}
+
 } // namespace
