@@ -1,32 +1,20 @@
 #include "windows/steps/stepeditorwindow.h"
 
-#include "core/files/atomicfile.h"
-#include "core/files/fileio.h"
 #include "core/files/regularfile.h"
+#include "core/formats/recordfile.h"
 #include "core/image/checksums.h"
 #include "core/image/imagedocument.h"
-#include "core/page/pagerows.h"
-#include "core/patterns/pattern.h"
-#include "core/steps/gotoaddress.h"
-#include "core/steps/hexbytestext.h"
 #include "core/steps/stepsmodel.h"
 #include "windows/common/dialogs.h"
 #include "windows/common/failurereports.h"
-#include "windows/steps/checkedtextdialog.h"
-#include "windows/steps/patterndialog.h"
+#include "windows/steps/differencespanel.h"
 #include "windows/steps/stepgridview.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QClipboard>
 #include <QCloseEvent>
-#include <QDir>
-#include <QDockWidget>
 #include <QFileInfo>
 #include <QLabel>
-#include <QListWidget>
 #include <QMenuBar>
-#include <QProgressDialog>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTimer>
@@ -59,7 +47,10 @@ StepEditorWindow::StepEditorWindow(ImageDocument& document, const PageRows& page
     : m_document(document)
     , m_steps(*new StepsModel(document, page, kanalCount, this))
     , m_reports(reports)
-    , m_grid(new StepGridView(m_steps, colours, display, this)) {
+    , m_grid(new StepGridView(m_steps, colours, display, this))
+    , m_commands(document, m_steps, *m_grid, reports, this, *statusBar())
+    , m_exports(document, m_steps, *m_grid, reports, this, *statusBar())
+    , m_navigation(m_steps, *m_grid, this, *statusBar()) {
     setObjectName(QStringLiteral("Panel_Steps"));
     setWindowTitle(text("Шаги эффекта"));
     setAttribute(Qt::WA_DeleteOnClose, false);
@@ -75,21 +66,13 @@ StepEditorWindow::StepEditorWindow(ImageDocument& document, const PageRows& page
 
 void StepEditorWindow::createGrid() {
     setCentralWidget(m_grid);
-    connect(m_grid, &StepGridView::lampsPainted, this, &StepEditorWindow::paintLamps);
+    connect(m_grid, &StepGridView::lampsPainted, this,
+            [this](const QList<PaintedLamp>& lamps) { m_commands.paintLamps(lamps); });
     connect(m_grid, &StepGridView::pageRequested, this, &StepEditorWindow::pageRequested);
     connect(m_grid, &StepGridView::selectionChanged, this, &StepEditorWindow::showStatus);
     connect(&m_steps, &StepsModel::reset, this, &StepEditorWindow::showStatus);
     connect(&m_steps, &StepsModel::reset, this, &StepEditorWindow::showChecksums);
     connect(&m_steps, &StepsModel::stepsChanged, this, &StepEditorWindow::showChecksums);
-    // A comparison belongs to the image and the steps it was made on.
-    connect(&m_steps, &StepsModel::reset, this, [this] {
-        if (m_differencesPanel && (!m_differences.isEmpty() || m_differencesPanel->isVisible())) {
-            m_differences.clear();
-            m_differencesList->clear();
-            m_grid->setDifferences({});
-            m_differencesPanel->hide();
-        }
-    });
 }
 
 void StepEditorWindow::createFileActions() {
@@ -97,55 +80,47 @@ void StepEditorWindow::createFileActions() {
     addAction(menu, QStringLiteral("ActionImportRecords"), text("Открыть Intel HEX или S-записи…"),
               text("Перевести файл Intel HEX или S-записей в образ .bin рядом с ним и открыть "
                    "его"),
-              QKeySequence::keyBindings(QKeySequence::Open),
-              [](StepEditorWindow* window) { emit window->importRequested(); });
+              QKeySequence::keyBindings(QKeySequence::Open), [this] { emit importRequested(); });
     menu->addSeparator();
     addAction(menu, QStringLiteral("ActionExportIntelHex"), text("Экспорт в Intel HEX…"),
               text("Записать образ в файл Intel HEX для программатора"), {},
-              &StepEditorWindow::exportIntelHex);
+              [this] { m_exports.exportRecords(RecordFormat::IntelHex); });
     addAction(menu, QStringLiteral("ActionExportSRecords"), text("Экспорт в S-записи…"),
               text("Записать образ в файл S-записей (Motorola) для программатора"), {},
-              &StepEditorWindow::exportSRecords);
+              [this] { m_exports.exportRecords(RecordFormat::SRecord); });
     addAction(menu, QStringLiteral("ActionExportGif"), text("Экспорт GIF…"),
               text("Записать выделенные шаги (или все) как анимацию симулятора в GIF"), {},
-              &StepEditorWindow::exportAnimation);
+              [this] { m_exports.exportAnimation(); });
     menu->addSeparator();
     addAction(menu, QStringLiteral("ActionCompare"), text("Сравнить с образом…"),
               text("Отметить шаги, которыми образ отличается от другого файла"), {},
-              &StepEditorWindow::compareWithImage);
+              [this] { compareWithImage(); });
     addAction(menu, QStringLiteral("ActionNextDifference"), text("Следующее различие"),
               text("Перейти к следующему отличающемуся шагу"), {QKeySequence(Qt::Key_F8)},
-              &StepEditorWindow::nextDifference);
+              [this] { m_differences->next(); });
     addAction(menu, QStringLiteral("ActionPreviousDifference"), text("Предыдущее различие"),
               text("Перейти к предыдущему отличающемуся шагу"),
-              {QKeySequence(Qt::SHIFT | Qt::Key_F8)}, &StepEditorWindow::previousDifference);
+              {QKeySequence(Qt::SHIFT | Qt::Key_F8)}, [this] { m_differences->previous(); });
     menu->addSeparator();
     addAction(menu, QStringLiteral("ActionClose"), text("Закрыть"), text("Закрыть это окно"),
-              QKeySequence::keyBindings(QKeySequence::Close),
-              [](StepEditorWindow* window) { window->close(); });
+              QKeySequence::keyBindings(QKeySequence::Close), [this] { close(); });
 }
 
 void StepEditorWindow::createDifferencesPanel() {
-    m_differencesPanel = new QDockWidget(text("Различия"), this);
-    m_differencesPanel->setObjectName(QStringLiteral("DifferencesPanel"));
-    m_differencesList = new QListWidget(m_differencesPanel);
-    m_differencesList->setObjectName(QStringLiteral("DifferencesList"));
-    m_differencesPanel->setWidget(m_differencesList);
-    addDockWidget(Qt::RightDockWidgetArea, m_differencesPanel);
-    m_differencesPanel->hide();
-    connect(m_differencesList, &QListWidget::currentRowChanged, this,
-            &StepEditorWindow::showDifference);
+    m_differences = new DifferencesPanel(m_steps, *m_grid, this);
+    addDockWidget(Qt::RightDockWidgetArea, m_differences);
+    m_differences->hide();
 }
 
 QAction* StepEditorWindow::addAction(QMenu* menu, const QString& name, const QString& caption,
                                      const QString& toolTip, const QList<QKeySequence>& keys,
-                                     const std::function<void(StepEditorWindow*)>& slot) {
+                                     const std::function<void()>& slot) {
     auto* action = new QAction(caption, this);
     action->setObjectName(name);
     action->setToolTip(toolTip);
     action->setShortcuts(keys);
     action->setShortcutContext(Qt::WindowShortcut);
-    connect(action, &QAction::triggered, this, [this, slot] { slot(this); });
+    connect(action, &QAction::triggered, this, slot);
     menu->addAction(action);
     return action;
 }
@@ -158,48 +133,51 @@ void StepEditorWindow::createEditActions() {
     tools->addAction(addAction(m_editMenu, QStringLiteral("ActionCut"), text("Вырезать"),
                                text("Скопировать выделенные шаги и погасить их (FF)"),
                                QKeySequence::keyBindings(QKeySequence::Cut),
-                               &StepEditorWindow::cutSteps));
+                               [this] { m_commands.cut(); }));
     tools->addAction(addAction(m_editMenu, QStringLiteral("ActionCopy"), text("Копировать"),
                                text("Скопировать выделенные шаги как шестнадцатеричный текст"),
                                QKeySequence::keyBindings(QKeySequence::Copy),
-                               &StepEditorWindow::copySteps));
-    tools->addAction(
-        addAction(m_editMenu, QStringLiteral("ActionPasteOver"), text("Вставить поверх"),
-                  text("Записать шаги из буфера обмена поверх, начиная с курсора"),
-                  QKeySequence::keyBindings(QKeySequence::Paste), &StepEditorWindow::pasteOver));
+                               [this] { m_commands.copy(); }));
+    tools->addAction(addAction(
+        m_editMenu, QStringLiteral("ActionPasteOver"), text("Вставить поверх"),
+        text("Записать шаги из буфера обмена поверх, начиная с курсора"),
+        QKeySequence::keyBindings(QKeySequence::Paste), [this] { m_commands.pasteOver(); }));
     addAction(m_editMenu, QStringLiteral("ActionPasteInsert"), text("Вставить со сдвигом"),
               text("Вставить шаги из буфера перед курсором; следующие шаги сдвигаются вниз, "
                    "вышедшие за конец образа теряются"),
-              {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)}, &StepEditorWindow::pasteInserting);
+              {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)},
+              [this] { m_commands.pasteInserting(); });
     addAction(m_editMenu, QStringLiteral("ActionDeleteSteps"), text("Удалить шаги"),
               text("Удалить выделенные шаги; следующие сдвигаются вверх, конец заполняется FF"),
-              QKeySequence::keyBindings(QKeySequence::Delete), &StepEditorWindow::deleteSteps);
+              QKeySequence::keyBindings(QKeySequence::Delete),
+              [this] { m_commands.apply(StepEdit::Delete); });
     addAction(m_editMenu, QStringLiteral("ActionSelectAll"), text("Выделить все шаги"),
               text("Выделить все шаги образа"), QKeySequence::keyBindings(QKeySequence::SelectAll),
-              &StepEditorWindow::selectAll);
+              [this] { m_grid->selectAll(); });
     m_editMenu->addSeparator();
     addAction(m_editMenu, QStringLiteral("ActionFill"), text("Заполнить…"),
               text("Заполнить выделенные шаги повторяющимися байтами"), {},
-              &StepEditorWindow::fill);
+              [this] { m_commands.fill(); });
     addAction(m_editMenu, QStringLiteral("ActionGenerate"), text("Создать узор…"),
               text("Записать в выделенные шаги бегущий огонь, счётчик или другой узор"), {},
-              &StepEditorWindow::generate);
+              [this] { m_commands.generate(); });
     tools->addAction(addAction(m_editMenu, QStringLiteral("ActionInvert"), text("Инверсия"),
                                text("Инвертировать все лампы выделенных шагов"),
-                               {QKeySequence(Qt::CTRL | Qt::Key_I)}, &StepEditorWindow::invert));
+                               {QKeySequence(Qt::CTRL | Qt::Key_I)},
+                               [this] { m_commands.apply(StepEdit::Invert); }));
     addAction(m_editMenu, QStringLiteral("ActionReverseSteps"), text("Обратный порядок шагов"),
               text("Расположить выделенные шаги в обратном порядке (байты шага не "
                    "переставляются)"),
-              {}, &StepEditorWindow::reverseOrder);
+              {}, [this] { m_commands.apply(StepEdit::Reverse); });
     addAction(m_editMenu, QStringLiteral("ActionMirrorChannels"), text("Зеркально по каналам"),
               text("Поменять местами каналы k и C−1−k в выделенных шагах"), {},
-              &StepEditorWindow::mirror);
+              [this] { m_commands.apply(StepEdit::Mirror); });
     addAction(m_editMenu, QStringLiteral("ActionRotateLeft"), text("Сдвинуть каналы влево"),
               text("Каждый канал берёт состояние следующего, последний — первого"), {},
-              &StepEditorWindow::rotateLeft);
+              [this] { m_commands.apply(StepEdit::RotateLeft); });
     addAction(m_editMenu, QStringLiteral("ActionRotateRight"), text("Сдвинуть каналы вправо"),
               text("Каждый канал берёт состояние предыдущего, первый — последнего"), {},
-              &StepEditorWindow::rotateRight);
+              [this] { m_commands.apply(StepEdit::RotateRight); });
 }
 
 void StepEditorWindow::addCommonActions(const QList<QAction*>& actions) {
@@ -214,11 +192,11 @@ void StepEditorWindow::createViewActions() {
                                text("Увеличить клетки (Ctrl и колесо мыши)"),
                                QKeySequence::keyBindings(QKeySequence::ZoomIn) +
                                    QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Equal)},
-                               &StepEditorWindow::zoomIn));
+                               [this] { m_grid->zoom(1); }));
     tools->addAction(addAction(menu, QStringLiteral("ActionZoomOut"), text("Мельче"),
                                text("Уменьшить клетки (Ctrl и колесо мыши)"),
                                QKeySequence::keyBindings(QKeySequence::ZoomOut),
-                               &StepEditorWindow::zoomOut));
+                               [this] { m_grid->zoom(-1); }));
     menu->addSeparator();
     m_channelColours = menu->addAction(text("Цвета каналов"));
     m_channelColours->setObjectName(QStringLiteral("ActionChannelColours"));
@@ -241,18 +219,19 @@ void StepEditorWindow::createGoActions() {
     tools->addAction(addAction(menu, QStringLiteral("ActionGoTo"), text("Перейти…"),
                                text("Перейти к адресу (100, 0x64), шагу (#25) или на несколько "
                                     "шагов (+4, -4)"),
-                               {QKeySequence(Qt::CTRL | Qt::Key_G)}, &StepEditorWindow::goTo));
+                               {QKeySequence(Qt::CTRL | Qt::Key_G)},
+                               [this] { m_navigation.goTo(); }));
     tools->addAction(addAction(menu, QStringLiteral("ActionFind"), text("Найти…"),
                                text("Найти байты, например 7F ?? DF (?? — любой байт)"),
                                QKeySequence::keyBindings(QKeySequence::Find),
-                               &StepEditorWindow::find));
+                               [this] { m_navigation.find(); }));
     // F3 and Shift+F3 are bound by hand: the standard "find next" also takes Ctrl+G.
     addAction(menu, QStringLiteral("ActionFindNext"), text("Найти далее"),
               text("Следующее место с теми же байтами"), {QKeySequence(Qt::Key_F3)},
-              &StepEditorWindow::findNext);
+              [this] { m_navigation.findNext(); });
     addAction(menu, QStringLiteral("ActionFindPrevious"), text("Найти назад"),
               text("Предыдущее место с теми же байтами"), {QKeySequence(Qt::SHIFT | Qt::Key_F3)},
-              &StepEditorWindow::findPrevious);
+              [this] { m_navigation.findPrevious(); });
 }
 
 void StepEditorWindow::createStatusBar() {
@@ -297,8 +276,9 @@ void StepEditorWindow::showStatus() {
     m_lengthLabel->setText(
         text("%1 байт, %2 шагов").arg(m_steps.length()).arg(m_steps.stepCount()));
     const auto selection = m_grid->selection();
-    m_selectionLabel->setText(selection ? text("Выделено: %1").arg(stepsText(*selection))
-                                        : text("Ничего не выделено"));
+    m_selectionLabel->setText(selection
+                                  ? text("Выделено: %1").arg(StepCommands::stepsText(*selection))
+                                  : text("Ничего не выделено"));
 }
 
 void StepEditorWindow::restoreSettings() {
@@ -331,374 +311,8 @@ void StepEditorWindow::setPlaying(bool playing) {
     m_grid->setPlaying(playing);
 }
 
-StepSpan StepEditorWindow::targetSteps() const {
-    if (const auto selection = m_grid->selection()) {
-        return *selection;
-    }
-    return {m_grid->cursorStep(), m_steps.stepCount() > 0 ? 1 : 0};
-}
-
-QString StepEditorWindow::stepsText(StepSpan span) const {
-    if (span.count == 1) {
-        return text("шаг %1").arg(span.first);
-    }
-    return text("шаги %1–%2 (%3)").arg(span.first).arg(span.first + span.count - 1).arg(span.count);
-}
-
-void StepEditorWindow::change(const QString& label,
-                              const std::function<void(QByteArray&)>& transform) {
-    if (!m_document.hasImage()) {
-        m_reports.report(this, text("Файл образа не открыт: откройте его кнопкой «Файл»."));
-        return;
-    }
-    if (auto failure = m_document.transform(label, m_steps.length(), transform)) {
-        m_reports.report(this, *failure);
-    }
-}
-
-void StepEditorWindow::paintLamps(const QList<PaintedLamp>& lamps) {
-    const int stepLength = m_steps.stepLength();
-    const QString label =
-        lamps.size() == 1
-            ? text("лампа канала %1 в шаге %2").arg(lamps[0].channel + 1).arg(lamps[0].step)
-            : text("рисование, ламп: %1").arg(lamps.size());
-    change(label, [&](QByteArray& image) {
-        for (const PaintedLamp& lamp : lamps) {
-            setLamp(image, stepLength, lamp.step, lamp.channel, lamp.lit);
-        }
-    });
-}
-
-void StepEditorWindow::copySteps() {
-    const QByteArray bytes = stepBytes(m_steps.shownBytes(), m_steps.stepLength(), targetSteps());
-    if (!bytes.isEmpty()) {
-        QApplication::clipboard()->setText(bytesToHexText(bytes));
-    }
-}
-
-void StepEditorWindow::cutSteps() {
-    copySteps();
-    const StepSpan span = targetSteps();
-    change(text("вырезание: %1").arg(stepsText(span)), [&](QByteArray& image) {
-        fillSteps(image, m_steps.stepLength(), span, QByteArray(1, '\xFF'));
-    });
-}
-
-std::optional<QByteArray> StepEditorWindow::clipboardBytes() {
-    QString problem;
-    auto bytes = hexTextToBytes(QApplication::clipboard()->text(), problem);
-    if (!bytes) {
-        m_reports.report(this, text("В буфере обмена нет шагов: %1.").arg(problem));
-    }
-    return bytes;
-}
-
-void StepEditorWindow::pasteOver() {
-    const auto bytes = clipboardBytes();
-    if (!bytes) {
-        return;
-    }
-    const int stepLength = m_steps.stepLength();
-    const qint64 address = qint64{m_grid->cursorStep()} * stepLength;
-    change(text("вставка поверх с шага %1").arg(m_grid->cursorStep()),
-           [&](QByteArray& image) { chaserom::pasteOver(image, address, *bytes); });
-    const qint64 beyondEnd = address + bytes->size() - m_steps.length();
-    if (beyondEnd > 0) {
-        const qint64 steps = (beyondEnd + stepLength - 1) / stepLength;
-        statusBar()->showMessage(
-            text("Не вставлено шагов: %1 (%2 байт) — они не поместились до конца образа")
-                .arg(steps)
-                .arg(beyondEnd),
-            10000);
-    }
-}
-
-void StepEditorWindow::pasteInserting() {
-    const auto bytes = clipboardBytes();
-    if (!bytes) {
-        return;
-    }
-    const int at = m_grid->cursorStep();
-    // Whole steps are inserted, a last one cut short made up with dark lamps, so that later
-    // steps keep their channels.
-    QByteArray steps = *bytes;
-    const int stepLength = m_steps.stepLength();
-    steps.append(QByteArray((stepLength - steps.size() % stepLength) % stepLength, '\xFF'));
-    change(text("вставка со сдвигом перед шагом %1").arg(at),
-           [&](QByteArray& image) { insertSteps(image, stepLength, at, steps); });
-}
-
-void StepEditorWindow::deleteSteps() {
-    const StepSpan span = targetSteps();
-    change(text("удаление: %1").arg(stepsText(span)),
-           [&](QByteArray& image) { chaserom::deleteSteps(image, m_steps.stepLength(), span); });
-}
-
-void StepEditorWindow::selectAll() {
-    m_grid->selectAll();
-}
-
-void StepEditorWindow::fill() {
-    const StepSpan span = targetSteps();
-    const auto typed = CheckedTextDialog::ask(
-        this, text("Заполнить"), text("Байты, которыми заполнить %1:").arg(stepsText(span)),
-        QStringLiteral("FF"), [](const QString& typedText) {
-            QString problem;
-            return hexTextToBytes(typedText, problem) ? QString() : problem;
-        });
-    if (!typed) {
-        return;
-    }
-    QString problem;
-    const QByteArray pattern = hexTextToBytes(*typed, problem).value_or(QByteArray());
-    change(text("заполнение: %1").arg(stepsText(span)),
-           [&](QByteArray& image) { fillSteps(image, m_steps.stepLength(), span, pattern); });
-}
-
-void StepEditorWindow::invert() {
-    const StepSpan span = targetSteps();
-    change(text("инверсия: %1").arg(stepsText(span)),
-           [&](QByteArray& image) { invertSteps(image, m_steps.stepLength(), span); });
-}
-
-void StepEditorWindow::reverseOrder() {
-    const StepSpan span = targetSteps();
-    change(text("обратный порядок: %1").arg(stepsText(span)),
-           [&](QByteArray& image) { reverseSteps(image, m_steps.stepLength(), span); });
-}
-
-void StepEditorWindow::mirror() {
-    const StepSpan span = targetSteps();
-    change(text("зеркально по каналам: %1").arg(stepsText(span)),
-           [&](QByteArray& image) { mirrorChannels(image, m_steps.stepLength(), span); });
-}
-
-void StepEditorWindow::rotateLeft() {
-    const StepSpan span = targetSteps();
-    change(text("сдвиг каналов влево: %1").arg(stepsText(span)),
-           [&](QByteArray& image) { rotateChannels(image, m_steps.stepLength(), span, -1); });
-}
-
-void StepEditorWindow::rotateRight() {
-    const StepSpan span = targetSteps();
-    change(text("сдвиг каналов вправо: %1").arg(stepsText(span)),
-           [&](QByteArray& image) { rotateChannels(image, m_steps.stepLength(), span, 1); });
-}
-
-void StepEditorWindow::zoomIn() {
-    m_grid->zoom(1);
-}
-
-void StepEditorWindow::zoomOut() {
-    m_grid->zoom(-1);
-}
-
-void StepEditorWindow::goTo() {
-    const qint64 current = qint64{m_grid->cursorStep()} * m_steps.stepLength();
-    const auto check = [this, current](const QString& typed) {
-        QString problem;
-        return readGoToAddress(typed, current, m_steps.stepLength(), m_steps.length(), problem)
-                   ? QString()
-                   : problem;
-    };
-    const auto typed = CheckedTextDialog::ask(
-        this, text("Перейти"),
-        text("Адрес (100 или 0x64), шаг (#25) или смещение в шагах (+4, -4):"), QString(), check);
-    if (!typed) {
-        return;
-    }
-    QString problem;
-    if (const auto address =
-            readGoToAddress(*typed, current, m_steps.stepLength(), m_steps.length(), problem)) {
-        m_grid->setCursor(static_cast<int>(*address / m_steps.stepLength()),
-                          static_cast<int>(*address % m_steps.stepLength()) * 8);
-    }
-}
-
-void StepEditorWindow::find() {
-    const auto typed = CheckedTextDialog::ask(
-        this, text("Найти"), text("Байты (?? — любой байт), например 7F ?? DF:"), m_searchedText,
-        [](const QString& typedText) {
-            QString problem;
-            return BytePattern::read(typedText, problem) ? QString() : problem;
-        });
-    if (!typed) {
-        return;
-    }
-    QString problem;
-    m_searched = BytePattern::read(*typed, problem);
-    m_searchedText = *typed;
-    findFrom(qint64{m_grid->cursorStep()} * m_steps.stepLength(), true);
-}
-
-void StepEditorWindow::findNext() {
-    if (!m_searched) {
-        find();
-        return;
-    }
-    findFrom(cursorAddress() + 1, true);
-}
-
-void StepEditorWindow::findPrevious() {
-    if (!m_searched) {
-        find();
-        return;
-    }
-    findFrom(cursorAddress() - 1, false);
-}
-
-qint64 StepEditorWindow::cursorAddress() const {
-    // A match inside a step of 16 to 32 channels puts the cursor on its byte's channels.
-    return qint64{m_grid->cursorStep()} * m_steps.stepLength() + m_grid->cursorChannel() / 8;
-}
-
-void StepEditorWindow::findFrom(qint64 from, bool forward) {
-    const QByteArray shown = m_steps.shownBytes();
-    const auto found = m_searched->find(shown, from, forward);
-    if (!found) {
-        statusBar()->showMessage(text("«%1» не найдено").arg(m_searchedText), 5000);
-        return;
-    }
-    const int stepLength = m_steps.stepLength();
-    const int first = static_cast<int>(*found / stepLength);
-    const int last = static_cast<int>((*found + m_searched->size() - 1) / stepLength);
-    m_grid->setCursor(first, static_cast<int>(*found % stepLength) * 8);
-    m_grid->setSelection(StepSpan{first, last - first + 1});
-    statusBar()->showMessage(text("Найдено по адресу %1").arg(*found), 5000);
-}
-
-void StepEditorWindow::generate() {
-    const StepSpan span = targetSteps();
-    const QByteArray image = m_steps.shownBytes();
-    const int stepLength = m_steps.stepLength();
-    const auto generated = [&](const PatternRequest& chosen) {
-        PatternRequest request = chosen;
-        request.steps = span.count;
-        QByteArray changed = image;
-        fillSteps(changed, stepLength, span, generatePattern(request));
-        return changed;
-    };
-    PatternDialog dialog(this, m_steps.channelCount(), [&](const PatternRequest& request) {
-        m_grid->setPreview(generated(request));
-    });
-    const bool accepted = dialog.exec() == QDialog::Accepted;
-    m_grid->setPreview(std::nullopt);
-    if (!accepted) {
-        return;
-    }
-    PatternRequest request = dialog.request();
-    request.steps = span.count;
-    const QByteArray pattern = generatePattern(request);
-    const auto named =
-        std::find_if(PatternNames.begin(), PatternNames.end(),
-                     [&](const NamedPattern& p) { return p.pattern == request.pattern; });
-    change(text("узор %1: %2").arg(QLatin1String(named->name), stepsText(span)),
-           [&](QByteArray& bytes) { fillSteps(bytes, stepLength, span, pattern); });
-}
-
-void StepEditorWindow::exportIntelHex() {
-    exportRecords(RecordFormat::IntelHex);
-}
-
-void StepEditorWindow::exportSRecords() {
-    exportRecords(RecordFormat::SRecord);
-}
-
-void StepEditorWindow::exportRecords(RecordFormat format) {
-    if (!m_document.hasImage()) {
-        m_reports.report(this, text("Файл образа не открыт: откройте его кнопкой «Файл»."));
-        return;
-    }
-    const QFileInfo image(m_document.path());
-    const QString suggested = image.dir().filePath(
-        image.completeBaseName() +
-        (format == RecordFormat::IntelHex ? QStringLiteral(".hex") : QStringLiteral(".s19")));
-    const auto path = chooseFileToSave(this, text("Экспорт образа"), suggested);
-    if (!path || !mayWriteExport(*path, FileAction::WriteRecords)) {
-        return;
-    }
-    // What is exported is what the grid shows: the page's rows included.
-    const QByteArray records =
-        recordFileText(format, m_steps.shownBytes(), DefaultRecordSize, image.fileName());
-    if (auto failure = writeFileAtomically(*path, records, FileAction::WriteRecords)) {
-        m_reports.report(this, *failure);
-        return;
-    }
-    statusBar()->showMessage(text("Записано: %1").arg(*path), 5000);
-}
-
-bool StepEditorWindow::mayWriteExport(const QString& path, FileAction action,
-                                      const QList<QString>& inputs) {
-    // The grid shows the file as it was opened: once another file has taken its name, an
-    // export would pass off old bytes as the image's.
-    auto failure = m_document.checkStillOnDisk(FileAction::ReadImage);
-    if (!failure) {
-        failure = m_document.protectedFiles().checkTarget(path, action, inputs);
-    }
-    if (failure) {
-        m_reports.report(this, *failure);
-        return false;
-    }
-    return true;
-}
-
 void StepEditorWindow::setAnimationSource(std::function<SimulatorAnimation()> source) {
-    m_animationSource = std::move(source);
-}
-
-void StepEditorWindow::exportAnimation() {
-    if (!m_document.hasImage() || !m_animationSource || m_steps.stepCount() == 0) {
-        m_reports.report(this, text("Файл образа не открыт: откройте его кнопкой «Файл»."));
-        return;
-    }
-    constexpr int MostFrames = 10000;
-    const StepSpan chosen = m_grid->selection().value_or(StepSpan{0, m_steps.stepCount()});
-    const StepSpan span{chosen.first, std::min(chosen.count, MostFrames)};
-    SimulatorAnimation animation = m_animationSource();
-    animation.image = m_steps.shownBytes();
-    animation.channels = m_steps.channelCount();
-    animation.address = qint64{span.first} * m_steps.stepLength();
-    animation.steps = std::min<qint64>(span.count, (animation.image.size() - animation.address) /
-                                                       m_steps.stepLength());
-    if (animation.steps <= 0) {
-        m_reports.report(this, text("В выделенных шагах нет ни одного целого шага."));
-        return;
-    }
-    const QFileInfo image(m_document.path());
-    const auto path = chooseFileToSave(this, text("Экспорт GIF"),
-                                       image.dir().filePath(image.completeBaseName() + ".gif"));
-    if (!path || !mayWriteExport(*path, FileAction::WriteAnimation)) {
-        return;
-    }
-    AtomicFile file(*path, FileAction::WriteAnimation);
-    if (auto failure = file.open()) {
-        m_reports.report(this, *failure);
-        return;
-    }
-    QProgressDialog progress(text("Кадры анимации…"), text("Отмена"), 0,
-                             static_cast<int>(animation.steps), this);
-    progress.setWindowTitle(text("Экспорт GIF"));
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(300);
-    const AnimationOutcome outcome =
-        writeSimulatorAnimation(animation, file.device(), [&progress](qint64 done) {
-            progress.setValue(static_cast<int>(done));
-            return !progress.wasCanceled();
-        });
-    progress.reset();
-    if (outcome.cancelled) {
-        statusBar()->showMessage(text("Экспорт GIF отменён; файл не записан"), 5000);
-        return;
-    }
-    if (outcome.fault) {
-        m_reports.report(this, FileError{FileAction::WriteAnimation, *path, *outcome.fault});
-        return;
-    }
-    if (auto failure = file.commit()) {
-        m_reports.report(this, *failure);
-        return;
-    }
-    statusBar()->showMessage(text("Записано: %1").arg(*path), 5000);
+    m_exports.setAnimationSource(std::move(source));
 }
 
 void StepEditorWindow::compareWithImage() {
@@ -720,76 +334,7 @@ void StepEditorWindow::compareWithImage() {
 }
 
 void StepEditorWindow::showComparison(const QString& otherName, const ImageComparison& comparison) {
-    const int stepLength = m_steps.stepLength();
-    m_differences.clear();
-    m_differencesList->clear();
-    for (const DifferingRun& run : comparison.runs) {
-        const int first = static_cast<int>(run.first / stepLength);
-        const int last = static_cast<int>(run.last / stepLength);
-        if (!m_differences.isEmpty() &&
-            m_differences.back().first + m_differences.back().count >= first) {
-            StepSpan& merged = m_differences.back();
-            merged.count = last - merged.first + 1;
-        } else {
-            m_differences.append(StepSpan{first, last - first + 1});
-        }
-    }
-    for (const StepSpan& span : std::as_const(m_differences)) {
-        m_differencesList->addItem(stepsText(span));
-    }
-    if (comparison.sizeA != comparison.sizeB) {
-        m_differencesList->addItem(text("длина: %1 байт, у «%2» %3")
-                                       .arg(comparison.sizeA)
-                                       .arg(otherName)
-                                       .arg(comparison.sizeB));
-    }
-    if (comparison.identical()) {
-        m_differencesList->addItem(text("совпадает с «%1»").arg(otherName));
-    }
-    m_differencesPanel->setWindowTitle(text("Различия с «%1»").arg(otherName));
-    m_differencesPanel->show();
-    m_grid->setDifferences(m_differences);
-    if (!m_differences.isEmpty()) {
-        m_differencesList->setCurrentRow(0);
-    }
-}
-
-void StepEditorWindow::showDifference(int index) {
-    if (index >= 0 && index < m_differences.size()) {
-        m_grid->setCursor(m_differences[index].first, m_grid->cursorChannel());
-    }
-}
-
-void StepEditorWindow::nextDifference() {
-    const int cursor = m_grid->cursorStep();
-    for (int i = 0; i < m_differences.size(); ++i) {
-        if (m_differences[i].first > cursor) {
-            goToDifference(i);
-            return;
-        }
-    }
-    if (!m_differences.isEmpty()) {
-        goToDifference(0);
-    }
-}
-
-void StepEditorWindow::previousDifference() {
-    const int cursor = m_grid->cursorStep();
-    for (int i = static_cast<int>(m_differences.size()) - 1; i >= 0; --i) {
-        if (m_differences[i].first < cursor) {
-            goToDifference(i);
-            return;
-        }
-    }
-    if (!m_differences.isEmpty()) {
-        goToDifference(static_cast<int>(m_differences.size()) - 1);
-    }
-}
-
-void StepEditorWindow::goToDifference(int index) {
-    m_differencesList->setCurrentRow(index);
-    // The row may be the current one already, after the cursor was moved off its step.
-    showDifference(index);
+    m_differences->showComparison(otherName, comparison);
 }
 
 } // namespace chaserom

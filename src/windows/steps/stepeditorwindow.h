@@ -1,24 +1,21 @@
 #pragma once
 
-#include "core/files/fileerror.h"
-#include "core/formats/recordfile.h"
 #include "core/image/imagecompare.h"
-#include "core/steps/bytepattern.h"
-#include "core/steps/stepoperations.h"
 #include "render/simulatoranimation.h"
+#include "windows/steps/stepcommands.h"
+#include "windows/steps/stepexports.h"
+#include "windows/steps/stepnavigation.h"
 
 #include <QMainWindow>
 #include <functional>
-#include <optional>
 
 class QAction;
 class QLabel;
-class QListWidget;
-class QDockWidget;
 
 namespace chaserom {
 
 class ChannelColourModel;
+class DifferencesPanel;
 class DisplayHold;
 class FailureReports;
 class KanalCount;
@@ -26,11 +23,12 @@ class ImageDocument;
 class PageRows;
 class StepGridView;
 class StepsModel;
-struct PaintedLamp;
 
 /// The step editor, "Шаги эффекта": the whole effect as a grid of channels over steps, with
 /// painting, selections of whole steps, the clipboard, fill, patterns, go to and find. Every
 /// change it makes is a whole-image change of the page model and one step of the history.
+/// The window holds the menus, tool bars and status bar; its commands, exports, navigation
+/// and the differences panel do the work.
 class StepEditorWindow : public QMainWindow {
     Q_OBJECT
     Q_DISABLE_COPY(StepEditorWindow)
@@ -75,60 +73,22 @@ private:
 
     QAction* addAction(QMenu* menu, const QString& name, const QString& text,
                        const QString& toolTip, const QList<QKeySequence>& keys,
-                       const std::function<void(StepEditorWindow*)>& slot);
+                       const std::function<void()>& slot);
 
-    /// The selected steps, or the cursor's step when none is selected.
-    [[nodiscard]] StepSpan targetSteps() const;
-    [[nodiscard]] QString stepsText(StepSpan span) const;
-    /// Changes the image as one step of the history, reporting a failure.
-    void change(const QString& label, const std::function<void(QByteArray&)>& transform);
-
-    void paintLamps(const QList<PaintedLamp>& lamps);
-    void copySteps();
-    void cutSteps();
-    void pasteOver();
-    /// Whether an export may be written to `path`: the image is still the file that was
-    /// opened, and `path` is none of the files that must not be replaced. Reports why not.
-    [[nodiscard]] bool mayWriteExport(const QString& path, FileAction action,
-                                      const QList<QString>& inputs = {});
-    void pasteInserting();
-    void deleteSteps();
-    void selectAll();
-    void fill();
-    void invert();
-    void reverseOrder();
-    void mirror();
-    void rotateLeft();
-    void rotateRight();
-    void zoomIn();
-    void zoomOut();
-    void goTo();
-    void find();
-    void findNext();
-    void findPrevious();
-    void findFrom(qint64 from, bool forward);
-    /// The address of the byte the cursor's lamp lies in.
-    [[nodiscard]] qint64 cursorAddress() const;
-    [[nodiscard]] std::optional<QByteArray> clipboardBytes();
     void showStatus();
     void showChecksums();
     void showChecksumsNow();
-    void generate();
-    void exportRecords(RecordFormat format);
-    void exportIntelHex();
-    void exportSRecords();
-    void exportAnimation();
+    /// Asks for another image and compares the grid's bytes with it.
     void compareWithImage();
-    void nextDifference();
-    void previousDifference();
-    void showDifference(int index);
-    /// Marks a difference in the list and puts the cursor on it.
-    void goToDifference(int index);
 
     ImageDocument& m_document;
     StepsModel& m_steps;
     FailureReports& m_reports;
     StepGridView* m_grid = nullptr;
+    StepCommands m_commands;
+    StepExports m_exports;
+    StepNavigation m_navigation;
+    DifferencesPanel* m_differences = nullptr;
     QMenu* m_editMenu = nullptr;
     QAction* m_editStart = nullptr;
     QAction* m_channelColours = nullptr;
@@ -136,16 +96,8 @@ private:
     QLabel* m_lengthLabel = nullptr;
     QLabel* m_selectionLabel = nullptr;
     QLabel* m_checksumLabel = nullptr;
-    QDockWidget* m_differencesPanel = nullptr;
-    QListWidget* m_differencesList = nullptr;
-    /// The differing steps of the last comparison, in address order.
-    QList<StepSpan> m_differences;
-    std::function<SimulatorAnimation()> m_animationSource;
     /// Checksums are taken once for a burst of changes.
     bool m_checksumsDue = false;
-    QString m_lastFolder;
-    std::optional<BytePattern> m_searched;
-    QString m_searchedText;
 };
 
 } // namespace chaserom

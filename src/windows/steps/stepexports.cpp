@@ -1,0 +1,133 @@
+#include "windows/steps/stepexports.h"
+
+#include "core/files/atomicfile.h"
+#include "core/files/fileio.h"
+#include "core/image/imagedocument.h"
+#include "core/steps/stepsmodel.h"
+#include "windows/common/dialogs.h"
+#include "windows/common/failurereports.h"
+#include "windows/steps/stepgridview.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProgressDialog>
+#include <QStatusBar>
+
+namespace chaserom {
+
+namespace {
+
+QString text(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+} // namespace
+
+StepExports::StepExports(const ImageDocument& document, const StepsModel& steps,
+                         const StepGridView& grid, FailureReports& reports, QWidget* parent,
+                         QStatusBar& status)
+    : m_document(document)
+    , m_steps(steps)
+    , m_grid(grid)
+    , m_reports(reports)
+    , m_parent(parent)
+    , m_status(status) {}
+
+void StepExports::setAnimationSource(std::function<SimulatorAnimation()> source) {
+    m_animationSource = std::move(source);
+}
+
+void StepExports::exportRecords(RecordFormat format) {
+    if (!m_document.hasImage()) {
+        m_reports.report(m_parent, text("Файл образа не открыт: откройте его кнопкой «Файл»."));
+        return;
+    }
+    const QFileInfo image(m_document.path());
+    const QString suggested = image.dir().filePath(
+        image.completeBaseName() +
+        (format == RecordFormat::IntelHex ? QStringLiteral(".hex") : QStringLiteral(".s19")));
+    const auto path = chooseFileToSave(m_parent, text("Экспорт образа"), suggested);
+    if (!path || !mayWriteExport(*path, FileAction::WriteRecords)) {
+        return;
+    }
+    // What is exported is what the grid shows: the page's rows included.
+    const QByteArray records =
+        recordFileText(format, m_steps.shownBytes(), DefaultRecordSize, image.fileName());
+    if (auto failure = writeFileAtomically(*path, records, FileAction::WriteRecords)) {
+        m_reports.report(m_parent, *failure);
+        return;
+    }
+    m_status.showMessage(text("Записано: %1").arg(*path), 5000);
+}
+
+bool StepExports::mayWriteExport(const QString& path, FileAction action,
+                                 const QList<QString>& inputs) {
+    // The grid shows the file as it was opened: once another file has taken its name, an
+    // export would pass off old bytes as the image's.
+    auto failure = m_document.checkStillOnDisk(FileAction::ReadImage);
+    if (!failure) {
+        failure = m_document.protectedFiles().checkTarget(path, action, inputs);
+    }
+    if (failure) {
+        m_reports.report(m_parent, *failure);
+        return false;
+    }
+    return true;
+}
+
+void StepExports::exportAnimation() {
+    if (!m_document.hasImage() || !m_animationSource || m_steps.stepCount() == 0) {
+        m_reports.report(m_parent, text("Файл образа не открыт: откройте его кнопкой «Файл»."));
+        return;
+    }
+    constexpr int MostFrames = 10000;
+    const StepSpan chosen = m_grid.selection().value_or(StepSpan{0, m_steps.stepCount()});
+    const StepSpan span{chosen.first, std::min(chosen.count, MostFrames)};
+    SimulatorAnimation animation = m_animationSource();
+    animation.image = m_steps.shownBytes();
+    animation.channels = m_steps.channelCount();
+    animation.address = qint64{span.first} * m_steps.stepLength();
+    animation.steps = std::min<qint64>(span.count, (animation.image.size() - animation.address) /
+                                                       m_steps.stepLength());
+    if (animation.steps <= 0) {
+        m_reports.report(m_parent, text("В выделенных шагах нет ни одного целого шага."));
+        return;
+    }
+    const QFileInfo image(m_document.path());
+    const auto path = chooseFileToSave(m_parent, text("Экспорт GIF"),
+                                       image.dir().filePath(image.completeBaseName() + ".gif"));
+    if (!path || !mayWriteExport(*path, FileAction::WriteAnimation)) {
+        return;
+    }
+    AtomicFile file(*path, FileAction::WriteAnimation);
+    if (auto failure = file.open()) {
+        m_reports.report(m_parent, *failure);
+        return;
+    }
+    QProgressDialog progress(text("Кадры анимации…"), text("Отмена"), 0,
+                             static_cast<int>(animation.steps), m_parent);
+    progress.setWindowTitle(text("Экспорт GIF"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(300);
+    const AnimationOutcome outcome =
+        writeSimulatorAnimation(animation, file.device(), [&progress](qint64 done) {
+            progress.setValue(static_cast<int>(done));
+            return !progress.wasCanceled();
+        });
+    progress.reset();
+    if (outcome.cancelled) {
+        m_status.showMessage(text("Экспорт GIF отменён; файл не записан"), 5000);
+        return;
+    }
+    if (outcome.fault) {
+        m_reports.report(m_parent, FileError{FileAction::WriteAnimation, *path, *outcome.fault});
+        return;
+    }
+    if (auto failure = file.commit()) {
+        m_reports.report(m_parent, *failure);
+        return;
+    }
+    m_status.showMessage(text("Записано: %1").arg(*path), 5000);
+}
+
+} // namespace chaserom

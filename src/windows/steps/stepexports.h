@@ -1,0 +1,54 @@
+#pragma once
+
+#include "core/files/fileerror.h"
+#include "core/formats/recordfile.h"
+#include "render/simulatoranimation.h"
+
+#include <QList>
+#include <QString>
+#include <functional>
+
+class QStatusBar;
+class QWidget;
+
+namespace chaserom {
+
+class FailureReports;
+class ImageDocument;
+class StepGridView;
+class StepsModel;
+
+/// The step editor's exports: the image as Intel HEX or S-records for a programmer, and the
+/// chosen steps as the simulator's animation in a GIF. What is written is what the grid
+/// shows; no export replaces the image or a file the program keeps.
+class StepExports {
+public:
+    /// Dialogs and reports open over `parent`; messages go to `status`.
+    StepExports(const ImageDocument& document, const StepsModel& steps, const StepGridView& grid,
+                FailureReports& reports, QWidget* parent, QStatusBar& status);
+
+    /// Where an animation's layout, picture, colours and interval come from.
+    void setAnimationSource(std::function<SimulatorAnimation()> source);
+
+    /// Asks where, and writes the image as records of `format`.
+    void exportRecords(RecordFormat format);
+    /// Asks where, and writes the selected steps (or all) as a GIF, with a progress dialog
+    /// that can cancel it.
+    void exportAnimation();
+
+private:
+    /// Whether an export may be written to `path`: the image is still the file that was
+    /// opened, and `path` is none of the files that must not be replaced. Reports why not.
+    [[nodiscard]] bool mayWriteExport(const QString& path, FileAction action,
+                                      const QList<QString>& inputs = {});
+
+    const ImageDocument& m_document;
+    const StepsModel& m_steps;
+    const StepGridView& m_grid;
+    FailureReports& m_reports;
+    QWidget* m_parent;
+    QStatusBar& m_status;
+    std::function<SimulatorAnimation()> m_animationSource;
+};
+
+} // namespace chaserom

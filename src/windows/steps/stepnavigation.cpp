@@ -1,0 +1,101 @@
+#include "windows/steps/stepnavigation.h"
+
+#include "core/steps/gotoaddress.h"
+#include "core/steps/stepsmodel.h"
+#include "windows/steps/checkedtextdialog.h"
+#include "windows/steps/stepgridview.h"
+
+#include <QStatusBar>
+
+namespace chaserom {
+
+namespace {
+
+QString text(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+} // namespace
+
+StepNavigation::StepNavigation(const StepsModel& steps, StepGridView& grid, QWidget* parent,
+                               QStatusBar& status)
+    : m_steps(steps)
+    , m_grid(grid)
+    , m_parent(parent)
+    , m_status(status) {}
+
+void StepNavigation::goTo() {
+    const qint64 current = qint64{m_grid.cursorStep()} * m_steps.stepLength();
+    const auto check = [this, current](const QString& typed) {
+        QString problem;
+        return readGoToAddress(typed, current, m_steps.stepLength(), m_steps.length(), problem)
+                   ? QString()
+                   : problem;
+    };
+    const auto typed = CheckedTextDialog::ask(
+        m_parent, text("Перейти"),
+        text("Адрес (100 или 0x64), шаг (#25) или смещение в шагах (+4, -4):"), QString(), check);
+    if (!typed) {
+        return;
+    }
+    QString problem;
+    if (const auto address =
+            readGoToAddress(*typed, current, m_steps.stepLength(), m_steps.length(), problem)) {
+        m_grid.setCursor(static_cast<int>(*address / m_steps.stepLength()),
+                         static_cast<int>(*address % m_steps.stepLength()) * 8);
+    }
+}
+
+void StepNavigation::find() {
+    const auto typed = CheckedTextDialog::ask(
+        m_parent, text("Найти"), text("Байты (?? — любой байт), например 7F ?? DF:"),
+        m_searchedText, [](const QString& typedText) {
+            QString problem;
+            return BytePattern::read(typedText, problem) ? QString() : problem;
+        });
+    if (!typed) {
+        return;
+    }
+    QString problem;
+    m_searched = BytePattern::read(*typed, problem);
+    m_searchedText = *typed;
+    findFrom(qint64{m_grid.cursorStep()} * m_steps.stepLength(), true);
+}
+
+void StepNavigation::findNext() {
+    if (!m_searched) {
+        find();
+        return;
+    }
+    findFrom(cursorAddress() + 1, true);
+}
+
+void StepNavigation::findPrevious() {
+    if (!m_searched) {
+        find();
+        return;
+    }
+    findFrom(cursorAddress() - 1, false);
+}
+
+qint64 StepNavigation::cursorAddress() const {
+    // A match inside a step of 16 to 32 channels puts the cursor on its byte's channels.
+    return qint64{m_grid.cursorStep()} * m_steps.stepLength() + m_grid.cursorChannel() / 8;
+}
+
+void StepNavigation::findFrom(qint64 from, bool forward) {
+    const QByteArray shown = m_steps.shownBytes();
+    const auto found = m_searched->find(shown, from, forward);
+    if (!found) {
+        m_status.showMessage(text("«%1» не найдено").arg(m_searchedText), 5000);
+        return;
+    }
+    const int stepLength = m_steps.stepLength();
+    const int first = static_cast<int>(*found / stepLength);
+    const int last = static_cast<int>((*found + m_searched->size() - 1) / stepLength);
+    m_grid.setCursor(first, static_cast<int>(*found % stepLength) * 8);
+    m_grid.setSelection(StepSpan{first, last - first + 1});
+    m_status.showMessage(text("Найдено по адресу %1").arg(*found), 5000);
+}
+
+} // namespace chaserom
