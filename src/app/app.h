@@ -21,10 +21,11 @@ namespace chaserom {
 
 class CodeViewWindow;
 
-/// Owns the models, the three windows and the failure reports, and wires them together in
-/// one place: the code view asks for images to open and the app opens them; the lamps
-/// light in the channel colours. The simulator and the colour panel are created on first
-/// use and again after they were closed.
+/// Owns the models (the image document and its page, playback, the channel count and
+/// colours), the windows and the failure reports, and wires them together in one place:
+/// the code view asks for images to open and the app opens them; the lamps light in the
+/// channel colours. The simulator, the colour panel and the step editor are created on
+/// first use and again after they were closed.
 class App : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY(App)

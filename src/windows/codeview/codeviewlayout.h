@@ -10,6 +10,8 @@ namespace chaserom::codeview {
 
 inline constexpr int ClientWidth = 7575;
 inline constexpr int ClientHeight = 8895;
+/// The sizes the option buttons of the resized copy choose.
+inline constexpr int SizePresets[] = {256, 512, 1024, 2048, 4096};
 
 inline constexpr int RowTop = 240;
 inline constexpr int RowPitch = 240;
