@@ -227,20 +227,9 @@ void App::importRecordFile(QWidget* parent) {
     if (!recordsPath) {
         return;
     }
-    constexpr qint64 MostRecordText = qint64{256} * 1024 * 1024;
-    QByteArray text;
-    if (auto failure =
-            readRegularFile(*recordsPath, MostRecordText, FileAction::ReadRecords, text)) {
+    RecordReadResult read;
+    if (auto failure = chaserom::importRecordFile(*recordsPath, RecordReadOptions{}, read)) {
         m_reports.report(parent, *failure);
-        return;
-    }
-    const RecordReadResult read = readRecordFile(text, RecordReadOptions{});
-    if (read.fault) {
-        m_reports.report(
-            parent,
-            FileError{
-                FileAction::ReadRecords, *recordsPath,
-                QString::fromUtf8("строка %1: %2").arg(read.fault->line).arg(read.fault->text)});
         return;
     }
     const QFileInfo records(*recordsPath);

@@ -126,8 +126,4 @@ FileFailure readStandardInput(FileAction action, QByteArray& content) {
     return std::nullopt;
 }
 
-FileError lineFailure(FileAction action, const QString& path, int line, const QString& text) {
-    return {action, path, QStringLiteral("строка %1: %2").arg(line).arg(text)};
-}
-
 } // namespace chaserom::tool

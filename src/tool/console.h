@@ -42,8 +42,4 @@ int usageError(const char* command, const QString& message);
 /// The name reports give standard input.
 [[nodiscard]] QString standardInputName();
 
-/// The failure of a text input at a line.
-[[nodiscard]] FileError lineFailure(FileAction action, const QString& path, int line,
-                                    const QString& text);
-
 } // namespace chaserom::tool

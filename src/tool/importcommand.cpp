@@ -63,16 +63,20 @@ int runImport(const Arguments& arguments) {
     }
 
     const QString inputName = piped ? standardInputName() : input;
-    QByteArray text;
-    if (auto failure = piped ? readStandardInput(FileAction::ReadRecords, text)
-                             : readInput(input, FileAction::ReadRecords, text)) {
+    RecordReadResult result;
+    if (piped) {
+        QByteArray text;
+        if (auto failure = readStandardInput(FileAction::ReadRecords, text)) {
+            printFailure(*failure);
+            return ExitFailure;
+        }
+        result = readRecordFile(text, options);
+    } else if (auto failure = importRecordFile(input, options, result)) {
         printFailure(*failure);
         return ExitFailure;
     }
-    const RecordReadResult result = readRecordFile(text, options);
     if (result.fault) {
-        printFailure(lineFailure(FileAction::ReadRecords, inputName, result.fault->line,
-                                 result.fault->text));
+        printFailure(recordLineFailure(inputName, *result.fault));
         return ExitFailure;
     }
     for (const LineNote& warning : result.warnings) {

@@ -1,5 +1,6 @@
 #include "core/formats/recordfile.h"
 
+#include "core/files/regularfile.h"
 #include "core/formats/hexrecordtext.h"
 #include "core/formats/intelhex.h"
 #include "core/formats/srecord.h"
@@ -79,6 +80,25 @@ void writeRecordFile(RecordFormat format, QByteArrayView image, int recordSize,
     } else {
         writeIntelHex(image, recordSize, sink);
     }
+}
+
+FileFailure importRecordFile(const QString& path, const RecordReadOptions& options,
+                             RecordReadResult& result) {
+    result = {};
+    QByteArray text;
+    if (auto failure = readRegularFile(path, RecordTextLimit, FileAction::ReadRecords, text)) {
+        return failure;
+    }
+    result = readRecordFile(text, options);
+    if (result.fault) {
+        return recordLineFailure(path, *result.fault);
+    }
+    return std::nullopt;
+}
+
+FileError recordLineFailure(const QString& path, const LineNote& fault) {
+    return {FileAction::ReadRecords, path,
+            QStringLiteral("строка %1: %2").arg(fault.line).arg(fault.text)};
 }
 
 } // namespace chaserom

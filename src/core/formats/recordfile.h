@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/files/fileerror.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -47,6 +49,19 @@ struct RecordReadResult {
 /// Reads Intel HEX or S-records, told apart by the first character that is not blank.
 [[nodiscard]] RecordReadResult readRecordFile(QByteArrayView text,
                                               const RecordReadOptions& options);
+
+/// The longest record file read: room for a 16 MiB image in records of one byte each.
+inline constexpr qint64 RecordTextLimit = qint64{256} * 1024 * 1024;
+
+/// A record file's text read from `path` (a regular file of at most RecordTextLimit bytes)
+/// and the image it describes, as the program and the tool import it. A file that cannot be
+/// read, or a line that refuses it, is a failure naming the file (and the line); warnings
+/// come back in `result`.
+[[nodiscard]] FileFailure importRecordFile(const QString& path, const RecordReadOptions& options,
+                                           RecordReadResult& result);
+
+/// The failure of a record file refused at a line.
+[[nodiscard]] FileError recordLineFailure(const QString& path, const LineNote& fault);
 
 /// The text of an image in a record format, `recordSize` data bytes a record; an S0
 /// header carries `headerName`. Every line ends with LF.

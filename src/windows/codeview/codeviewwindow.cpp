@@ -15,6 +15,7 @@
 #include "windows/common/framecachestyle.h"
 #include "windows/common/historyactions.h"
 #include "windows/common/pointer.h"
+#include "windows/common/uitext.h"
 #include "windows/common/windowmenu.h"
 #include "windows/common/windowsetup.h"
 #include "windows/common/wrappingbutton.h"
@@ -41,15 +42,6 @@ namespace chaserom {
 
 using namespace codeview;
 
-namespace {
-
-
-QString text(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
-} // namespace
-
 CodeViewWindow::CodeViewWindow(PageRows& page, KanalCount& kanalCount, Playback& playback,
                                FailureReports& reports, DisplayHold& display)
     : m_page(page)
@@ -58,7 +50,7 @@ CodeViewWindow::CodeViewWindow(PageRows& page, KanalCount& kanalCount, Playback&
     , m_reports(reports)
     , m_display(display)
     , m_commands(page, reports, this) {
-    setUpFixedWindow(*this, QStringLiteral("Panel_Generator"), text("Просмотр кода"), ClientWidth,
+    setUpFixedWindow(*this, QStringLiteral("Panel_Generator"), uiText("Просмотр кода"), ClientWidth,
                      ClientHeight);
     setMouseTracking(true);
     createPageRows();
@@ -142,7 +134,7 @@ void CodeViewWindow::formLoad() {
     // A carriage return alone between the two sentences, as the tooltip was written: the
     // tooltip shows them on separate lines.
     m_commandMirror->setToolTip(m_commandMirror->toolTip() + QChar(13) +
-                                text("Аналогична применению реверсивного счетчика"));
+                                uiText("Аналогична применению реверсивного счетчика"));
     vscroll2Change(m_vscroll2->value());
 }
 
@@ -151,7 +143,7 @@ void CodeViewWindow::openAction() {
         m_page.hasImage() ? QFileInfo(m_page.document().path()).absolutePath() : QString();
     const QString start =
         safeDialogStart(m_lastFolder.isEmpty() ? QDir::currentPath() : m_lastFolder, imageFolder);
-    if (const auto path = chooseFileToOpen(this, text("Открыть файл образа"), start)) {
+    if (const auto path = chooseFileToOpen(this, uiText("Открыть файл образа"), start)) {
         m_lastFolder = QFileInfo(*path).absolutePath();
         emit openRequested(*path);
     }

@@ -6,6 +6,7 @@
 #include "core/page/pagerows.h"
 #include "windows/codeview/overflowprompt.h"
 #include "windows/common/failurereports.h"
+#include "windows/common/uitext.h"
 
 namespace chaserom {
 
@@ -16,8 +17,7 @@ WholeImageCommands::WholeImageCommands(PageRows& page, FailureReports& reports, 
 
 bool WholeImageCommands::imageIsOpen() {
     if (!m_page.hasImage()) {
-        m_reports.report(m_parent,
-                         QString::fromUtf8("Файл образа не открыт: откройте его кнопкой «Файл»."));
+        m_reports.report(m_parent, messages::noImageOpen());
         return false;
     }
     return true;

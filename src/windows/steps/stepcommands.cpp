@@ -5,6 +5,7 @@
 #include "core/steps/hexbytestext.h"
 #include "core/steps/stepsmodel.h"
 #include "windows/common/failurereports.h"
+#include "windows/common/uitext.h"
 #include "windows/steps/checkedtextdialog.h"
 #include "windows/steps/patterndialog.h"
 #include "windows/steps/stepgridview.h"
@@ -18,10 +19,6 @@
 namespace chaserom {
 
 namespace {
-
-QString text(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
 
 /// An edit of whole steps in place: the label of its history step, with %1 for the steps,
 /// and what it does to the image.
@@ -59,9 +56,12 @@ StepCommands::StepCommands(ImageDocument& document, const StepsModel& steps, Ste
 
 QString StepCommands::stepsText(StepSpan span) {
     if (span.count == 1) {
-        return text("шаг %1").arg(span.first);
+        return uiText("шаг %1").arg(span.first);
     }
-    return text("шаги %1–%2 (%3)").arg(span.first).arg(span.first + span.count - 1).arg(span.count);
+    return uiText("шаги %1–%2 (%3)")
+        .arg(span.first)
+        .arg(span.first + span.count - 1)
+        .arg(span.count);
 }
 
 StepSpan StepCommands::targetSteps() const {
@@ -73,7 +73,7 @@ StepSpan StepCommands::targetSteps() const {
 
 void StepCommands::change(const QString& label, const std::function<void(QByteArray&)>& transform) {
     if (!m_document.hasImage()) {
-        m_reports.report(m_parent, text("Файл образа не открыт: откройте его кнопкой «Файл»."));
+        m_reports.report(m_parent, messages::noImageOpen());
         return;
     }
     if (auto failure = m_document.transform(label, m_steps.length(), transform)) {
@@ -85,8 +85,8 @@ void StepCommands::paintLamps(const QList<PaintedLamp>& lamps) {
     const int stepLength = m_steps.stepLength();
     const QString label =
         lamps.size() == 1
-            ? text("лампа канала %1 в шаге %2").arg(lamps[0].channel + 1).arg(lamps[0].step)
-            : text("рисование, ламп: %1").arg(lamps.size());
+            ? uiText("лампа канала %1 в шаге %2").arg(lamps[0].channel + 1).arg(lamps[0].step)
+            : uiText("рисование, ламп: %1").arg(lamps.size());
     change(label, [&](QByteArray& image) {
         for (const PaintedLamp& lamp : lamps) {
             setLamp(image, stepLength, lamp.step, lamp.channel, lamp.lit);
@@ -104,7 +104,7 @@ void StepCommands::copy() {
 void StepCommands::cut() {
     copy();
     const StepSpan span = targetSteps();
-    change(text("вырезание: %1").arg(stepsText(span)), [&](QByteArray& image) {
+    change(uiText("вырезание: %1").arg(stepsText(span)), [&](QByteArray& image) {
         fillSteps(image, m_steps.stepLength(), span, QByteArray(1, '\xFF'));
     });
 }
@@ -113,7 +113,7 @@ std::optional<QByteArray> StepCommands::clipboardBytes() {
     QString problem;
     auto bytes = hexTextToBytes(QApplication::clipboard()->text(), problem);
     if (!bytes) {
-        m_reports.report(m_parent, text("В буфере обмена нет шагов: %1.").arg(problem));
+        m_reports.report(m_parent, uiText("В буфере обмена нет шагов: %1.").arg(problem));
     }
     return bytes;
 }
@@ -125,13 +125,13 @@ void StepCommands::pasteOver() {
     }
     const int stepLength = m_steps.stepLength();
     const qint64 address = qint64{m_grid.cursorStep()} * stepLength;
-    change(text("вставка поверх с шага %1").arg(m_grid.cursorStep()),
+    change(uiText("вставка поверх с шага %1").arg(m_grid.cursorStep()),
            [&](QByteArray& image) { chaserom::pasteOver(image, address, *bytes); });
     const qint64 beyondEnd = address + bytes->size() - m_steps.length();
     if (beyondEnd > 0) {
         const qint64 steps = (beyondEnd + stepLength - 1) / stepLength;
         m_status.showMessage(
-            text("Не вставлено шагов: %1 (%2 байт) — они не поместились до конца образа")
+            uiText("Не вставлено шагов: %1 (%2 байт) — они не поместились до конца образа")
                 .arg(steps)
                 .arg(beyondEnd),
             10000);
@@ -149,14 +149,14 @@ void StepCommands::pasteInserting() {
     QByteArray steps = *bytes;
     const int stepLength = m_steps.stepLength();
     steps.append(QByteArray((stepLength - steps.size() % stepLength) % stepLength, '\xFF'));
-    change(text("вставка со сдвигом перед шагом %1").arg(at),
+    change(uiText("вставка со сдвигом перед шагом %1").arg(at),
            [&](QByteArray& image) { insertSteps(image, stepLength, at, steps); });
 }
 
 void StepCommands::fill() {
     const StepSpan span = targetSteps();
     const auto typed = CheckedTextDialog::ask(
-        m_parent, text("Заполнить"), text("Байты, которыми заполнить %1:").arg(stepsText(span)),
+        m_parent, uiText("Заполнить"), uiText("Байты, которыми заполнить %1:").arg(stepsText(span)),
         QStringLiteral("FF"), [](const QString& typedText) {
             QString problem;
             return hexTextToBytes(typedText, problem) ? QString() : problem;
@@ -166,7 +166,7 @@ void StepCommands::fill() {
     }
     QString problem;
     const QByteArray pattern = hexTextToBytes(*typed, problem).value_or(QByteArray());
-    change(text("заполнение: %1").arg(stepsText(span)),
+    change(uiText("заполнение: %1").arg(stepsText(span)),
            [&](QByteArray& image) { fillSteps(image, m_steps.stepLength(), span, pattern); });
 }
 
@@ -195,14 +195,14 @@ void StepCommands::generate() {
     const auto named =
         std::find_if(PatternNames.begin(), PatternNames.end(),
                      [&](const NamedPattern& p) { return p.pattern == request.pattern; });
-    change(text("узор %1: %2").arg(QLatin1String(named->name), stepsText(span)),
+    change(uiText("узор %1: %2").arg(QLatin1String(named->name), stepsText(span)),
            [&](QByteArray& bytes) { fillSteps(bytes, stepLength, span, pattern); });
 }
 
 void StepCommands::apply(StepEdit edit) {
     const auto entry = std::ranges::find(InPlaceEdits, edit, &InPlaceEdit::edit);
     const StepSpan span = targetSteps();
-    change(text(entry->label).arg(stepsText(span)),
+    change(uiText(entry->label).arg(stepsText(span)),
            [&](QByteArray& image) { entry->transform(image, m_steps.stepLength(), span); });
 }
 

@@ -1,12 +1,14 @@
 #include "windows/steps/stepeditorwindow.h"
 
 #include "core/files/regularfile.h"
+#include "core/formats/hexrecordtext.h"
 #include "core/formats/recordfile.h"
 #include "core/image/checksums.h"
 #include "core/image/imagedocument.h"
 #include "core/steps/stepsmodel.h"
 #include "windows/common/dialogs.h"
 #include "windows/common/failurereports.h"
+#include "windows/common/uitext.h"
 #include "windows/steps/differencespanel.h"
 #include "windows/steps/stepgridview.h"
 
@@ -24,16 +26,8 @@ namespace chaserom {
 
 namespace {
 
-QString text(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
 /// How long changes are gathered before the checksums are taken again.
 constexpr int ChecksumDelayMs = 100;
-
-QString upperHex(quint32 value, int digits) {
-    return QString::number(value, 16).toUpper().rightJustified(digits, u'0');
-}
 
 QSettings settings() {
     return QSettings(QStringLiteral("chaserom"), QStringLiteral("chaserom"));
@@ -52,7 +46,7 @@ StepEditorWindow::StepEditorWindow(ImageDocument& document, const PageRows& page
     , m_exports(document, m_steps, *m_grid, reports, this, *statusBar())
     , m_navigation(m_steps, *m_grid, this, *statusBar()) {
     setObjectName(QStringLiteral("Panel_Steps"));
-    setWindowTitle(text("Шаги эффекта"));
+    setWindowTitle(uiText("Шаги эффекта"));
     setAttribute(Qt::WA_DeleteOnClose, false);
     createGrid();
     createFileActions();
@@ -76,33 +70,34 @@ void StepEditorWindow::createGrid() {
 }
 
 void StepEditorWindow::createFileActions() {
-    QMenu* menu = menuBar()->addMenu(text("&Файл"));
-    addAction(menu, QStringLiteral("ActionImportRecords"), text("Открыть Intel HEX или S-записи…"),
-              text("Перевести файл Intel HEX или S-записей в образ .bin рядом с ним и открыть "
-                   "его"),
+    QMenu* menu = menuBar()->addMenu(uiText("&Файл"));
+    addAction(menu, QStringLiteral("ActionImportRecords"),
+              uiText("Открыть Intel HEX или S-записи…"),
+              uiText("Перевести файл Intel HEX или S-записей в образ .bin рядом с ним и открыть "
+                     "его"),
               QKeySequence::keyBindings(QKeySequence::Open), [this] { emit importRequested(); });
     menu->addSeparator();
-    addAction(menu, QStringLiteral("ActionExportIntelHex"), text("Экспорт в Intel HEX…"),
-              text("Записать образ в файл Intel HEX для программатора"), {},
+    addAction(menu, QStringLiteral("ActionExportIntelHex"), uiText("Экспорт в Intel HEX…"),
+              uiText("Записать образ в файл Intel HEX для программатора"), {},
               [this] { m_exports.exportRecords(RecordFormat::IntelHex); });
-    addAction(menu, QStringLiteral("ActionExportSRecords"), text("Экспорт в S-записи…"),
-              text("Записать образ в файл S-записей (Motorola) для программатора"), {},
+    addAction(menu, QStringLiteral("ActionExportSRecords"), uiText("Экспорт в S-записи…"),
+              uiText("Записать образ в файл S-записей (Motorola) для программатора"), {},
               [this] { m_exports.exportRecords(RecordFormat::SRecord); });
-    addAction(menu, QStringLiteral("ActionExportGif"), text("Экспорт GIF…"),
-              text("Записать выделенные шаги (или все) как анимацию симулятора в GIF"), {},
+    addAction(menu, QStringLiteral("ActionExportGif"), uiText("Экспорт GIF…"),
+              uiText("Записать выделенные шаги (или все) как анимацию симулятора в GIF"), {},
               [this] { m_exports.exportAnimation(); });
     menu->addSeparator();
-    addAction(menu, QStringLiteral("ActionCompare"), text("Сравнить с образом…"),
-              text("Отметить шаги, которыми образ отличается от другого файла"), {},
+    addAction(menu, QStringLiteral("ActionCompare"), uiText("Сравнить с образом…"),
+              uiText("Отметить шаги, которыми образ отличается от другого файла"), {},
               [this] { compareWithImage(); });
-    addAction(menu, QStringLiteral("ActionNextDifference"), text("Следующее различие"),
-              text("Перейти к следующему отличающемуся шагу"), {QKeySequence(Qt::Key_F8)},
+    addAction(menu, QStringLiteral("ActionNextDifference"), uiText("Следующее различие"),
+              uiText("Перейти к следующему отличающемуся шагу"), {QKeySequence(Qt::Key_F8)},
               [this] { m_differences->next(); });
-    addAction(menu, QStringLiteral("ActionPreviousDifference"), text("Предыдущее различие"),
-              text("Перейти к предыдущему отличающемуся шагу"),
+    addAction(menu, QStringLiteral("ActionPreviousDifference"), uiText("Предыдущее различие"),
+              uiText("Перейти к предыдущему отличающемуся шагу"),
               {QKeySequence(Qt::SHIFT | Qt::Key_F8)}, [this] { m_differences->previous(); });
     menu->addSeparator();
-    addAction(menu, QStringLiteral("ActionClose"), text("Закрыть"), text("Закрыть это окно"),
+    addAction(menu, QStringLiteral("ActionClose"), uiText("Закрыть"), uiText("Закрыть это окно"),
               QKeySequence::keyBindings(QKeySequence::Close), [this] { close(); });
 }
 
@@ -126,57 +121,57 @@ QAction* StepEditorWindow::addAction(QMenu* menu, const QString& name, const QSt
 }
 
 void StepEditorWindow::createEditActions() {
-    m_editMenu = menuBar()->addMenu(text("&Правка"));
+    m_editMenu = menuBar()->addMenu(uiText("&Правка"));
     m_editStart = m_editMenu->addSeparator();
-    QToolBar* tools = addToolBar(text("Правка"));
+    QToolBar* tools = addToolBar(uiText("Правка"));
     tools->setObjectName(QStringLiteral("EditTools"));
-    tools->addAction(addAction(m_editMenu, QStringLiteral("ActionCut"), text("Вырезать"),
-                               text("Скопировать выделенные шаги и погасить их (FF)"),
+    tools->addAction(addAction(m_editMenu, QStringLiteral("ActionCut"), uiText("Вырезать"),
+                               uiText("Скопировать выделенные шаги и погасить их (FF)"),
                                QKeySequence::keyBindings(QKeySequence::Cut),
                                [this] { m_commands.cut(); }));
-    tools->addAction(addAction(m_editMenu, QStringLiteral("ActionCopy"), text("Копировать"),
-                               text("Скопировать выделенные шаги как шестнадцатеричный текст"),
+    tools->addAction(addAction(m_editMenu, QStringLiteral("ActionCopy"), uiText("Копировать"),
+                               uiText("Скопировать выделенные шаги как шестнадцатеричный текст"),
                                QKeySequence::keyBindings(QKeySequence::Copy),
                                [this] { m_commands.copy(); }));
     tools->addAction(addAction(
-        m_editMenu, QStringLiteral("ActionPasteOver"), text("Вставить поверх"),
-        text("Записать шаги из буфера обмена поверх, начиная с курсора"),
+        m_editMenu, QStringLiteral("ActionPasteOver"), uiText("Вставить поверх"),
+        uiText("Записать шаги из буфера обмена поверх, начиная с курсора"),
         QKeySequence::keyBindings(QKeySequence::Paste), [this] { m_commands.pasteOver(); }));
-    addAction(m_editMenu, QStringLiteral("ActionPasteInsert"), text("Вставить со сдвигом"),
-              text("Вставить шаги из буфера перед курсором; следующие шаги сдвигаются вниз, "
-                   "вышедшие за конец образа теряются"),
+    addAction(m_editMenu, QStringLiteral("ActionPasteInsert"), uiText("Вставить со сдвигом"),
+              uiText("Вставить шаги из буфера перед курсором; следующие шаги сдвигаются вниз, "
+                     "вышедшие за конец образа теряются"),
               {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)},
               [this] { m_commands.pasteInserting(); });
-    addAction(m_editMenu, QStringLiteral("ActionDeleteSteps"), text("Удалить шаги"),
-              text("Удалить выделенные шаги; следующие сдвигаются вверх, конец заполняется FF"),
+    addAction(m_editMenu, QStringLiteral("ActionDeleteSteps"), uiText("Удалить шаги"),
+              uiText("Удалить выделенные шаги; следующие сдвигаются вверх, конец заполняется FF"),
               QKeySequence::keyBindings(QKeySequence::Delete),
               [this] { m_commands.apply(StepEdit::Delete); });
-    addAction(m_editMenu, QStringLiteral("ActionSelectAll"), text("Выделить все шаги"),
-              text("Выделить все шаги образа"), QKeySequence::keyBindings(QKeySequence::SelectAll),
-              [this] { m_grid->selectAll(); });
+    addAction(m_editMenu, QStringLiteral("ActionSelectAll"), uiText("Выделить все шаги"),
+              uiText("Выделить все шаги образа"),
+              QKeySequence::keyBindings(QKeySequence::SelectAll), [this] { m_grid->selectAll(); });
     m_editMenu->addSeparator();
-    addAction(m_editMenu, QStringLiteral("ActionFill"), text("Заполнить…"),
-              text("Заполнить выделенные шаги повторяющимися байтами"), {},
+    addAction(m_editMenu, QStringLiteral("ActionFill"), uiText("Заполнить…"),
+              uiText("Заполнить выделенные шаги повторяющимися байтами"), {},
               [this] { m_commands.fill(); });
-    addAction(m_editMenu, QStringLiteral("ActionGenerate"), text("Создать узор…"),
-              text("Записать в выделенные шаги бегущий огонь, счётчик или другой узор"), {},
+    addAction(m_editMenu, QStringLiteral("ActionGenerate"), uiText("Создать узор…"),
+              uiText("Записать в выделенные шаги бегущий огонь, счётчик или другой узор"), {},
               [this] { m_commands.generate(); });
-    tools->addAction(addAction(m_editMenu, QStringLiteral("ActionInvert"), text("Инверсия"),
-                               text("Инвертировать все лампы выделенных шагов"),
+    tools->addAction(addAction(m_editMenu, QStringLiteral("ActionInvert"), uiText("Инверсия"),
+                               uiText("Инвертировать все лампы выделенных шагов"),
                                {QKeySequence(Qt::CTRL | Qt::Key_I)},
                                [this] { m_commands.apply(StepEdit::Invert); }));
-    addAction(m_editMenu, QStringLiteral("ActionReverseSteps"), text("Обратный порядок шагов"),
-              text("Расположить выделенные шаги в обратном порядке (байты шага не "
-                   "переставляются)"),
+    addAction(m_editMenu, QStringLiteral("ActionReverseSteps"), uiText("Обратный порядок шагов"),
+              uiText("Расположить выделенные шаги в обратном порядке (байты шага не "
+                     "переставляются)"),
               {}, [this] { m_commands.apply(StepEdit::Reverse); });
-    addAction(m_editMenu, QStringLiteral("ActionMirrorChannels"), text("Зеркально по каналам"),
-              text("Поменять местами каналы k и C−1−k в выделенных шагах"), {},
+    addAction(m_editMenu, QStringLiteral("ActionMirrorChannels"), uiText("Зеркально по каналам"),
+              uiText("Поменять местами каналы k и C−1−k в выделенных шагах"), {},
               [this] { m_commands.apply(StepEdit::Mirror); });
-    addAction(m_editMenu, QStringLiteral("ActionRotateLeft"), text("Сдвинуть каналы влево"),
-              text("Каждый канал берёт состояние следующего, последний — первого"), {},
+    addAction(m_editMenu, QStringLiteral("ActionRotateLeft"), uiText("Сдвинуть каналы влево"),
+              uiText("Каждый канал берёт состояние следующего, последний — первого"), {},
               [this] { m_commands.apply(StepEdit::RotateLeft); });
-    addAction(m_editMenu, QStringLiteral("ActionRotateRight"), text("Сдвинуть каналы вправо"),
-              text("Каждый канал берёт состояние предыдущего, первый — последнего"), {},
+    addAction(m_editMenu, QStringLiteral("ActionRotateRight"), uiText("Сдвинуть каналы вправо"),
+              uiText("Каждый канал берёт состояние предыдущего, первый — последнего"), {},
               [this] { m_commands.apply(StepEdit::RotateRight); });
 }
 
@@ -185,52 +180,52 @@ void StepEditorWindow::addCommonActions(const QList<QAction*>& actions) {
 }
 
 void StepEditorWindow::createViewActions() {
-    QMenu* menu = menuBar()->addMenu(text("&Вид"));
-    QToolBar* tools = addToolBar(text("Вид"));
+    QMenu* menu = menuBar()->addMenu(uiText("&Вид"));
+    QToolBar* tools = addToolBar(uiText("Вид"));
     tools->setObjectName(QStringLiteral("ViewTools"));
-    tools->addAction(addAction(menu, QStringLiteral("ActionZoomIn"), text("Крупнее"),
-                               text("Увеличить клетки (Ctrl и колесо мыши)"),
+    tools->addAction(addAction(menu, QStringLiteral("ActionZoomIn"), uiText("Крупнее"),
+                               uiText("Увеличить клетки (Ctrl и колесо мыши)"),
                                QKeySequence::keyBindings(QKeySequence::ZoomIn) +
                                    QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Equal)},
                                [this] { m_grid->zoom(1); }));
-    tools->addAction(addAction(menu, QStringLiteral("ActionZoomOut"), text("Мельче"),
-                               text("Уменьшить клетки (Ctrl и колесо мыши)"),
+    tools->addAction(addAction(menu, QStringLiteral("ActionZoomOut"), uiText("Мельче"),
+                               uiText("Уменьшить клетки (Ctrl и колесо мыши)"),
                                QKeySequence::keyBindings(QKeySequence::ZoomOut),
                                [this] { m_grid->zoom(-1); }));
     menu->addSeparator();
-    m_channelColours = menu->addAction(text("Цвета каналов"));
+    m_channelColours = menu->addAction(uiText("Цвета каналов"));
     m_channelColours->setObjectName(QStringLiteral("ActionChannelColours"));
-    m_channelColours->setToolTip(text("Горящие лампы в цветах их каналов, а не белые"));
+    m_channelColours->setToolTip(uiText("Горящие лампы в цветах их каналов, а не белые"));
     m_channelColours->setCheckable(true);
     m_channelColours->setChecked(true);
     connect(m_channelColours, &QAction::toggled, m_grid, &StepGridView::setChannelColoursShown);
-    m_follow = menu->addAction(text("Следовать за воспроизведением"));
+    m_follow = menu->addAction(uiText("Следовать за воспроизведением"));
     m_follow->setObjectName(QStringLiteral("ActionFollowPlayback"));
-    m_follow->setToolTip(text("Во время симуляции держать текущий шаг на виду"));
+    m_follow->setToolTip(uiText("Во время симуляции держать текущий шаг на виду"));
     m_follow->setCheckable(true);
     m_follow->setChecked(true);
     connect(m_follow, &QAction::toggled, m_grid, &StepGridView::setFollowPlayback);
 }
 
 void StepEditorWindow::createGoActions() {
-    QMenu* menu = menuBar()->addMenu(text("П&ереход"));
-    QToolBar* tools = addToolBar(text("Переход"));
+    QMenu* menu = menuBar()->addMenu(uiText("П&ереход"));
+    QToolBar* tools = addToolBar(uiText("Переход"));
     tools->setObjectName(QStringLiteral("GoTools"));
-    tools->addAction(addAction(menu, QStringLiteral("ActionGoTo"), text("Перейти…"),
-                               text("Перейти к адресу (100, 0x64), шагу (#25) или на несколько "
-                                    "шагов (+4, -4)"),
+    tools->addAction(addAction(menu, QStringLiteral("ActionGoTo"), uiText("Перейти…"),
+                               uiText("Перейти к адресу (100, 0x64), шагу (#25) или на несколько "
+                                      "шагов (+4, -4)"),
                                {QKeySequence(Qt::CTRL | Qt::Key_G)},
                                [this] { m_navigation.goTo(); }));
-    tools->addAction(addAction(menu, QStringLiteral("ActionFind"), text("Найти…"),
-                               text("Найти байты, например 7F ?? DF (?? — любой байт)"),
+    tools->addAction(addAction(menu, QStringLiteral("ActionFind"), uiText("Найти…"),
+                               uiText("Найти байты, например 7F ?? DF (?? — любой байт)"),
                                QKeySequence::keyBindings(QKeySequence::Find),
                                [this] { m_navigation.find(); }));
     // F3 and Shift+F3 are bound by hand: the standard "find next" also takes Ctrl+G.
-    addAction(menu, QStringLiteral("ActionFindNext"), text("Найти далее"),
-              text("Следующее место с теми же байтами"), {QKeySequence(Qt::Key_F3)},
+    addAction(menu, QStringLiteral("ActionFindNext"), uiText("Найти далее"),
+              uiText("Следующее место с теми же байтами"), {QKeySequence(Qt::Key_F3)},
               [this] { m_navigation.findNext(); });
-    addAction(menu, QStringLiteral("ActionFindPrevious"), text("Найти назад"),
-              text("Предыдущее место с теми же байтами"), {QKeySequence(Qt::SHIFT | Qt::Key_F3)},
+    addAction(menu, QStringLiteral("ActionFindPrevious"), uiText("Найти назад"),
+              uiText("Предыдущее место с теми же байтами"), {QKeySequence(Qt::SHIFT | Qt::Key_F3)},
               [this] { m_navigation.findPrevious(); });
 }
 
@@ -241,8 +236,8 @@ void StepEditorWindow::createStatusBar() {
     m_selectionLabel->setObjectName(QStringLiteral("StatusSelection"));
     m_checksumLabel = new QLabel(this);
     m_checksumLabel->setObjectName(QStringLiteral("StatusChecksums"));
-    m_checksumLabel->setToolTip(text("Контрольные суммы образа, каким его показывает это окно, "
-                                     "как их показывают программаторы"));
+    m_checksumLabel->setToolTip(uiText("Контрольные суммы образа, каким его показывает это окно, "
+                                       "как их показывают программаторы"));
     statusBar()->addWidget(m_lengthLabel);
     statusBar()->addWidget(m_selectionLabel);
     statusBar()->addPermanentWidget(m_checksumLabel);
@@ -274,11 +269,11 @@ void StepEditorWindow::showChecksumsNow() {
 
 void StepEditorWindow::showStatus() {
     m_lengthLabel->setText(
-        text("%1 байт, %2 шагов").arg(m_steps.length()).arg(m_steps.stepCount()));
+        uiText("%1 байт, %2 шагов").arg(m_steps.length()).arg(m_steps.stepCount()));
     const auto selection = m_grid->selection();
     m_selectionLabel->setText(selection
-                                  ? text("Выделено: %1").arg(StepCommands::stepsText(*selection))
-                                  : text("Ничего не выделено"));
+                                  ? uiText("Выделено: %1").arg(StepCommands::stepsText(*selection))
+                                  : uiText("Ничего не выделено"));
 }
 
 void StepEditorWindow::restoreSettings() {
@@ -317,10 +312,10 @@ void StepEditorWindow::setAnimationSource(std::function<SimulatorAnimation()> so
 
 void StepEditorWindow::compareWithImage() {
     if (!m_document.hasImage()) {
-        m_reports.report(this, text("Файл образа не открыт: откройте его кнопкой «Файл»."));
+        m_reports.report(this, messages::noImageOpen());
         return;
     }
-    const auto path = chooseFileToOpen(this, text("Сравнить с образом"),
+    const auto path = chooseFileToOpen(this, uiText("Сравнить с образом"),
                                        QFileInfo(m_document.path()).absolutePath());
     if (!path) {
         return;

@@ -6,6 +6,7 @@
 #include "core/steps/stepsmodel.h"
 #include "windows/common/dialogs.h"
 #include "windows/common/failurereports.h"
+#include "windows/common/uitext.h"
 #include "windows/steps/stepgridview.h"
 
 #include <QDir>
@@ -14,14 +15,6 @@
 #include <QStatusBar>
 
 namespace chaserom {
-
-namespace {
-
-QString text(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
-} // namespace
 
 StepExports::StepExports(const ImageDocument& document, const StepsModel& steps,
                          const StepGridView& grid, FailureReports& reports, QWidget* parent,
@@ -39,14 +32,14 @@ void StepExports::setAnimationSource(std::function<SimulatorAnimation()> source)
 
 void StepExports::exportRecords(RecordFormat format) {
     if (!m_document.hasImage()) {
-        m_reports.report(m_parent, text("Файл образа не открыт: откройте его кнопкой «Файл»."));
+        m_reports.report(m_parent, messages::noImageOpen());
         return;
     }
     const QFileInfo image(m_document.path());
     const QString suggested = image.dir().filePath(
         image.completeBaseName() +
         (format == RecordFormat::IntelHex ? QStringLiteral(".hex") : QStringLiteral(".s19")));
-    const auto path = chooseFileToSave(m_parent, text("Экспорт образа"), suggested);
+    const auto path = chooseFileToSave(m_parent, uiText("Экспорт образа"), suggested);
     if (!path || !mayWriteExport(*path, FileAction::WriteRecords)) {
         return;
     }
@@ -57,7 +50,7 @@ void StepExports::exportRecords(RecordFormat format) {
         m_reports.report(m_parent, *failure);
         return;
     }
-    m_status.showMessage(text("Записано: %1").arg(*path), 5000);
+    m_status.showMessage(uiText("Записано: %1").arg(*path), 5000);
 }
 
 bool StepExports::mayWriteExport(const QString& path, FileAction action,
@@ -76,8 +69,12 @@ bool StepExports::mayWriteExport(const QString& path, FileAction action,
 }
 
 void StepExports::exportAnimation() {
-    if (!m_document.hasImage() || !m_animationSource || m_steps.stepCount() == 0) {
-        m_reports.report(m_parent, text("Файл образа не открыт: откройте его кнопкой «Файл»."));
+    if (!m_document.hasImage() || !m_animationSource) {
+        m_reports.report(m_parent, messages::noImageOpen());
+        return;
+    }
+    if (m_steps.stepCount() == 0) {
+        m_reports.report(m_parent, messages::noWholeStep());
         return;
     }
     constexpr int MostFrames = 10000;
@@ -90,11 +87,11 @@ void StepExports::exportAnimation() {
     animation.steps = std::min<qint64>(span.count, (animation.image.size() - animation.address) /
                                                        m_steps.stepLength());
     if (animation.steps <= 0) {
-        m_reports.report(m_parent, text("В выделенных шагах нет ни одного целого шага."));
+        m_reports.report(m_parent, uiText("В выделенных шагах нет ни одного целого шага."));
         return;
     }
     const QFileInfo image(m_document.path());
-    const auto path = chooseFileToSave(m_parent, text("Экспорт GIF"),
+    const auto path = chooseFileToSave(m_parent, uiText("Экспорт GIF"),
                                        image.dir().filePath(image.completeBaseName() + ".gif"));
     if (!path || !mayWriteExport(*path, FileAction::WriteAnimation)) {
         return;
@@ -104,9 +101,9 @@ void StepExports::exportAnimation() {
         m_reports.report(m_parent, *failure);
         return;
     }
-    QProgressDialog progress(text("Кадры анимации…"), text("Отмена"), 0,
+    QProgressDialog progress(uiText("Кадры анимации…"), uiText("Отмена"), 0,
                              static_cast<int>(animation.steps), m_parent);
-    progress.setWindowTitle(text("Экспорт GIF"));
+    progress.setWindowTitle(uiText("Экспорт GIF"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(300);
     const AnimationOutcome outcome =
@@ -116,7 +113,7 @@ void StepExports::exportAnimation() {
         });
     progress.reset();
     if (outcome.cancelled) {
-        m_status.showMessage(text("Экспорт GIF отменён; файл не записан"), 5000);
+        m_status.showMessage(uiText("Экспорт GIF отменён; файл не записан"), 5000);
         return;
     }
     if (outcome.fault) {
@@ -127,7 +124,7 @@ void StepExports::exportAnimation() {
         m_reports.report(m_parent, *failure);
         return;
     }
-    m_status.showMessage(text("Записано: %1").arg(*path), 5000);
+    m_status.showMessage(uiText("Записано: %1").arg(*path), 5000);
 }
 
 } // namespace chaserom

@@ -2,20 +2,13 @@
 
 #include "core/steps/gotoaddress.h"
 #include "core/steps/stepsmodel.h"
+#include "windows/common/uitext.h"
 #include "windows/steps/checkedtextdialog.h"
 #include "windows/steps/stepgridview.h"
 
 #include <QStatusBar>
 
 namespace chaserom {
-
-namespace {
-
-QString text(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
-} // namespace
 
 StepNavigation::StepNavigation(const StepsModel& steps, StepGridView& grid, QWidget* parent,
                                QStatusBar& status)
@@ -33,8 +26,8 @@ void StepNavigation::goTo() {
                    : problem;
     };
     const auto typed = CheckedTextDialog::ask(
-        m_parent, text("Перейти"),
-        text("Адрес (100 или 0x64), шаг (#25) или смещение в шагах (+4, -4):"), QString(), check);
+        m_parent, uiText("Перейти"),
+        uiText("Адрес (100 или 0x64), шаг (#25) или смещение в шагах (+4, -4):"), QString(), check);
     if (!typed) {
         return;
     }
@@ -48,7 +41,7 @@ void StepNavigation::goTo() {
 
 void StepNavigation::find() {
     const auto typed = CheckedTextDialog::ask(
-        m_parent, text("Найти"), text("Байты (?? — любой байт), например 7F ?? DF:"),
+        m_parent, uiText("Найти"), uiText("Байты (?? — любой байт), например 7F ?? DF:"),
         m_searchedText, [](const QString& typedText) {
             QString problem;
             return BytePattern::read(typedText, problem) ? QString() : problem;
@@ -87,7 +80,7 @@ void StepNavigation::findFrom(qint64 from, bool forward) {
     const QByteArray shown = m_steps.shownBytes();
     const auto found = m_searched->find(shown, from, forward);
     if (!found) {
-        m_status.showMessage(text("«%1» не найдено").arg(m_searchedText), 5000);
+        m_status.showMessage(uiText("«%1» не найдено").arg(m_searchedText), 5000);
         return;
     }
     const int stepLength = m_steps.stepLength();
@@ -95,7 +88,7 @@ void StepNavigation::findFrom(qint64 from, bool forward) {
     const int last = static_cast<int>((*found + m_searched->size() - 1) / stepLength);
     m_grid.setCursor(first, static_cast<int>(*found % stepLength) * 8);
     m_grid.setSelection(StepSpan{first, last - first + 1});
-    m_status.showMessage(text("Найдено по адресу %1").arg(*found), 5000);
+    m_status.showMessage(uiText("Найдено по адресу %1").arg(*found), 5000);
 }
 
 } // namespace chaserom
