@@ -6,7 +6,7 @@ JOBS     ?= $(shell nproc)
 # CI turns warnings into errors: make test CHASEROM_WERROR=ON
 CHASEROM_WERROR ?= OFF
 
-.PHONY: run test bench deps build clean screenshots fuzz soak coverage package examples format
+.PHONY: run test bench deps build clean screenshots fuzz soak coverage package examples format tidy
 
 deps:
 	@tools/install-deps.sh
@@ -93,12 +93,19 @@ package: build
 	@tools/install-deps.sh tools/package-packages.txt
 	cd $(APP_DIR) && cpack -G DEB
 
-# Checks the C++ files changed since FORMAT_BASE (the previous commit unless given)
-# against .clang-format.
+# Checks every C++ file against .clang-format, and that no doc comment is glued after code;
+# FORMAT_BASE (the previous commit unless given) names the changes the tidy check reads.
 FORMAT_BASE ?= HEAD~1
 
 format:
 	@tools/check-format.sh $(FORMAT_BASE)
+
+# Runs .clang-tidy on the sources of src/ changed since FORMAT_BASE, warnings as errors, with
+# the compile commands of the test build (configured here if it is not yet).
+tidy: deps
+	@tools/install-deps.sh tools/tidy-packages.txt
+	cmake --preset test -DCHASEROM_WERROR=$(CHASEROM_WERROR) >/dev/null
+	@tools/check-tidy.sh $(FORMAT_BASE) build/test
 
 clean:
 	rm -rf build
