@@ -88,7 +88,7 @@ void App::start(const QString& image, bool showSteps) {
         openImage(image);
     }
     m_codeView->show();
-    const QSettings stored(QStringLiteral("chaserom"), QStringLiteral("chaserom"));
+    const QSettings stored;
     if (showSteps || stored.value(QStringLiteral("steps/open"), false).toBool()) {
         showStepEditor();
     }
@@ -117,7 +117,7 @@ void App::shutDown() {
         return;
     }
     m_shutDown = true;
-    QSettings stored(QStringLiteral("chaserom"), QStringLiteral("chaserom"));
+    QSettings stored;
     stored.setValue(QStringLiteral("steps/open"),
                     m_stepEditor.existing() && m_stepEditor.existing()->isVisible());
     m_stepEditor.unload();

@@ -47,6 +47,8 @@ int main(int argc, char** argv) {
     }
 
     QApplication application(argc, argv);
+    // Where QSettings keeps what the program remembers: ~/.config/chaserom/chaserom.conf.
+    QApplication::setOrganizationName(QStringLiteral("chaserom"));
     QApplication::setApplicationName(QStringLiteral("chaserom"));
     QApplication::setQuitOnLastWindowClosed(false);
     loadQtTranslations(application);

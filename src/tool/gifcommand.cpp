@@ -123,7 +123,7 @@ std::optional<QString> readNumbers(const Arguments& arguments, Showing& showing)
     // GIF counts time in hundredths of a second, and readers show shorter delays than 2
     // as 10 or not at all.
     showing.centiseconds = std::max(2, static_cast<int>((*interval + 5) / 10));
-    if (showing.centiseconds * 10 != *interval) {
+    if (qint64{showing.centiseconds} * 10 != *interval) {
         printWarning(QStringLiteral("интервал %1 мс записан как %2 мс: GIF считает время в "
                                     "сотых долях секунды, не меньше 2")
                          .arg(*interval)

@@ -62,6 +62,9 @@ bool waitForNoModal(int milliseconds) {
 }
 
 std::unique_ptr<chaserom::App> startApp(const QString& image) {
+    // As main names the program, so that what it remembers is kept where it keeps it.
+    QCoreApplication::setOrganizationName(QStringLiteral("chaserom"));
+    QCoreApplication::setApplicationName(QStringLiteral("chaserom"));
     auto app = std::make_unique<chaserom::App>();
     app->start(image);
     return app;

@@ -3,8 +3,8 @@
 #include "core/colours/channelcolourmodel.h"
 #include "core/colours/designcolours.h"
 #include "core/files/colourfile.h"
+#include "render/bgrcolour.h"
 #include "windows/colours/colourpanel.h"
-#include "windows/common/bgrcolour.h"
 #include "windows/common/failurereports.h"
 #include "windowtesting.h"
 

@@ -3,10 +3,10 @@
 #include "app/app.h"
 #include "core/colours/designcolours.h"
 #include "core/geometry/lampstartpositions.h"
+#include "render/bgrcolour.h"
 #include "windows/codeview/codeviewlayout.h"
 #include "windows/codeview/codeviewwindow.h"
 #include "windows/colours/colourpanel.h"
-#include "windows/common/bgrcolour.h"
 #include "windows/simulator/simulatorwindow.h"
 #include "windowtesting.h"
 

@@ -140,7 +140,7 @@ FileFailure PageRows::movePage(int address) {
     if (!hasImage()) {
         return std::nullopt;
     }
-    const FileFailure cut = writeBack();
+    FileFailure cut = writeBack();
     if (stopsChange(cut)) {
         return cut;
     }

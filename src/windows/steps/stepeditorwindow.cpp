@@ -29,10 +29,6 @@ namespace {
 /// How long changes are gathered before the checksums are taken again.
 constexpr int ChecksumDelayMs = 100;
 
-QSettings settings() {
-    return QSettings(QStringLiteral("chaserom"), QStringLiteral("chaserom"));
-}
-
 } // namespace
 
 StepEditorWindow::StepEditorWindow(ImageDocument& document, const PageRows& page,
@@ -277,7 +273,7 @@ void StepEditorWindow::showStatus() {
 }
 
 void StepEditorWindow::restoreSettings() {
-    const QSettings stored = settings();
+    const QSettings stored;
     restoreGeometry(stored.value(QStringLiteral("steps/geometry")).toByteArray());
     m_grid->setCell(stored.value(QStringLiteral("steps/zoom"), m_grid->cell()).toInt());
     m_channelColours->setChecked(
@@ -289,7 +285,7 @@ void StepEditorWindow::restoreSettings() {
 }
 
 void StepEditorWindow::saveSettings() const {
-    QSettings stored = settings();
+    QSettings stored;
     stored.setValue(QStringLiteral("steps/geometry"), saveGeometry());
     stored.setValue(QStringLiteral("steps/zoom"), m_grid->cell());
     stored.setValue(QStringLiteral("steps/channelColours"), m_channelColours->isChecked());

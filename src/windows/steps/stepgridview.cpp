@@ -2,7 +2,7 @@
 
 #include "core/colours/channelcolourmodel.h"
 #include "core/steps/stepsmodel.h"
-#include "windows/common/bgrcolour.h"
+#include "render/bgrcolour.h"
 #include "windows/common/displayhold.h"
 
 #include <QKeyEvent>
