@@ -10,5 +10,7 @@ inline constexpr int MaxImageLength = 32767;
 inline constexpr int HighestAddress = MaxImageLength - 1;
 /// The largest resized copy: 16 MiB.
 inline constexpr qint64 LargestResizedCopy = qint64{16} * 1024 * 1024;
+/// Outside the code view an image is worked on at its whole length, up to 16 MiB.
+inline constexpr qint64 LargestWholeImage = qint64{16} * 1024 * 1024;
 
 } // namespace chaserom

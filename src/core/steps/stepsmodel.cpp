@@ -84,9 +84,10 @@ int StepsModel::lastPageStep() const {
 }
 
 FileFailure StepsModel::reload() {
-    // The step editor reaches as far as the page does.
+    // The step editor works on the whole chip, not only as far as the code view's page
+    // reaches.
     const qint64 length =
-        m_document.hasImage() ? std::min<qint64>(m_document.length(), MaxImageLength) : 0;
+        m_document.hasImage() ? std::min(m_document.length(), LargestWholeImage) : 0;
     auto failure = m_document.read(0, length, m_file);
     m_file.resize(length, '\xFF');
     emit reset();

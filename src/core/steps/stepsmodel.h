@@ -25,7 +25,7 @@ public:
 
     [[nodiscard]] int stepLength() const;
     [[nodiscard]] int channelCount() const;
-    /// The image's length (capped as the page's), 0 with no image open.
+    /// The image's whole length (up to 16 MiB), 0 with no image open.
     [[nodiscard]] qint64 length() const { return m_file.size(); }
     [[nodiscard]] int stepCount() const;
     /// A byte as it is shown: the page's row where the page lies, else the file's.

@@ -5,6 +5,7 @@
 #include "core/formats/recordfile.h"
 #include "core/image/checksums.h"
 #include "core/image/imagedocument.h"
+#include "core/image/romchips.h"
 #include "core/steps/stepsmodel.h"
 #include "windows/common/dialogs.h"
 #include "windows/common/failurereports.h"
@@ -264,8 +265,11 @@ void StepEditorWindow::showChecksumsNow() {
 }
 
 void StepEditorWindow::showStatus() {
-    m_lengthLabel->setText(
-        uiText("%1 байт, %2 шагов").arg(m_steps.length()).arg(m_steps.stepCount()));
+    QString length = uiText("%1 байт, %2 шагов").arg(m_steps.length()).arg(m_steps.stepCount());
+    if (const auto chip = smallestChipHolding(m_steps.length())) {
+        length += QStringLiteral(" (%1)").arg(QLatin1String(chip->name.data(), chip->name.size()));
+    }
+    m_lengthLabel->setText(length);
     const auto selection = m_grid->selection();
     m_selectionLabel->setText(selection
                                   ? uiText("Выделено: %1").arg(StepCommands::stepsText(*selection))

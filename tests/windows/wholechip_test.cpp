@@ -1,0 +1,81 @@
+// Outside the code view an image is the whole chip: a 27C256 image of 32768 bytes is 32768
+// steps in the step editor, its status names the chip and sums every byte, its last byte
+// is edited and undone like any other, and an export carries it.
+#include "app/app.h"
+#include "core/formats/recordfile.h"
+#include "core/image/checksums.h"
+#include "windows/steps/stepeditorwindow.h"
+#include "windows/steps/stepgridview.h"
+#include "windowtesting.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QTest>
+
+using namespace chaserom;
+using namespace testing_support;
+
+class WholeChipTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        m_folder = std::make_unique<WorkFolder>();
+        m_image = randomBytes(32768, 27256);
+        m_app = startApp(m_folder->write(QStringLiteral("chip.bin"), m_image));
+        m_app->showStepEditor();
+        QVERIFY(QTest::qWaitForWindowActive(&editor()));
+    }
+
+    void cleanup() {
+        QVERIFY(waitForNoModal());
+        m_app.reset();
+        m_folder.reset();
+    }
+
+    void theStatusCountsAndSumsEveryByteOfTheChip() {
+        QCOMPARE(control<QLabel>(&editor(), QStringLiteral("StatusLength"))->text(),
+                 QString::fromUtf8("32768 байт, 32768 шагов (27C256)"));
+        const ImageChecksums sums = checksumsOf(m_image);
+        const QString expected =
+            QStringLiteral("sum16=%1")
+                .arg(QString::number(sums.sum16(), 16).toUpper().rightJustified(4, u'0'));
+        QVERIFY(QTest::qWaitFor([&] {
+            return control<QLabel>(&editor(), QStringLiteral("StatusChecksums"))
+                ->text()
+                .startsWith(expected);
+        }));
+    }
+
+    void theLastByteIsEditedAndUndoneLikeAnyOther() {
+        QTest::keyClick(&editor().grid(), Qt::Key_End);
+        QCOMPARE(editor().grid().cursorStep(), 32767);
+        QTest::keyClick(&editor().grid(), Qt::Key_Space);
+        QByteArray flipped = m_image;
+        flipped[32767] = static_cast<char>(flipped[32767] ^ 0x80);
+        QCOMPARE(m_folder->read(QStringLiteral("chip.bin")), flipped);
+        QCOMPARE(m_app->document().history().size(), 1);
+        QTest::keyClick(&editor().grid(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(m_folder->read(QStringLiteral("chip.bin")), m_image);
+    }
+
+    void anExportCarriesTheLastByte() {
+        answerFileDialog(m_folder->path(QStringLiteral("chip.hex")));
+        control<QAction>(&editor(), QStringLiteral("ActionExportIntelHex"))->trigger();
+        QVERIFY(waitForNoModal());
+        const RecordReadResult read =
+            readRecordFile(m_folder->read(QStringLiteral("chip.hex")), RecordReadOptions{});
+        QVERIFY(!read.fault);
+        QCOMPARE(read.image, m_image);
+    }
+
+private:
+    StepEditorWindow& editor() { return m_app->stepEditor(); }
+
+    std::unique_ptr<WorkFolder> m_folder;
+    QByteArray m_image;
+    std::unique_ptr<App> m_app;
+};
+
+QTEST_MAIN(WholeChipTest)
+#include "wholechip_test.moc"
