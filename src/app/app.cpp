@@ -1,5 +1,6 @@
 #include "app/app.h"
 
+#include "core/files/colourfile.h"
 #include "core/files/fileio.h"
 #include "core/files/regularfile.h"
 #include "core/formats/recordfile.h"
@@ -192,12 +193,34 @@ SimulatorWindow* App::createSimulator() {
 }
 
 ColourPanel* App::createColourPanel() {
-    auto* panel = new ColourPanel(m_channelColours, m_reports);
-    m_document.protectedFiles().set(ProtectedFiles::Role::ColourFile,
-                                    ColourPanel::colourFilePath());
-    panel->setProtectedFiles(&m_document.protectedFiles());
+    // The colour file goes with the panel, as the user knows it: read as the panel opens,
+    // written as it closes (also at the program's close).
+    auto* panel = new ColourPanel(m_channelColours);
+    loadColours(panel);
+    connect(panel, &ColourPanel::unloaded, this, [this, panel] { saveColours(panel); });
     addCommonActions(*panel);
     return panel;
+}
+
+void App::loadColours(QWidget* over) {
+    const QString path = colourFileInWorkingDirectory();
+    m_document.protectedFiles().set(ProtectedFiles::Role::ColourFile, path);
+    if (auto failure = m_channelColours.load(path)) {
+        m_reports.report(over, *failure);
+    }
+}
+
+void App::saveColours(QWidget* over) {
+    const QString path = colourFileInWorkingDirectory();
+    auto failure = m_document.protectedFiles().checkTarget(path, FileAction::WriteColours, {},
+                                                           ProtectedFiles::Role::ColourFile);
+    if (!failure) {
+        failure = m_channelColours.save(path);
+    }
+    if (failure) {
+        // The panel is closing: the report is answered before it goes.
+        m_reports.reportNow(over, failureText(*failure));
+    }
 }
 
 void App::addCommonActions(QWidget& window) {

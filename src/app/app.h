@@ -83,6 +83,10 @@ signals:
 private:
     SimulatorWindow* createSimulator();
     ColourPanel* createColourPanel();
+    /// Reads the colour file into the channel colours, or writes it from them; a failure is
+    /// reported over `over`.
+    void loadColours(QWidget* over);
+    void saveColours(QWidget* over);
     StepEditorWindow* createStepEditor();
     [[nodiscard]] std::array<Bgr, LampCount> lampColours();
     void relightLamps();

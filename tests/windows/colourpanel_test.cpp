@@ -1,11 +1,11 @@
-// The colour panel: its file read and written byte for byte, the pointer's swatch
-// selection and the colour dialog.
+// The colour panel: its file read and written byte for byte as the panel opens and closes, the
+// pointer's swatch selection and the colour dialog.
+#include "app/app.h"
 #include "core/colours/channelcolourmodel.h"
 #include "core/colours/designcolours.h"
 #include "core/files/colourfile.h"
 #include "render/bgrcolour.h"
 #include "windows/colours/colourpanel.h"
-#include "windows/common/failurereports.h"
 #include "windowtesting.h"
 
 #include <QColorDialog>
@@ -20,13 +20,17 @@ class ColourPanelTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { m_folder = std::make_unique<WorkFolder>(); }
+    void init() {
+        m_folder = std::make_unique<WorkFolder>();
+        m_colours = std::make_unique<ChannelColourModel>();
+    }
     void cleanup() { m_folder.reset(); }
 
     void firstRunWritesTheDesignColours() {
         {
-            ColourPanel panel(m_colours, m_reports);
-            QCOMPARE(m_colours.colours(), DesignColours);
+            auto app = startApp(m_folder->write(QStringLiteral("e.bin"), QByteArray(16, 0)));
+            ColourPanel& panel = app->colourPanel();
+            QCOMPARE(app->channelColours().colours(), DesignColours);
             for (int channel = 0; channel < ChannelColourCount; ++channel) {
                 QCOMPARE(panel.colour(channel), DesignColours[channel]);
             }
@@ -46,7 +50,8 @@ private slots:
         }
         m_folder->write(QStringLiteral("ColorKanal.txt"), text);
         {
-            ColourPanel panel(m_colours, m_reports);
+            auto app = startApp(m_folder->write(QStringLiteral("e.bin"), QByteArray(16, 0)));
+            ColourPanel& panel = app->colourPanel();
             QCOMPARE(panel.colour(0), Bgr{0});
             QCOMPARE(panel.colour(31), Bgr{93});
             panel.close();
@@ -61,7 +66,8 @@ private slots:
     void malformedFileIsReportedAndKeepsWhatWasRead() {
         m_folder->write(QStringLiteral("ColorKanal.txt"), " 1 \r\n 2 \r\nred\r\n");
         const auto seen = answerMessageBox(QMessageBox::Ok);
-        ColourPanel panel(m_colours, m_reports);
+        auto app = startApp(m_folder->write(QStringLiteral("e.bin"), QByteArray(16, 0)));
+        ColourPanel& panel = app->colourPanel();
         QVERIFY(QTest::qWaitFor([&] { return seen->shown; }));
         QCOMPARE(seen->title, QString::fromUtf8("Ошибка"));
         QVERIFY(seen->text.contains(QStringLiteral("ColorKanal.txt")));
@@ -88,7 +94,7 @@ private slots:
         QFETCH(int, x);
         QFETCH(int, y);
         QFETCH(int, selected);
-        ColourPanel panel(m_colours, m_reports);
+        ColourPanel panel(*m_colours);
         QCOMPARE(panel.selectedKanal(), 0);
         panel.showSwatchesFor(8);
         panel.formMouseMove(0, 2600, 300); // swatch 5
@@ -97,8 +103,8 @@ private slots:
     }
 
     void doubleClickChoosesAColour() {
-        ColourPanel panel(m_colours, m_reports);
-        QSignalSpy changed(&m_colours, &ChannelColourModel::colourChanged);
+        ColourPanel panel(*m_colours);
+        QSignalSpy changed(m_colours.get(), &ChannelColourModel::colourChanged);
         panel.formMouseMove(0, 1100, 700); // swatch 10
         whenModal("QColorDialog", [](QWidget* modal) {
             auto* dialog = static_cast<QColorDialog*>(modal);
@@ -118,7 +124,7 @@ private slots:
     }
 
     void swatchesDrawInTheirColours() {
-        ColourPanel panel(m_colours, m_reports);
+        ColourPanel panel(*m_colours);
         for (int swatch = 0; swatch < 32; ++swatch) {
             const int x = 120 + 480 * (swatch % 8) + 187;
             const int y = 120 + 480 * (swatch / 8) + 187;
@@ -131,8 +137,7 @@ private slots:
 
 private:
     std::unique_ptr<WorkFolder> m_folder;
-    ChannelColourModel m_colours;
-    FailureReports m_reports;
+    std::unique_ptr<ChannelColourModel> m_colours;
 };
 
 QTEST_MAIN(ColourPanelTest)

@@ -76,9 +76,7 @@ private slots:
     void colourFileThatIsAFolderIsReportedAndKept() {
         QVERIFY(QDir(m_folder->path(QString())).mkdir(QStringLiteral("ColorKanal.txt")));
         const auto seen = answerMessageBox(QMessageBox::Ok);
-        ChannelColourModel colours;
-        FailureReports reports;
-        auto panel = std::make_unique<ColourPanel>(colours, reports);
+        auto app = startApp(m_folder->write(QStringLiteral("e.bin"), QByteArray(16, 0)));
         QVERIFY(QTest::qWaitFor([&] { return seen->shown; }));
         QVERIFY(seen->text.contains(QStringLiteral("ColorKanal.txt")));
         QVERIFY(seen->text.contains(QString::fromUtf8("это папка")));
@@ -92,19 +90,20 @@ private slots:
                 box->accept();
             }
         });
-        panel->close();
+        app->colourPanel().close();
         QTest::qWait(400);
         QVERIFY(!reportedAtClose);
         QVERIFY(QFileInfo(m_folder->path(QStringLiteral("ColorKanal.txt"))).isDir());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
         // With a colour chosen, the new colours cannot replace a folder: that is reported.
         const auto again = answerMessageBox(QMessageBox::Ok);
-        panel = std::make_unique<ColourPanel>(colours, reports);
+        ColourPanel& panel = app->colourPanel();
         QVERIFY(QTest::qWaitFor([&] { return again->shown; }));
         QVERIFY(waitForNoModal());
-        colours.setColour(2, 0x00123456);
+        app->channelColours().setColour(2, 0x00123456);
         const auto atClose = answerMessageBox(QMessageBox::Ok);
-        panel->close();
+        panel.close();
         QVERIFY(atClose->shown);
         QVERIFY(atClose->text.contains(QString::fromUtf8("Не удалось сохранить файл цветов")));
         QVERIFY(QFileInfo(m_folder->path(QStringLiteral("ColorKanal.txt"))).isDir());

@@ -3,6 +3,7 @@
 #include "core/files/fileio.h"
 #include "core/files/numbertext.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace chaserom {
@@ -47,6 +48,10 @@ std::optional<QString> readColourFileText(QByteArrayView text, ChannelColours& c
         colours[channel] = static_cast<Bgr>(*value);
     }
     return std::nullopt;
+}
+
+QString colourFileInWorkingDirectory() {
+    return QDir::current().absoluteFilePath(QString::fromLatin1(ColourFileName));
 }
 
 FileFailure loadColourFile(const QString& path, ChannelColours& colours) {

@@ -15,6 +15,9 @@ inline constexpr char ColourFileName[] = "ColorKanal.txt";
 /// Where an unreadable colour file is kept before a new one replaces it, beside it.
 inline constexpr char ColourBackupFileName[] = "ColorKanal.bak";
 
+/// The colour file's path: ColourFileName in the working directory as it is now.
+[[nodiscard]] QString colourFileInWorkingDirectory();
+
 /// The text of a colour file: 32 lines, channel 0 first, in the print-number form.
 [[nodiscard]] QByteArray colourFileText(const ChannelColours& colours);
 

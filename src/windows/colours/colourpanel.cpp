@@ -1,20 +1,16 @@
 #include "windows/colours/colourpanel.h"
 
 #include "core/colours/channelcolourmodel.h"
-#include "core/files/colourfile.h"
-#include "core/files/protectedfiles.h"
 #include "core/geometry/swatchgrid.h"
 #include "core/geometry/twips.h"
 #include "render/bgrcolour.h"
 #include "windows/common/dialogs.h"
-#include "windows/common/failurereports.h"
 #include "windows/common/pointer.h"
 #include "windows/common/windowmenu.h"
 #include "windows/common/windowsetup.h"
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
-#include <QDir>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -30,13 +26,8 @@ constexpr int ScreenTop = 345;
 
 } // namespace
 
-QString ColourPanel::colourFilePath() {
-    return QDir::current().absoluteFilePath(QString::fromLatin1(ColourFileName));
-}
-
-ColourPanel::ColourPanel(ChannelColourModel& colours, FailureReports& reports)
+ColourPanel::ColourPanel(ChannelColourModel& colours)
     : m_colours(colours)
-    , m_reports(reports)
     , m_swatches({ShapeArray::Kind::Rectangle, true, Black, 1}) {
     setUpFixedWindow(*this, QStringLiteral("Panel_Color"), QString::fromUtf8("Панель цвета"),
                      ClientWidth, ClientHeight);
@@ -50,7 +41,6 @@ ColourPanel::ColourPanel(ChannelColourModel& colours, FailureReports& reports)
     connect(&m_colours, &ChannelColourModel::colourChanged, this, &ColourPanel::showColour);
     connect(&m_colours, &ChannelColourModel::coloursReplaced, this, &ColourPanel::showAllColours);
     openWindowMenuOnShiftF10(*this);
-    loadColours();
 }
 
 void ColourPanel::showColour(int channel) {
@@ -83,25 +73,6 @@ void ColourPanel::formDoubleClick() {
     }
 }
 
-void ColourPanel::loadColours() {
-    if (auto failure = m_colours.load(colourFilePath())) {
-        m_reports.report(this, *failure);
-    }
-}
-
-void ColourPanel::saveColours() {
-    if (m_protectedFiles) {
-        if (auto failure = m_protectedFiles->checkTarget(colourFilePath(), FileAction::WriteColours,
-                                                         {}, ProtectedFiles::Role::ColourFile)) {
-            m_reports.reportNow(this, failureText(*failure));
-            return;
-        }
-    }
-    if (auto failure = m_colours.save(colourFilePath())) {
-        m_reports.reportNow(this, failureText(*failure));
-    }
-}
-
 void ColourPanel::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     m_swatches.paint(painter, event->rect());
@@ -123,7 +94,6 @@ void ColourPanel::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void ColourPanel::closeEvent(QCloseEvent* event) {
-    saveColours();
     event->accept();
     emit unloaded();
 }

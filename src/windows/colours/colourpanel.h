@@ -9,24 +9,17 @@
 namespace chaserom {
 
 class ChannelColourModel;
-class FailureReports;
-class ProtectedFiles;
 
 /// The colour panel, "Панель цвета": the 32 channel colours as swatches. A double-click
-/// chooses a new colour for the swatch the pointer was last over. The colours are read
-/// from "ColorKanal.txt" in the working directory when the panel is created and written
-/// back when it is closed.
+/// chooses a new colour for the swatch the pointer was last over. The panel shows the
+/// channel colours' model; the app reads the colour file as the panel opens and writes it
+/// as the panel closes.
 class ColourPanel : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY(ColourPanel)
 
 public:
-    ColourPanel(ChannelColourModel& colours, FailureReports& reports);
-
-    /// The colour file, "ColorKanal.txt" in the working directory.
-    [[nodiscard]] static QString colourFilePath();
-    /// The files the colour file must never be written over; none are checked until set.
-    void setProtectedFiles(const ProtectedFiles* files) { m_protectedFiles = files; }
+    explicit ColourPanel(ChannelColourModel& colours);
 
     /// The colour a swatch shows.
     [[nodiscard]] Bgr colour(int channel) const { return m_swatches.fill(channel); }
@@ -42,11 +35,8 @@ public:
     void formDoubleClick();
     [[nodiscard]] int selectedKanal() const { return m_selectedKanal; }
 
-    /// Writes the colour file; a failure is reported before this returns.
-    void saveColours();
-
 signals:
-    /// The panel was closed, its colours written: it is gone.
+    /// The panel was closed: it is gone.
     void unloaded();
 
 protected:
@@ -57,13 +47,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void loadColours();
     void showColour(int channel);
     void showAllColours();
 
     ChannelColourModel& m_colours;
-    FailureReports& m_reports;
-    const ProtectedFiles* m_protectedFiles = nullptr;
     ShapeArray m_swatches;
     QPoint m_mouse;
     int m_selectedKanal = 0;
