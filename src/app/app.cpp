@@ -8,6 +8,7 @@
 #include "windows/codeview/codeviewwindow.h"
 #include "windows/codeview/lockedimageprompt.h"
 #include "windows/common/dialogs.h"
+#include "windows/common/uitext.h"
 
 #include <QAction>
 #include <QApplication>
@@ -238,6 +239,8 @@ StepEditorWindow* App::createStepEditor() {
     editor->setAnimationSource([this] { return animationSource(); });
     connect(editor, &StepEditorWindow::importRequested, this,
             [this, editor] { importRecordFile(editor); });
+    connect(editor, &StepEditorWindow::saveAsRequested, this,
+            [this, editor] { saveImageAs(editor); });
     connect(editor, &StepEditorWindow::pageRequested, m_codeView.get(),
             &CodeViewWindow::showPageAt);
     return editor;
@@ -273,6 +276,21 @@ void App::importRecordFile(QWidget* parent) {
         return;
     }
     openImage(*imagePath);
+}
+
+void App::saveImageAs(QWidget* parent) {
+    if (!m_document.hasImage()) {
+        m_reports.report(parent, messages::noImageOpen());
+        return;
+    }
+    const auto target = chooseFileToSave(parent, QString::fromUtf8("Сохранить образ как"),
+                                         QFileInfo(m_document.path()).absolutePath());
+    if (!target) {
+        return;
+    }
+    if (auto failure = m_document.saveAs(*target)) {
+        m_reports.report(parent, *failure);
+    }
 }
 
 SimulatorAnimation App::animationSource() {

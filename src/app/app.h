@@ -99,6 +99,8 @@ private:
     /// Asks for an Intel HEX or S-record file, writes the image it describes beside it (under a
     /// name the user confirms) and opens that image.
     void importRecordFile(QWidget* parent);
+    /// Asks for a name and saves the image under it, then works on that copy.
+    void saveImageAs(QWidget* parent);
     /// What an animation exported now shows: the simulator's layout and picture, the channel
     /// colours and the playback interval.
     [[nodiscard]] SimulatorAnimation animationSource();

@@ -1,15 +1,19 @@
 // Outside the code view an image is the whole chip: a 27C256 image of 32768 bytes is 32768
 // steps in the step editor, its status names the chip and sums every byte, its last byte
-// is edited and undone like any other, and an export carries it.
+// is edited and undone like any other, an export carries it, and a save as takes it all.
 #include "app/app.h"
 #include "core/formats/recordfile.h"
 #include "core/image/checksums.h"
+#include "windows/codeview/codeviewwindow.h"
 #include "windows/steps/stepeditorwindow.h"
 #include "windows/steps/stepgridview.h"
 #include "windowtesting.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QTest>
 
 using namespace chaserom;
@@ -67,6 +71,39 @@ private slots:
             readRecordFile(m_folder->read(QStringLiteral("chip.hex")), RecordReadOptions{});
         QVERIFY(!read.fault);
         QCOMPARE(read.image, m_image);
+    }
+
+    void saveAsWorksOnACopyFromThenOn() {
+        control<QCheckBox>(&m_app->codeView(), QStringLiteral("CheckSave"))->setChecked(true);
+        control<QLineEdit>(&m_app->codeView(), QStringLiteral("Text1_0"))
+            ->setText(QStringLiteral("EE"));
+        answerFileDialog(m_folder->path(QStringLiteral("copy.bin")));
+        control<QAction>(&editor(), QStringLiteral("ActionSaveAs"))->trigger();
+        QVERIFY(waitForNoModal());
+        // The page went to the image first, then the whole chip to the copy, which is open now.
+        QByteArray saved = m_image;
+        saved[0] = '\xEE';
+        QCOMPARE(m_folder->read(QStringLiteral("chip.bin")), saved);
+        QCOMPARE(m_folder->read(QStringLiteral("copy.bin")), saved);
+        QCOMPARE(m_folder->read(QStringLiteral("copy.bak")), saved);
+        QCOMPARE(m_app->document().path(), m_folder->path(QStringLiteral("copy.bin")));
+
+        QTest::keyClick(&editor().grid(), Qt::Key_End);
+        QTest::keyClick(&editor().grid(), Qt::Key_Space);
+        QCOMPARE(m_folder->read(QStringLiteral("chip.bin")), saved);
+        QVERIFY(m_folder->read(QStringLiteral("copy.bin")) != saved);
+    }
+
+    void saveAsNeverReplacesTheImageOrItsBackup() {
+        answerFileDialog(m_folder->path(QStringLiteral("chip.bak")));
+        const auto replace = answerMessageBox(QMessageBox::Yes);
+        control<QAction>(&editor(), QStringLiteral("ActionSaveAs"))->trigger();
+        QVERIFY(replace->shown);
+        const auto report = answerMessageBox(QMessageBox::Ok);
+        QVERIFY(QTest::qWaitFor([&] { return report->shown; }));
+        QVERIFY(report->text.contains(QString::fromUtf8("резервная копия")));
+        QCOMPARE(m_folder->read(QStringLiteral("chip.bak")), m_image);
+        QCOMPARE(m_app->document().path(), m_folder->path(QStringLiteral("chip.bin")));
     }
 
 private:

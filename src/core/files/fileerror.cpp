@@ -71,6 +71,8 @@ const char* actionText(FileAction action) {
         return "Не удалось записать файл Intel HEX или S-записей";
     case FileAction::WriteAnimation:
         return "Не удалось записать анимацию GIF";
+    case FileAction::WriteImageCopy:
+        return "Не удалось сохранить образ под новым именем";
     }
     return "Ошибка файла";
 }

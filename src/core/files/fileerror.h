@@ -24,6 +24,7 @@ enum class FileAction {
     ReadRecords,
     WriteRecords,
     WriteAnimation,
+    WriteImageCopy,
 };
 
 /// A failed file operation: what was done, to which file, and why it failed (in Russian).

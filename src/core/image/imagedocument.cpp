@@ -306,6 +306,27 @@ FileFailure ImageDocument::writeResizedCopy(qint64 size, const QString& target) 
     return failure ? failure : cut;
 }
 
+FileFailure ImageDocument::saveAs(const QString& target) {
+    if (!hasImage()) {
+        return std::nullopt;
+    }
+    if (auto failure = m_protectedFiles.checkTarget(target, FileAction::WriteImageCopy)) {
+        return failure;
+    }
+    FileFailure cut;
+    if (!writeBackFirst(cut)) {
+        return cut;
+    }
+    if (auto failure = m_image.checkStillOnDisk(FileAction::ReadImage)) {
+        return failure;
+    }
+    if (auto failure = m_image.writeCopy(target, m_image.size(), 0, FileAction::WriteImageCopy)) {
+        return failure;
+    }
+    auto failure = open(target);
+    return failure ? failure : cut;
+}
+
 QString ImageDocument::undoLabel() const {
     return canUndo() ? m_history.undoStep().label : QString();
 }

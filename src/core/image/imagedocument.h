@@ -80,6 +80,12 @@ public:
     [[nodiscard]] FileFailure transform(const QString& label, qint64 length,
                                         const std::function<void(QByteArray&)>& transform);
 
+    /// Save as: has the page written back, copies the whole file to `target` atomically and
+    /// opens the copy (with its backup, the page at 0), so that later edits go there; the
+    /// file that was open is not written again. Refused, before anything is written, onto
+    /// the image itself, its backup or any file no write may land on.
+    [[nodiscard]] FileFailure saveAs(const QString& target);
+
     /// Has the page written back, then writes the first `size` bytes of the image to
     /// `target`, padded with 0xFF, replacing that file atomically. The image stays open.
     [[nodiscard]] FileFailure writeResizedCopy(qint64 size, const QString& target);

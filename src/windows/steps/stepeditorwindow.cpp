@@ -73,6 +73,9 @@ void StepEditorWindow::createFileActions() {
               uiText("Перевести файл Intel HEX или S-записей в образ .bin рядом с ним и открыть "
                      "его"),
               QKeySequence::keyBindings(QKeySequence::Open), [this] { emit importRequested(); });
+    addAction(menu, QStringLiteral("ActionSaveAs"), uiText("Сохранить образ как…"),
+              uiText("Записать образ в другой файл и дальше работать с ним"),
+              {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}, [this] { emit saveAsRequested(); });
     menu->addSeparator();
     addAction(menu, QStringLiteral("ActionExportIntelHex"), uiText("Экспорт в Intel HEX…"),
               uiText("Записать образ в файл Intel HEX для программатора"), {},

@@ -54,6 +54,8 @@ signals:
     void pageRequested(int address);
     /// The user wants to open an Intel HEX or S-record file as an image.
     void importRequested();
+    /// The user wants the image saved under another name, and that copy open.
+    void saveAsRequested();
     /// The window was closed: it is gone.
     void unloaded();
 
