@@ -7,7 +7,7 @@ _chaserom_tool() {
         cur=${COMP_WORDS[COMP_CWORD]}
         prev=${COMP_WORDS[COMP_CWORD-1]}
     }
-    local commands="export import checksum compare generate gif"
+    local commands="export import checksum compare generate gif new"
     if [ "$COMP_CWORD" -eq 1 ]; then
         COMPREPLY=($(compgen -W "$commands --help --version" -- "$cur"))
         return
@@ -17,6 +17,9 @@ _chaserom_tool() {
         --format) COMPREPLY=($(compgen -W "ihex srec" -- "$cur")); return ;;
         --channels) COMPREPLY=($(compgen -W "8 16 24 32" -- "$cur")); return ;;
         --fill) COMPREPLY=($(compgen -W "FF 00" -- "$cur")); return ;;
+        --chip)
+            COMPREPLY=($(compgen -W "2716 2732 2764 27128 27C256 27C512 27C010 27C020 27C040 27C080" -- "$cur"))
+            return ;;
         --record-size|--size|--steps|--at|--lit|--seed|--interval) return ;;
         -o|--output|--layout|--colours) COMPREPLY=($(compgen -f -- "$cur")); return ;;
         --background)
@@ -35,6 +38,7 @@ _chaserom_tool() {
                 COMPREPLY=($(compgen -W "chase chase-back bounce fill empty blink counter random" -- "$cur"))
                 return
             fi ;;
+        new) options="--chip --size --fill --help" ;;
         gif) options="--channels --layout --background --colours --at --steps --interval --output -o --help" ;;
         *) return ;;
     esac

@@ -116,4 +116,15 @@ std::optional<qint64> parseNumber(const QString& text, qint64 lowest, qint64 hig
     return static_cast<qint64>(*value);
 }
 
+std::optional<char> parseFillByte(const QString& text) {
+    const auto value = parseNumber(text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)
+                                       ? text
+                                       : QStringLiteral("0x") + text,
+                                   0, 0xFF);
+    if (!value || text.size() > 4) {
+        return std::nullopt;
+    }
+    return static_cast<char>(*value);
+}
+
 } // namespace chaserom::tool

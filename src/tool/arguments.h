@@ -41,6 +41,10 @@ private:
 /// `highest`; empty for anything else.
 [[nodiscard]] std::optional<qint64> parseNumber(const QString& text, qint64 lowest, qint64 highest);
 
+/// A fill byte as two hexadecimal digits (FF, 00), with or without 0x; empty for
+/// anything else.
+[[nodiscard]] std::optional<char> parseFillByte(const QString& text);
+
 /// A number from 0 to 2^64 − 1, in decimal or after 0x.
 [[nodiscard]] std::optional<quint64> parseUnsigned64(const QString& text);
 

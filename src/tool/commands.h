@@ -18,7 +18,7 @@ struct Command {
     int troubleStatus = ExitFailure;
 };
 
-extern const std::array<Command, 6> Commands;
+extern const std::array<Command, 7> Commands;
 
 int runExport(const Arguments& arguments);
 int runImport(const Arguments& arguments);
@@ -26,5 +26,6 @@ int runChecksum(const Arguments& arguments);
 int runCompare(const Arguments& arguments);
 int runGenerate(const Arguments& arguments);
 int runGif(const Arguments& arguments);
+int runNew(const Arguments& arguments);
 
 } // namespace chaserom::tool

@@ -25,7 +25,7 @@ struct CommandHelp {
     const char* text;
 };
 
-constexpr std::array<CommandHelp, 6> Commands = {{
+constexpr std::array<CommandHelp, 7> Commands = {{
     {"export", "chaserom-tool export [--format ihex|srec] [--record-size N] [-o ВЫХОД] ОБРАЗ\n"
                "  Записывает образ в Intel HEX или в S-записях для программатора.\n"
                "  Формат: --format, иначе по расширению ВЫХОДА (.hex .ihx .ihex: Intel HEX;\n"
@@ -103,6 +103,13 @@ constexpr std::array<CommandHelp, 6> Commands = {{
             "  --interval МС         длительность шага, округляется до сотых долей\n"
             "                        секунды, не меньше 20 мс (300)\n"
             "  -o, --output ВЫХОД    файл GIF; - стандартный вывод\n"},
+    {"new", "chaserom-tool new (--chip ИМЯ | --size N) [--fill HH] ОБРАЗ\n"
+            "  Пишет новый образ: целую микросхему или N байт, все байты HH (FF: все лампы\n"
+            "  погашены). Существующий файл заменяется целиком.\n"
+            "  --chip ИМЯ   2716, 2732, 2764, 27128, 27C256, 27C512, 27C010, 27C020,\n"
+            "               27C040 или 27C080, в любом регистре, с C или без (27256)\n"
+            "  --size N     длина в байтах, от 1 до 16 МиБ\n"
+            "  --fill HH    байт образа, две шестнадцатеричные цифры (FF)\n"},
 }};
 
 } // namespace

@@ -19,17 +19,6 @@ QString defaultOutput(const QString& input) {
     return input.left(folderEnd) + QFileInfo(input).completeBaseName() + QStringLiteral(".bin");
 }
 
-std::optional<char> parseFill(const QString& text) {
-    const auto value = parseNumber(text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)
-                                       ? text
-                                       : QStringLiteral("0x") + text,
-                                   0, 0xFF);
-    if (!value || text.size() > 4) {
-        return std::nullopt;
-    }
-    return static_cast<char>(*value);
-}
-
 } // namespace
 
 int runImport(const Arguments& arguments) {
@@ -40,7 +29,7 @@ int runImport(const Arguments& arguments) {
     const QString input = arguments.positional().first();
     RecordReadOptions options;
     if (const auto fill = arguments.value("fill")) {
-        const auto byte = parseFill(*fill);
+        const auto byte = parseFillByte(*fill);
         if (!byte) {
             return usageError(command,
                               QStringLiteral("--fill: байт из двух шестнадцатеричных цифр, "

@@ -10,6 +10,7 @@ namespace {
 
 constexpr OptionSpec ExportOptions[] = {{"format"}, {"record-size"}, {"output", 'o'}};
 constexpr OptionSpec ImportOptions[] = {{"fill"}, {"size"}, {"output", 'o'}};
+constexpr OptionSpec NewOptions[] = {{"chip"}, {"size"}, {"fill"}};
 constexpr OptionSpec GenerateOptions[] = {{"channels"}, {"steps"}, {"at"}, {"lit"}, {"seed"}};
 constexpr OptionSpec GifOptions[] = {{"channels"}, {"layout"}, {"background"}, {"colours"},
                                      {"at"},       {"steps"},  {"interval"},   {"output", 'o'}};
@@ -51,13 +52,14 @@ int runCommandLine(const QStringList& arguments, int& troubleStatus) {
 
 } // namespace
 
-const std::array<Command, 6> Commands = {{
+const std::array<Command, 7> Commands = {{
     {"export", ExportOptions, &runExport},
     {"import", ImportOptions, &runImport},
     {"checksum", {}, &runChecksum},
     {"compare", {}, &runCompare, ExitTrouble},
     {"generate", GenerateOptions, &runGenerate},
     {"gif", GifOptions, &runGif},
+    {"new", NewOptions, &runNew},
 }};
 
 int runTool(const QStringList& arguments) {

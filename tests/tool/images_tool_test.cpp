@@ -245,6 +245,26 @@ TEST_F(ImagesTool, UsageErrorsExitWithTwoAndTouchNothing) {
     EXPECT_FALSE(QFile::exists(m_folder.path(QStringLiteral("x.gif"))));
 }
 
+TEST_F(ImagesTool, NewWritesAWholeChipOrASizeOfOneByte) {
+    EXPECT_EQ(tool(words(QStringLiteral("new --chip 27c256 chip.bin"))).exitCode, 0);
+    EXPECT_EQ(m_folder.read(QStringLiteral("chip.bin")), QByteArray(32768, '\xFF'));
+    EXPECT_EQ(tool(words(QStringLiteral("new --chip 27512 --fill 00 chip.bin"))).exitCode, 0);
+    EXPECT_EQ(m_folder.read(QStringLiteral("chip.bin")), QByteArray(65536, '\0'));
+    EXPECT_EQ(tool(words(QStringLiteral("new --size 0x10 --fill 0x7F small.bin"))).exitCode, 0);
+    EXPECT_EQ(m_folder.read(QStringLiteral("small.bin")), QByteArray(16, '\x7F'));
+
+    for (const char* wrong :
+         {"new chip.bin", "new --chip 2716 --size 1 chip.bin", "new --chip 2718 chip.bin",
+          "new --size 0 chip.bin", "new --size 16777217 chip.bin",
+          "new --chip 2716 --fill G chip.bin", "new --chip 2716"}) {
+        SCOPED_TRACE(wrong);
+        const Finished run = tool(words(QString::fromLatin1(wrong)));
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_TRUE(run.err.contains("--help")) << run.err.toStdString();
+    }
+    EXPECT_EQ(m_folder.read(QStringLiteral("chip.bin")), QByteArray(65536, '\0'));
+}
+
 TEST_F(ImagesTool, HelpAndVersion) {
     Finished run = tool({QStringLiteral("--version")});
     EXPECT_EQ(run.exitCode, 0);

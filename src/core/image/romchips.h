@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringView>
 #include <QtGlobal>
 #include <array>
 #include <optional>
@@ -40,5 +41,9 @@ inline constexpr std::array<RomChip, 10> RomChips = {{
     }
     return std::nullopt;
 }
+
+/// The chip of a name, in any case, with or without the C of a CMOS part after "27"
+/// (27C256, 27c256 and 27256 are one chip); none for a name no chip has.
+[[nodiscard]] std::optional<RomChip> chipNamed(QStringView name);
 
 } // namespace chaserom

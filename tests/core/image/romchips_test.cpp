@@ -1,6 +1,7 @@
 // The smallest chip that holds an image, at each chip's edge.
 #include "core/image/romchips.h"
 
+#include <QString>
 #include <gtest/gtest.h>
 
 using namespace chaserom;
@@ -23,6 +24,20 @@ TEST(RomChips, TheSmallestChipThatHoldsTheImage) {
         const auto chip = smallestChipHolding(test.length);
         EXPECT_EQ(chip ? chip->name : std::string_view(), test.chip) << test.length;
     }
+}
+
+TEST(RomChips, NamesInAnyCaseWithOrWithoutTheCmosLetter) {
+    for (const char* name : {"27C256", "27c256", "27256"}) {
+        const auto chip = chipNamed(QString::fromLatin1(name));
+        ASSERT_TRUE(chip) << name;
+        EXPECT_EQ(chip->size, 32768) << name;
+    }
+    EXPECT_EQ(chipNamed(u"2716")->size, 2048);
+    EXPECT_EQ(chipNamed(u"27C010")->size, 131072);
+    EXPECT_EQ(chipNamed(u"27010")->size, 131072);
+    EXPECT_FALSE(chipNamed(u"2718"));
+    EXPECT_FALSE(chipNamed(u"27C"));
+    EXPECT_FALSE(chipNamed(u""));
 }
 
 } // namespace
