@@ -8,6 +8,7 @@
 #include "windows/codeview/codeviewwindow.h"
 #include "windows/codeview/lockedimageprompt.h"
 #include "windows/common/dialogs.h"
+#include "windows/common/newimagedialog.h"
 #include "windows/common/uitext.h"
 
 #include <QAction>
@@ -30,7 +31,17 @@ App::App()
     , m_simulator([this] { return createSimulator(); })
     , m_colourPanel([this] { return createColourPanel(); })
     , m_stepEditor([this] { return createStepEditor(); })
-    , m_stepEditorAction(new QAction(QString::fromUtf8("Шаги эффекта…"), this)) {
+    , m_stepEditorAction(new QAction(QString::fromUtf8("Шаги эффекта…"), this))
+    , m_newImageAction(new QAction(QString::fromUtf8("Новый образ…"), this)) {
+    m_newImageAction->setObjectName(QStringLiteral("ActionNewImage"));
+    m_newImageAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    m_newImageAction->setShortcutContext(Qt::WindowShortcut);
+    m_newImageAction->setToolTip(
+        QString::fromUtf8("Пустой образ целой микросхемы или нужной длины"));
+    connect(m_newImageAction, &QAction::triggered, this, [this] {
+        QWidget* active = QApplication::activeWindow();
+        createNewImage(active ? active : m_codeView.get());
+    });
     m_stepEditorAction->setObjectName(QStringLiteral("ActionStepEditor"));
     m_stepEditorAction->setShortcut(QKeySequence(Qt::Key_F2));
     m_stepEditorAction->setShortcutContext(Qt::WindowShortcut);
@@ -228,6 +239,7 @@ void App::addCommonActions(QWidget& window) {
     window.addAction(m_historyActions.undoAction());
     window.addAction(m_historyActions.redoAction());
     window.addAction(m_stepEditorAction);
+    window.addAction(m_newImageAction);
 }
 
 StepEditorWindow* App::createStepEditor() {
@@ -235,6 +247,7 @@ StepEditorWindow* App::createStepEditor() {
                                         m_reports, m_display);
     editor->addCommonActions(
         {m_historyActions.undoAction(), m_historyActions.redoAction(), m_stepEditorAction});
+    editor->addFileActions({m_newImageAction});
     editor->setPlaying(m_playback.isPlaying());
     editor->setAnimationSource([this] { return animationSource(); });
     connect(editor, &StepEditorWindow::importRequested, this,
@@ -276,6 +289,29 @@ void App::importRecordFile(QWidget* parent) {
         return;
     }
     openImage(*imagePath);
+}
+
+void App::createNewImage(QWidget* parent) {
+    const auto request = NewImageDialog::ask(parent);
+    if (!request) {
+        return;
+    }
+    const QString folder = m_document.hasImage() ? imageFolder() : QDir::currentPath();
+    const auto path = chooseFileToSave(parent, QString::fromUtf8("Новый образ"),
+                                       QDir(folder).filePath(QStringLiteral("new.bin")));
+    if (!path) {
+        return;
+    }
+    auto failure = m_document.protectedFiles().checkTarget(*path, FileAction::WriteImage);
+    if (!failure) {
+        failure = writeFileAtomically(*path, QByteArray(request->size, request->fill),
+                                      FileAction::WriteImage);
+    }
+    if (failure) {
+        m_reports.report(parent, *failure);
+        return;
+    }
+    openImage(*path);
 }
 
 void App::saveImageAs(QWidget* parent) {

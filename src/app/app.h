@@ -101,6 +101,9 @@ private:
     void importRecordFile(QWidget* parent);
     /// Asks for a name and saves the image under it, then works on that copy.
     void saveImageAs(QWidget* parent);
+    /// Asks for a chip or a length, a fill byte and a name, writes that blank image and opens
+    /// it.
+    void createNewImage(QWidget* parent);
     /// What an animation exported now shows: the simulator's layout and picture, the channel
     /// colours and the playback interval.
     [[nodiscard]] SimulatorAnimation animationSource();
@@ -128,6 +131,8 @@ private:
     LazyWindow<StepEditorWindow> m_stepEditor;
     /// "Шаги эффекта…" (F2), offered in every window.
     QAction* m_stepEditorAction = nullptr;
+    /// "Новый образ…" (Ctrl+N), offered in every window.
+    QAction* m_newImageAction = nullptr;
     bool m_shutDown = false;
     /// The shut-down waits for the event loops to end.
     bool m_shutDownDeferred = false;

@@ -127,8 +127,9 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return seen->shown; }));
         QCOMPARE(seen->texts,
                  (QStringList{QString::fromUtf8("Отменить: перестановка 0–15"),
-                              QString::fromUtf8("Повторить"), QString::fromUtf8("Шаги эффекта…")}));
-        QCOMPARE(seen->enabled, (QList<bool>{true, false, true}));
+                              QString::fromUtf8("Повторить"), QString::fromUtf8("Шаги эффекта…"),
+                              QString::fromUtf8("Новый образ…")}));
+        QCOMPARE(seen->enabled, (QList<bool>{true, false, true, true}));
         QVERIFY(QTest::qWaitFor([&] { return !m_app->document().canUndo(); }));
         QCOMPARE(m_folder->read(QStringLiteral("e.bin")), countingBytes(16));
         QCOMPARE(row(0)->text(), QStringLiteral("00"));

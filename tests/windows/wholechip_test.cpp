@@ -11,9 +11,14 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 
 using namespace chaserom;
@@ -104,6 +109,50 @@ private slots:
         QVERIFY(report->text.contains(QString::fromUtf8("резервная копия")));
         QCOMPARE(m_folder->read(QStringLiteral("chip.bak")), m_image);
         QCOMPARE(m_app->document().path(), m_folder->path(QStringLiteral("chip.bin")));
+    }
+
+    void aNewImageIsABlankChipOpenedAsAnyImage_data() {
+        QTest::addColumn<int>("chip");
+        QTest::addColumn<QString>("size");
+        QTest::addColumn<QString>("fill");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::addRow("2716 of FF")
+            << 0 << QString() << QStringLiteral("FF") << QByteArray(2048, '\xFF');
+        QTest::addRow("27C512 of 00")
+            << 5 << QString() << QStringLiteral("0x00") << QByteArray(65536, '\0');
+        QTest::addRow("a length in hex")
+            << 10 << QStringLiteral("0x10") << QStringLiteral("7f") << QByteArray(16, '\x7F');
+    }
+
+    void aNewImageIsABlankChipOpenedAsAnyImage() {
+        QFETCH(int, chip);
+        QFETCH(QString, size);
+        QFETCH(QString, fill);
+        QFETCH(QByteArray, expected);
+        bool okWasGreyedForNoLength = false;
+        whenModal("chaserom::NewImageDialog", [&](QWidget* modal) {
+            control<QComboBox>(modal, QStringLiteral("NewImageChip"))->setCurrentIndex(chip);
+            auto* ok = modal->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+            control<QLineEdit>(modal, QStringLiteral("NewImageSize"))
+                ->setText(QStringLiteral("-1"));
+            okWasGreyedForNoLength = chip < 10 || !ok->isEnabled();
+            control<QLineEdit>(modal, QStringLiteral("NewImageSize"))->setText(size);
+            control<QLineEdit>(modal, QStringLiteral("NewImageFill"))->setText(fill);
+            ok->click();
+        });
+        answerFileDialog(m_folder->path(QStringLiteral("new.bin")));
+        // The app's action, in the step editor's Файл menu as in every window's menu.
+        auto* newImage = m_app->findChild<QAction*>(QStringLiteral("ActionNewImage"));
+        QVERIFY(newImage);
+        QVERIFY(editor().menuBar()->actions().first()->menu()->actions().contains(newImage));
+        newImage->trigger();
+        QVERIFY(waitForNoModal());
+        QVERIFY(okWasGreyedForNoLength);
+        QCOMPARE(m_folder->read(QStringLiteral("new.bin")), expected);
+        QCOMPARE(m_folder->read(QStringLiteral("new.bak")), expected);
+        QCOMPARE(m_app->document().path(), m_folder->path(QStringLiteral("new.bin")));
+        QCOMPARE(m_app->page().rowText(0), expected.left(1).toHex().toUpper());
+        QCOMPARE(m_folder->read(QStringLiteral("chip.bin")), m_image);
     }
 
 private:

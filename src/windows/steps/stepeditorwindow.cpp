@@ -68,6 +68,7 @@ void StepEditorWindow::createGrid() {
 
 void StepEditorWindow::createFileActions() {
     QMenu* menu = menuBar()->addMenu(uiText("&Файл"));
+    m_fileMenu = menu;
     addAction(menu, QStringLiteral("ActionImportRecords"),
               uiText("Открыть Intel HEX или S-записи…"),
               uiText("Перевести файл Intel HEX или S-записей в образ .bin рядом с ним и открыть "
@@ -177,6 +178,12 @@ void StepEditorWindow::createEditActions() {
 
 void StepEditorWindow::addCommonActions(const QList<QAction*>& actions) {
     m_editMenu->insertActions(m_editStart, actions);
+}
+
+void StepEditorWindow::addFileActions(const QList<QAction*>& actions) {
+    QAction* first = m_fileMenu->actions().value(0);
+    m_fileMenu->insertActions(first, actions);
+    m_fileMenu->insertSeparator(first);
 }
 
 void StepEditorWindow::createViewActions() {

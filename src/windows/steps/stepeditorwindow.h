@@ -43,6 +43,8 @@ public:
     void setPlaying(bool playing);
     /// Adds the actions every window of the program offers (undo, redo) to the Edit menu.
     void addCommonActions(const QList<QAction*>& actions);
+    /// Puts actions the app offers everywhere at the top of the Файл menu.
+    void addFileActions(const QList<QAction*>& actions);
     /// Where an animation's layout, picture, colours and interval come from: the simulator
     /// and the code view as they are at the moment of the export.
     void setAnimationSource(std::function<SimulatorAnimation()> source);
@@ -91,6 +93,7 @@ private:
     StepExports m_exports;
     StepNavigation m_navigation;
     DifferencesPanel* m_differences = nullptr;
+    QMenu* m_fileMenu = nullptr;
     QMenu* m_editMenu = nullptr;
     QAction* m_editStart = nullptr;
     QAction* m_channelColours = nullptr;
