@@ -1,89 +1,16 @@
 // The step editor as a user drives it: presses, drags and keys on its grid, its dialogs
 // answered, and the image file read back after every change.
-#include "app/app.h"
-#include "core/formats/recordfile.h"
-#include "windows/codeview/codeviewwindow.h"
-#include "windows/steps/stepeditorwindow.h"
-#include "windows/steps/stepgridview.h"
-#include "windowtesting.h"
-
-#include <QAction>
-#include <QApplication>
-#include <QCheckBox>
-#include <QClipboard>
-#include <QComboBox>
-#include <QDialogButtonBox>
-#include <QDockWidget>
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QScrollBar>
-#include <QSettings>
-#include <QStatusBar>
-#include <QTest>
-#include <QWheelEvent>
+#include "stepeditorfixture.h"
 
 using namespace chaserom;
 using namespace testing_support;
 
-namespace {
-
-const QColor Lit(255, 255, 255);
-const QColor Dark(0, 0, 0);
-
-QByteArray hex(const char* text) {
-    return QByteArray::fromHex(text);
-}
-
-/// A chase over eight channels, then eight bytes a user can tell apart.
-const QByteArray Chase16 = hex("7FBFDFEFF7FBFDFE0011223344556677");
-
-/// What a Go to, Find or Fill dialog said about the text typed into it.
-struct TextSeen {
-    QString problem;
-    bool accepted = false;
-    bool shown = false;
-};
-
-/// Types `typed` into the next Go to, Find or Fill dialog and presses OK, or Cancel while
-/// OK stays greyed.
-std::shared_ptr<TextSeen> answerText(const QString& typed) {
-    auto seen = std::make_shared<TextSeen>();
-    whenModal("chaserom::CheckedTextDialog", [seen, typed](QWidget* dialog) {
-        control<QLineEdit>(dialog, QStringLiteral("Answer"))->setText(typed);
-        seen->problem = control<QLabel>(dialog, QStringLiteral("Problem"))->text();
-        seen->shown = true;
-        QPushButton* ok = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
-        seen->accepted = ok->isEnabled();
-        if (seen->accepted) {
-            ok->click();
-        } else {
-            dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
-        }
-    });
-    return seen;
-}
-
-} // namespace
-
-class StepEditorTest : public QObject {
+class StepEditorTest : public StepEditorFixture {
     Q_OBJECT
 
 private slots:
-    void init() {
-        QSettings(QStringLiteral("chaserom"), QStringLiteral("chaserom")).clear();
-        m_folder = std::make_unique<WorkFolder>();
-    }
-
-    void cleanup() {
-        QVERIFY(waitForNoModal());
-        m_app.reset();
-        m_folder.reset();
-    }
+    void init() { setUpFolder(); }
+    void cleanup() { tearDown(); }
 
     void aStrokeOfLampsIsOneChange() {
         QVERIFY(start(QByteArray(16, '\xFF')));
@@ -418,112 +345,6 @@ private slots:
         QCOMPARE(file(), countingBytes(32));
     }
 
-    void comparingMarksWholeStepsAndSaysWhatElseDiffers_data() {
-        QTest::addColumn<int>("channels");
-        QTest::addColumn<QList<int>>("changed");
-        QTest::addColumn<int>("otherLength");
-        QTest::addColumn<QStringList>("listed");
-        const auto row = [](const char* name, int channels, const QList<int>& changed,
-                            int otherLength, const QList<const char*>& listed) {
-            QStringList texts;
-            for (const char* text : listed) {
-                texts << QString::fromUtf8(text);
-            }
-            QTest::newRow(name) << channels << changed << otherLength << texts;
-        };
-        // At 16 channels step n is bytes 2n and 2n + 1; at 32, bytes 4n to 4n + 3.
-        row("a run over a step boundary", 16, {3, 4}, 16, {"шаги 1–2 (2)"});
-        row("bytes in steps that touch", 16, {1, 2, 9}, 16, {"шаги 0–1 (2)", "шаг 4"});
-        row("two bytes of one step", 32, {4, 7}, 16, {"шаг 1"});
-        row("a longer image", 8, {}, 20, {"длина: 16 байт, у «other.bin» 20"});
-        row("a shorter image that differs", 16, {0}, 10,
-            {"шаг 0", "длина: 16 байт, у «other.bin» 10"});
-        row("the same image", 8, {}, 16, {"совпадает с «other.bin»"});
-    }
-
-    void comparingMarksWholeStepsAndSaysWhatElseDiffers() {
-        QFETCH(int, channels);
-        QFETCH(QList<int>, changed);
-        QFETCH(int, otherLength);
-        QFETCH(QStringList, listed);
-        QVERIFY(start(countingBytes(16), channels));
-        QByteArray other = countingBytes(otherLength);
-        for (const int at : changed) {
-            other[at] = 'x';
-        }
-        answerFileDialog(m_folder->write(QStringLiteral("other.bin"), other));
-        action(QStringLiteral("ActionCompare"))->trigger();
-        QVERIFY(waitForNoModal());
-        auto* panel = control<QDockWidget>(&editor(), QStringLiteral("DifferencesPanel"));
-        QVERIFY(panel->isVisible());
-        QCOMPARE(panel->windowTitle(), QString::fromUtf8("Различия с «other.bin»"));
-        auto* list = control<QListWidget>(&editor(), QStringLiteral("DifferencesList"));
-        QStringList texts;
-        for (int i = 0; i < list->count(); ++i) {
-            texts << list->item(i)->text();
-        }
-        QCOMPARE(texts, listed);
-        // The cursor starts on the first differing step.
-        const int firstStep = changed.isEmpty() ? 0 : changed.first() / (channels / 8);
-        QCOMPARE(editor().grid().cursorStep(), firstStep);
-    }
-
-    void exportsWriteTheBytesTheGridShows_data() {
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QByteArray>("opening");
-        QTest::newRow("Intel HEX") << QStringLiteral("ActionExportIntelHex")
-                                   << QStringLiteral("out.hex") << QByteArray(":");
-        QTest::newRow("S-records") << QStringLiteral("ActionExportSRecords")
-                                   << QStringLiteral("out.s19") << QByteArray("S0");
-    }
-
-    void exportsWriteTheBytesTheGridShows() {
-        QFETCH(QString, command);
-        QFETCH(QString, name);
-        QFETCH(QByteArray, opening);
-        QVERIFY(start(countingBytes(40)));
-        // A row typed in the code view and not saved is exported, and the image stays as it is.
-        row(1)->setText(QStringLiteral("AA"));
-        QByteArray shownBytes = countingBytes(40);
-        shownBytes[1] = '\xAA';
-        const QString path = m_folder->path(name);
-        answerFileDialog(path);
-        action(command)->trigger();
-        QVERIFY(waitForNoModal());
-        const QByteArray records = m_folder->read(name);
-        QVERIFY2(records.startsWith(opening), records.left(40).constData());
-        const RecordReadResult read = readRecordFile(records, RecordReadOptions{});
-        QVERIFY(!read.fault);
-        QCOMPARE(read.image, shownBytes);
-        QCOMPARE(file(), countingBytes(40));
-        QCOMPARE(editor().statusBar()->currentMessage(),
-                 QString::fromUtf8("Записано: %1").arg(path));
-    }
-
-    void aGifTakesTheSelectedWholeSteps() {
-        // 16 channels: steps 0 and 1 are whole, step 2 is cut short.
-        QVERIFY(start(hex("7FBFDFEF00"), 16));
-        QTest::mouseClick(viewport(), Qt::LeftButton, {}, address(2));
-        const auto refused = answerMessageBox(QMessageBox::Ok);
-        action(QStringLiteral("ActionExportGif"))->trigger();
-        QVERIFY(QTest::qWaitFor([&] { return refused->shown; }));
-        QVERIFY2(refused->text.contains(QString::fromUtf8("нет ни одного целого шага")),
-                 qPrintable(refused->text));
-        QVERIFY(waitForNoModal());
-        QVERIFY(!QFile::exists(m_folder->path(QStringLiteral("out.gif"))));
-
-        QTest::mouseClick(viewport(), Qt::LeftButton, {}, address(0));
-        QTest::mouseClick(viewport(), Qt::LeftButton, Qt::ShiftModifier, address(1));
-        const QString path = m_folder->path(QStringLiteral("out.gif"));
-        answerFileDialog(path);
-        action(QStringLiteral("ActionExportGif"))->trigger();
-        QVERIFY(waitForNoModal());
-        QVERIFY(m_folder->read(QStringLiteral("out.gif")).startsWith("GIF8"));
-        QCOMPARE(editor().statusBar()->currentMessage(),
-                 QString::fromUtf8("Записано: %1").arg(path));
-    }
-
     void aChangeWritesTheEditedRowFirstOnlyWhileSaving() {
         QVERIFY(start(QByteArray(32, '\xFF')));
         control<QCheckBox>(&m_app->codeView(), QStringLiteral("CheckSave"))->click();
@@ -657,92 +478,6 @@ private slots:
         // channels.
         expectOneStep(hex("7FFFBFFFDFFFEFFF"), hex("7FFF001122FFBFFF"));
     }
-
-    void theStatusBarSumsWhatTheGridShows() {
-        // The figures zlib and the programmers give for 256 bytes of FF, then with one 00.
-        QVERIFY(start(QByteArray(256, '\xFF')));
-        auto* sums = control<QLabel>(&editor(), QStringLiteral("StatusChecksums"));
-        QCOMPARE(sums->text(), QStringLiteral("sum16=FF00 sum32=0000FF00 crc32=FEA8A821"));
-        row(0)->setText(QStringLiteral("00"));
-        QVERIFY(QTest::qWaitFor([&] {
-            return sums->text() == QStringLiteral("sum16=FE01 sum32=0000FE01 crc32=8ACAB4B5");
-        }));
-    }
-
-    void anotherImageClearsTheComparison() {
-        QVERIFY(start(Chase16));
-        const QString other = m_folder->write(QStringLiteral("other.bin"), QByteArray(16, '\0'));
-        answerFileDialog(other);
-        action(QStringLiteral("ActionCompare"))->trigger();
-        auto* differences = control<QListWidget>(&editor(), QStringLiteral("DifferencesList"));
-        QVERIFY(differences->count() > 0);
-        m_app->openImage(m_folder->write(QStringLiteral("next.bin"), Chase16));
-        QCOMPARE(differences->count(), 0);
-        QVERIFY(!control<QWidget>(&editor(), QStringLiteral("DifferencesPanel"))->isVisible());
-    }
-
-private:
-    /// Starts the program on an image of `bytes` at `channels` channels, with the step editor
-    /// shown, active, and painting lit lamps white.
-    [[nodiscard]] bool start(const QByteArray& bytes, int channels = 8) {
-        m_app = startApp(m_folder->write(QStringLiteral("e.bin"), bytes));
-        if (channels != 8) {
-            control<QRadioButton>(&m_app->codeView(),
-                                  QStringLiteral("OptionKanal_%1").arg(channels / 8 - 1))
-                ->click();
-        }
-        m_app->showStepEditor();
-        action(QStringLiteral("ActionChannelColours"))->setChecked(false);
-        return QTest::qWaitForWindowActive(&editor());
-    }
-
-    StepEditorWindow& editor() { return m_app->stepEditor(); }
-    ImageDocument& document() { return m_app->document(); }
-    PageRows& page() { return m_app->page(); }
-    QWidget* viewport() { return editor().grid().viewport(); }
-    QAction* action(const QString& name) { return control<QAction>(&editor(), name); }
-    QLineEdit* row(int index) {
-        return control<QLineEdit>(&m_app->codeView(), QStringLiteral("Text1_%1").arg(index));
-    }
-    QByteArray file() const { return m_folder->read(QStringLiteral("e.bin")); }
-    QPoint cell(int step, int channel) { return editor().grid().cellRect(step, channel).center(); }
-    QPoint address(int step) { return editor().grid().addressRect(step).center(); }
-
-    /// The colour the grid shows a lamp in.
-    QColor shown(int step, int channel) {
-        return viewport()->grab().toImage().pixelColor(cell(step, channel));
-    }
-
-    /// A key on the grid, with the editor active so that its shortcuts answer.
-    void key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
-        if (QApplication::activeWindow() != &editor()) {
-            editor().activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(&editor()));
-        }
-        QTest::keyClick(&editor().grid(), key, modifiers);
-    }
-
-    /// Presses at the first point, moves through the others and lets go at the last.
-    void drag(const QList<QPoint>& points) {
-        QTest::mousePress(viewport(), Qt::LeftButton, {}, points.first());
-        for (const QPoint& point : points.mid(1)) {
-            QTest::mouseMove(viewport(), point);
-        }
-        QTest::mouseRelease(viewport(), Qt::LeftButton, {}, points.last());
-    }
-
-    /// The last change turned the file from `before` into `after` as the history's one step
-    /// (the history starts with the image), and Ctrl+Z takes it back exactly.
-    void expectOneStep(const QByteArray& before, const QByteArray& after) {
-        QCOMPARE(file(), after);
-        QCOMPARE(document().history().size(), 1);
-        key(Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(file(), before);
-        QVERIFY(!document().canUndo());
-    }
-
-    std::unique_ptr<WorkFolder> m_folder;
-    std::unique_ptr<App> m_app;
 };
 
 QTEST_MAIN(StepEditorTest)

@@ -119,7 +119,6 @@ void StepGridView::setCell(int cell) {
     updateScrollBars();
     verticalScrollBar()->setValue(topStep * m_cell);
     viewport()->update();
-    emit cellChanged(m_cell);
 }
 
 void StepGridView::zoom(int direction) {
@@ -149,7 +148,6 @@ void StepGridView::setCursor(int step, int channel) {
     m_cursorChannel = channel;
     repaintSteps(step, step);
     ensureStepVisible(step);
-    emit cursorMoved(step, channel);
 }
 
 std::optional<StepSpan> StepGridView::selection() const {

@@ -71,9 +71,7 @@ signals:
     void lampsPainted(const QList<PaintedLamp>& lamps);
     /// The user double-clicked a step's address: show it in the code view.
     void pageRequested(int address);
-    void cursorMoved(int step, int channel);
     void selectionChanged();
-    void cellChanged(int cell);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
