@@ -1,12 +1,10 @@
 #include "tool/output.h"
 
+#include "core/files/fileidentity.h"
 #include "core/files/fileio.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <cerrno>
 #include <cstdio>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace chaserom::tool {
@@ -75,22 +73,15 @@ FileFailure writeOutput(const QString& path, FileAction action, QByteArrayView b
     return output.commit();
 }
 
-bool isSameFile(const QString& a, const QString& b) {
-    struct stat first {};
-    struct stat second {};
-    return ::stat(QFile::encodeName(a).constData(), &first) == 0 &&
-           ::stat(QFile::encodeName(b).constData(), &second) == 0 &&
-           first.st_dev == second.st_dev && first.st_ino == second.st_ino;
-}
-
 std::optional<QString> overwrittenInput(const QString& output, const QStringList& inputs) {
     if (output == QLatin1String("-")) {
         return std::nullopt;
     }
-    const QString outputPath = QDir::cleanPath(QFileInfo(output).absoluteFilePath());
+    // The file itself, whatever the spelling; a name where nothing stands yet by its resolved
+    // path.
+    const FileIdentity written = FileIdentity::of(output);
     for (const QString& input : inputs) {
-        if (isSameFile(output, input) ||
-            outputPath == QDir::cleanPath(QFileInfo(input).absoluteFilePath())) {
+        if (written == FileIdentity::of(input)) {
             return QStringLiteral("выходной файл «%1» — это входной файл «%2»; укажите другой "
                                   "выходной файл")
                 .arg(output, input);

@@ -41,9 +41,6 @@ private:
 /// Writes all of `bytes` to an output: a file replaced atomically, or standard output.
 [[nodiscard]] FileFailure writeOutput(const QString& path, FileAction action, QByteArrayView bytes);
 
-/// Whether two paths name the same file now (a link or another path to it included).
-[[nodiscard]] bool isSameFile(const QString& a, const QString& b);
-
 /// Why `output` may not be written: it is one of the files a command reads, by any path or
 /// link to it (or by the same path while it is not there). A text naming both, in Russian,
 /// to be given before anything is written; empty when the output is none of them or "-".

@@ -24,10 +24,7 @@ FileIdentity FileIdentity::ofPath(const QString& path, bool followLinks) {
     const QByteArray name = QFile::encodeName(path);
     if ((followLinks ? ::stat(name.constData(), &status) : ::lstat(name.constData(), &status)) ==
         0) {
-        identity.m_exists = true;
-        identity.m_device = status.st_dev;
-        identity.m_inode = status.st_ino;
-        return identity;
+        return ofDeviceAndInode(status.st_dev, status.st_ino);
     }
     const QFileInfo info(path);
     const QString folder = info.absoluteDir().canonicalPath();
@@ -37,13 +34,18 @@ FileIdentity FileIdentity::ofPath(const QString& path, bool followLinks) {
 }
 
 FileIdentity FileIdentity::ofHandle(int handle) {
-    FileIdentity identity;
     struct stat status {};
-    if (::fstat(handle, &status) == 0) {
-        identity.m_exists = true;
-        identity.m_device = status.st_dev;
-        identity.m_inode = status.st_ino;
+    if (::fstat(handle, &status) != 0) {
+        return {};
     }
+    return ofDeviceAndInode(status.st_dev, status.st_ino);
+}
+
+FileIdentity FileIdentity::ofDeviceAndInode(quint64 device, quint64 inode) {
+    FileIdentity identity;
+    identity.m_exists = true;
+    identity.m_device = device;
+    identity.m_inode = inode;
     return identity;
 }
 

@@ -18,6 +18,8 @@ public:
     [[nodiscard]] static FileIdentity ofName(const QString& path);
     /// The identity of a file already open, taken from its handle (fstat).
     [[nodiscard]] static FileIdentity ofHandle(int handle);
+    /// The identity of the file on `device` at `inode`, as stat() gives them.
+    [[nodiscard]] static FileIdentity ofDeviceAndInode(quint64 device, quint64 inode);
 
     [[nodiscard]] bool isEmpty() const { return !m_exists && m_resolvedPath.isEmpty(); }
     [[nodiscard]] bool exists() const { return m_exists; }

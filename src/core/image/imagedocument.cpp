@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <cerrno>
+#include <utility>
 
 namespace chaserom {
 
@@ -289,20 +290,8 @@ FileFailure ImageDocument::transform(const QString& label, qint64 length,
 }
 
 FileFailure ImageDocument::writeResizedCopy(qint64 size, const QString& target) {
-    if (!hasImage()) {
-        return std::nullopt;
-    }
-    if (auto failure = m_protectedFiles.checkTarget(target, FileAction::WriteResizedCopy)) {
-        return failure;
-    }
     FileFailure cut;
-    if (!writeBackFirst(cut)) {
-        return cut;
-    }
-    if (!QFileInfo::exists(m_path)) {
-        return FileError{FileAction::ReadImage, m_path, systemErrorReason(ENOENT)};
-    }
-    auto failure = m_image.writeCopy(target, size, '\xFF', FileAction::WriteResizedCopy);
+    auto failure = writeCopyAfterWriteBack(target, size, '\xFF', FileAction::WriteResizedCopy, cut);
     return failure ? failure : cut;
 }
 
@@ -310,21 +299,30 @@ FileFailure ImageDocument::saveAs(const QString& target) {
     if (!hasImage()) {
         return std::nullopt;
     }
-    if (auto failure = m_protectedFiles.checkTarget(target, FileAction::WriteImageCopy)) {
-        return failure;
-    }
     FileFailure cut;
-    if (!writeBackFirst(cut)) {
-        return cut;
-    }
-    if (auto failure = m_image.checkStillOnDisk(FileAction::ReadImage)) {
-        return failure;
-    }
-    if (auto failure = m_image.writeCopy(target, m_image.size(), 0, FileAction::WriteImageCopy)) {
+    if (auto failure =
+            writeCopyAfterWriteBack(target, m_image.size(), 0, FileAction::WriteImageCopy, cut)) {
         return failure;
     }
     auto failure = open(target);
     return failure ? failure : cut;
+}
+
+FileFailure ImageDocument::writeCopyAfterWriteBack(const QString& target, qint64 size, char fill,
+                                                   FileAction action, FileFailure& cut) {
+    if (!hasImage()) {
+        return std::nullopt;
+    }
+    if (auto failure = m_protectedFiles.checkTarget(target, action)) {
+        return failure;
+    }
+    if (!writeBackFirst(cut)) {
+        return std::exchange(cut, std::nullopt);
+    }
+    if (!QFileInfo::exists(m_path)) {
+        return FileError{FileAction::ReadImage, m_path, systemErrorReason(ENOENT)};
+    }
+    return m_image.writeCopy(target, size, fill, action);
 }
 
 QString ImageDocument::undoLabel() const {

@@ -127,6 +127,11 @@ private:
     [[nodiscard]] bool writeBackFirst(FileFailure& report);
     /// Whether the file holds what it held before `change`: its length and old bytes.
     [[nodiscard]] bool fileHoldsBefore(const ImageChange& change);
+    /// Has the page written back, then writes the first `size` bytes of the image to `target`
+    /// atomically, padded with `fill`; refused onto a file no write may land on. A write-back
+    /// cut short is left in `cut` and lets the copy go on.
+    [[nodiscard]] FileFailure writeCopyAfterWriteBack(const QString& target, qint64 size, char fill,
+                                                      FileAction action, FileFailure& cut);
     /// Undoes a change that failed part-way, or tells exactly what it left behind.
     [[nodiscard]] FileError putBack(const ImageChange& change, qint64 changedEnd, FileError failure,
                                     ImageChange* made);

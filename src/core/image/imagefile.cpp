@@ -12,20 +12,6 @@
 
 namespace chaserom {
 
-namespace {
-
-bool fileIdentity(const QString& path, quint64& device, quint64& inode) {
-    struct stat status {};
-    if (::stat(QFile::encodeName(path).constData(), &status) != 0) {
-        return false;
-    }
-    device = status.st_dev;
-    inode = status.st_ino;
-    return true;
-}
-
-} // namespace
-
 ImageFile::ImageFile() = default;
 ImageFile::~ImageFile() = default;
 ImageFile::ImageFile(ImageFile&&) noexcept = default;
@@ -45,12 +31,11 @@ FileFailure ImageFile::open(const QString& path, WhenLocked whenLocked) {
         return FileError{FileAction::OpenLockedImage, path,
                          QStringLiteral("его уже открыла другая копия программы")};
     }
-    struct stat status {};
-    if (::fstat(file->handle(), &status) != 0) {
+    const FileIdentity identity = FileIdentity::ofHandle(file->handle());
+    if (identity.isEmpty()) {
         return lastSystemError(FileAction::OpenImage, path);
     }
-    m_device = status.st_dev;
-    m_inode = status.st_ino;
+    m_identity = identity;
     m_path = path;
     m_absolutePath = QFileInfo(path).absoluteFilePath();
     m_file = std::move(file);
@@ -74,27 +59,31 @@ qint64 ImageFile::size() const {
 }
 
 bool ImageFile::isFileAt(const QString& path) const {
-    quint64 device = 0;
-    quint64 inode = 0;
-    return m_file && fileIdentity(path, device, inode) && device == m_device && inode == m_inode;
+    return m_file && FileIdentity::of(path) == m_identity;
 }
 
 FileIdentity ImageFile::identity() const {
-    return m_file ? FileIdentity::ofHandle(m_file->handle()) : FileIdentity();
+    return m_file ? m_identity : FileIdentity();
 }
 
 FileFailure ImageFile::checkStillWritable() const {
-    if (auto failure = checkStillOnDisk(FileAction::WriteImage)) {
-        return failure;
+    return checkPath(FileAction::WriteImage, true);
+}
+
+FileFailure ImageFile::checkPath(FileAction action, bool forWriting) const {
+    const QByteArray name = QFile::encodeName(m_absolutePath);
+    struct stat status {};
+    if (::stat(name.constData(), &status) != 0 ||
+        FileIdentity::ofDeviceAndInode(status.st_dev, status.st_ino) != m_identity) {
+        return FileError{action, path(),
+                         QStringLiteral("файл удалён или заменён другим после открытия; "
+                                        "откройте его снова")};
     }
     // The superuser passes access() whatever the permissions say, so a file that no one may
     // write (chmod 444) is refused by its mode bits as well.
-    const QByteArray name = QFile::encodeName(m_absolutePath);
-    struct stat status {};
     constexpr mode_t AnyWrite = S_IWUSR | S_IWGRP | S_IWOTH;
-    if (::access(name.constData(), W_OK) != 0 ||
-        (::stat(name.constData(), &status) == 0 && (status.st_mode & AnyWrite) == 0)) {
-        return FileError{FileAction::WriteImage, path(),
+    if (forWriting && ((status.st_mode & AnyWrite) == 0 || ::access(name.constData(), W_OK) != 0)) {
+        return FileError{action, path(),
                          QStringLiteral("файл стал доступен только для чтения после открытия; "
                                         "ничего не записано")};
     }
@@ -108,14 +97,7 @@ void ImageFile::takeLock() {
 }
 
 FileFailure ImageFile::checkStillOnDisk(FileAction action) const {
-    quint64 device = 0;
-    quint64 inode = 0;
-    if (!fileIdentity(m_absolutePath, device, inode) || device != m_device || inode != m_inode) {
-        return FileError{action, path(),
-                         QStringLiteral("файл удалён или заменён другим после открытия; "
-                                        "откройте его снова")};
-    }
-    return std::nullopt;
+    return checkPath(action, false);
 }
 
 FileFailure ImageFile::read(qint64 address, qint64 count, QByteArray& bytes) {

@@ -68,11 +68,15 @@ public:
                                         CopyAtLink atLink = CopyAtLink::ReplaceTarget);
 
 private:
+    /// The checks of checkStillOnDisk() and, when `forWriting`, of checkStillWritable(),
+    /// with one look at the path.
+    [[nodiscard]] FileFailure checkPath(FileAction action, bool forWriting) const;
+
     std::unique_ptr<QFile> m_file;
     QString m_path;
     QString m_absolutePath;
-    quint64 m_device = 0;
-    quint64 m_inode = 0;
+    /// The file that was opened, from its handle.
+    FileIdentity m_identity;
 };
 
 } // namespace chaserom

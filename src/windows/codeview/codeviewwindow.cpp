@@ -135,7 +135,7 @@ void CodeViewWindow::formLoad() {
     // tooltip shows them on separate lines.
     m_commandMirror->setToolTip(m_commandMirror->toolTip() + QChar(13) +
                                 uiText("Аналогична применению реверсивного счетчика"));
-    vscroll2Change(m_vscroll2->value());
+    showInterval(m_playback.interval());
 }
 
 void CodeViewWindow::openAction() {
@@ -320,7 +320,6 @@ void CodeViewWindow::chooseChannelOption(int index) {
 
 void CodeViewWindow::vscroll2Change(int value) {
     m_playback.setInterval(value);
-    showInterval(m_playback.interval());
 }
 
 void CodeViewWindow::showInterval(int milliseconds) {
