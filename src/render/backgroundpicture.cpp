@@ -31,24 +31,24 @@ QString readerFault(const QImageReader& reader) {
 
 } // namespace
 
-FileFailure loadBackgroundPicture(const QString& path, QImage& picture) {
+FileResult<QImage> loadBackgroundPicture(const QString& path) {
     // The file is read first, so that a FIFO or a device is refused rather than waited on.
-    QByteArray content;
-    if (auto failure = readRegularFile(path, PictureFileLimit, FileAction::ReadPicture, content)) {
-        return failure;
+    auto content = readRegularFile(path, PictureFileLimit, FileAction::ReadPicture);
+    if (!content) {
+        return Failed(content.failure());
     }
-    QBuffer buffer(&content);
+    QBuffer buffer(&*content);
     buffer.open(QIODevice::ReadOnly);
     // The suffix is a hint for formats without a signature, as when Qt opens the file.
     QImageReader reader(&buffer, QFileInfo(path).suffix().toLower().toLatin1());
     const QSize size = reader.size();
     if (size.width() > LargestSide || size.height() > LargestSide) {
-        return FileError{FileAction::ReadPicture, path,
-                         QStringLiteral("изображение слишком большое: %1 × %2 пикселей, а "
-                                        "можно не больше %3 × %3")
-                             .arg(size.width())
-                             .arg(size.height())
-                             .arg(LargestSide)};
+        return Failed(FileError{FileAction::ReadPicture, path,
+                                QStringLiteral("изображение слишком большое: %1 × %2 пикселей, а "
+                                               "можно не больше %3 × %3")
+                                    .arg(size.width())
+                                    .arg(size.height())
+                                    .arg(LargestSide)});
     }
     // Qt refuses pictures over its allocation limit as if they were damaged; the limit is
     // raised to what the largest picture taken needs, and no further.
@@ -56,10 +56,9 @@ FileFailure loadBackgroundPicture(const QString& path, QImage& picture) {
         std::max(QImageReader::allocationLimit(), LargestPictureMiB + 1));
     QImage image = reader.read();
     if (image.isNull()) {
-        return FileError{FileAction::ReadPicture, path, readerFault(reader)};
+        return Failed(FileError{FileAction::ReadPicture, path, readerFault(reader)});
     }
-    picture = std::move(image);
-    return std::nullopt;
+    return image;
 }
 
 } // namespace chaserom

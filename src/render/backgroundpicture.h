@@ -9,6 +9,6 @@ namespace chaserom {
 
 /// Loads a picture file in any format Qt reads, for the simulator's background. Only a
 /// regular file is read.
-[[nodiscard]] FileFailure loadBackgroundPicture(const QString& path, QImage& picture);
+[[nodiscard]] FileResult<QImage> loadBackgroundPicture(const QString& path);
 
 } // namespace chaserom

@@ -39,7 +39,7 @@ QString GifAnimation::failure(int giflibError) const {
     return QStringLiteral("ошибка giflib: %1").arg(QString::fromUtf8(GifErrorString(giflibError)));
 }
 
-std::optional<QString> GifAnimation::start() {
+Failure<> GifAnimation::start() {
     int error = 0;
     m_gif = EGifOpen(this, &GifAnimation::writeBytes, &error);
     if (m_gif == nullptr) {
@@ -121,8 +121,7 @@ void GifAnimation::holdFrame(const QImage& frame, const QRect& rect, int centise
     m_pending = std::move(pending);
 }
 
-std::optional<QString> GifAnimation::addFrame(const QImage& frame, const QRect& changed,
-                                              int centiseconds) {
+Failure<> GifAnimation::addFrame(const QImage& frame, const QRect& changed, int centiseconds) {
     if (m_previous.isNull()) {
         holdFrame(frame, frame.rect(), centiseconds);
         m_previous = frame;
@@ -142,7 +141,7 @@ std::optional<QString> GifAnimation::addFrame(const QImage& frame, const QRect& 
     return std::nullopt;
 }
 
-std::optional<QString> GifAnimation::writePending() {
+Failure<> GifAnimation::writePending() {
     PendingFrame& frame = *m_pending;
     GraphicsControlBlock control{};
     control.DisposalMode = DISPOSE_DO_NOT;
@@ -165,7 +164,7 @@ std::optional<QString> GifAnimation::writePending() {
     return std::nullopt;
 }
 
-std::optional<QString> GifAnimation::finish() {
+Failure<> GifAnimation::finish() {
     if (m_pending) {
         if (auto fault = writePending()) {
             return fault;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/result.h"
 #include "render/framepalette.h"
 
 #include <QImage>
@@ -29,14 +30,13 @@ public:
     GifAnimation& operator=(const GifAnimation&) = delete;
 
     /// Each step returns what went wrong, in Russian.
-    [[nodiscard]] std::optional<QString> start();
+    [[nodiscard]] Failure<> start();
     /// Adds a frame (RGB32, the animation's size) shown for `centiseconds` (1 to
     /// LongestDelay). Outside `changed` it must equal the frame before (the first frame
     /// may differ anywhere).
-    [[nodiscard]] std::optional<QString> addFrame(const QImage& frame, const QRect& changed,
-                                                  int centiseconds);
+    [[nodiscard]] Failure<> addFrame(const QImage& frame, const QRect& changed, int centiseconds);
     /// Writes the last frame and ends the file.
-    [[nodiscard]] std::optional<QString> finish();
+    [[nodiscard]] Failure<> finish();
 
     /// The frames written so far.
     [[nodiscard]] int frameCount() const { return m_frameCount; }
@@ -52,7 +52,7 @@ private:
 
     [[nodiscard]] QRect differingRect(const QImage& frame, const QRect& changed) const;
     void holdFrame(const QImage& frame, const QRect& rect, int centiseconds);
-    [[nodiscard]] std::optional<QString> writePending();
+    [[nodiscard]] Failure<> writePending();
     [[nodiscard]] QString failure(int giflibError) const;
 
     static int writeBytes(GifFileType* gif, const unsigned char* bytes, int count);

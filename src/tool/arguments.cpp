@@ -34,9 +34,9 @@ std::optional<QString> Arguments::value(const char* name) const {
     return *found;
 }
 
-std::optional<QString> Arguments::parse(const QStringList& arguments,
-                                        std::span<const OptionSpec> options, Arguments& parsed) {
-    parsed = Arguments();
+Result<Arguments> Arguments::parse(const QStringList& arguments,
+                                   std::span<const OptionSpec> options) {
+    Arguments parsed;
     bool optionsEnded = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
@@ -67,28 +67,28 @@ std::optional<QString> Arguments::parse(const QStringList& arguments,
             }
         }
         if (option == nullptr) {
-            return QStringLiteral("неизвестный параметр %1").arg(shownName);
+            return Failed(QStringLiteral("неизвестный параметр %1").arg(shownName));
         }
         const QString name = QLatin1String(option->name);
         if (parsed.m_options.contains(name)) {
-            return QStringLiteral("параметр %1 указан дважды").arg(shownName);
+            return Failed(QStringLiteral("параметр %1 указан дважды").arg(shownName));
         }
         if (!option->takesValue) {
             if (inlineValue) {
-                return QStringLiteral("параметр %1 не принимает значения").arg(shownName);
+                return Failed(QStringLiteral("параметр %1 не принимает значения").arg(shownName));
             }
             parsed.m_options.insert(name, QString());
             continue;
         }
         if (!inlineValue) {
             if (i + 1 >= arguments.size()) {
-                return QStringLiteral("у параметра %1 нет значения").arg(shownName);
+                return Failed(QStringLiteral("у параметра %1 нет значения").arg(shownName));
             }
             inlineValue = arguments[++i];
         }
         parsed.m_options.insert(name, *inlineValue);
     }
-    return std::nullopt;
+    return parsed;
 }
 
 std::optional<quint64> parseUnsigned64(const QString& text) {

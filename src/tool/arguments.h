@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/result.h"
+
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -27,10 +29,10 @@ public:
     [[nodiscard]] const QStringList& positional() const { return m_positional; }
 
     /// Reads arguments against a command's options. "--help" is known to every command;
-    /// "--" ends the options and "-" alone is an argument. Returns what was wrong, in
-    /// Russian, for a usage error.
-    [[nodiscard]] static std::optional<QString>
-    parse(const QStringList& arguments, std::span<const OptionSpec> options, Arguments& parsed);
+    /// "--" ends the options and "-" alone is an argument. Fails with what was wrong, for a
+    /// usage error.
+    [[nodiscard]] static Result<Arguments> parse(const QStringList& arguments,
+                                                 std::span<const OptionSpec> options);
 
 private:
     QHash<QString, QString> m_options;

@@ -12,13 +12,13 @@ int runChecksum(const Arguments& arguments) {
     // Like other checksum programs, one unreadable file does not stop the others.
     int status = ExitSuccess;
     for (const QString& path : arguments.positional()) {
-        QByteArray bytes;
-        if (auto failure = readInput(path, FileAction::ReadImage, bytes)) {
-            printFailure(*failure);
+        const auto bytes = readInput(path, FileAction::ReadImage);
+        if (!bytes) {
+            printFailure(bytes.failure());
             status = ExitFailure;
             continue;
         }
-        const ImageChecksums checksums = checksumsOf(bytes);
+        const ImageChecksums checksums = checksumsOf(*bytes);
         printLine(QStringLiteral("sum16=%1 sum32=%2 crc32=%3 size=%4 %5")
                       .arg(upperHex(checksums.sum16(), 4), upperHex(checksums.sum32(), 8),
                            upperHex(checksums.crc32(), 8), QString::number(checksums.size()),

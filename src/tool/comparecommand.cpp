@@ -14,10 +14,12 @@ int runCompare(const Arguments& arguments) {
     QByteArray a;
     QByteArray b;
     for (const auto& [path, bytes] : {std::pair{&pathA, &a}, std::pair{&pathB, &b}}) {
-        if (auto failure = readInput(*path, FileAction::ReadImage, *bytes)) {
-            printFailure(*failure);
+        auto read = readInput(*path, FileAction::ReadImage);
+        if (!read) {
+            printFailure(read.failure());
             return ExitTrouble;
         }
+        *bytes = std::move(*read);
     }
     const ImageComparison comparison = compareImages(a, b);
     for (const DifferingRun& run : comparison.runs) {

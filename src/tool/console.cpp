@@ -88,16 +88,15 @@ int usageError(const char* command, const QString& message) {
     return ExitUsage;
 }
 
-FileFailure readInput(const QString& path, FileAction action, QByteArray& content) {
-    return readRegularFile(path, InputLimit, action, content);
+FileResult<QByteArray> readInput(const QString& path, FileAction action) {
+    return readRegularFile(path, InputLimit, action);
 }
 
 QString standardInputName() {
     return QStringLiteral("стандартный ввод");
 }
 
-FileFailure readStandardInput(FileAction action, QByteArray& content) {
-    content.clear();
+FileResult<QByteArray> readStandardInput(FileAction action) {
     // A pipe tells no length in advance: the input is read in pieces until it ends.
     constexpr qsizetype Piece = qsizetype{1} << 16;
     QByteArray bytes;
@@ -111,19 +110,18 @@ FileFailure readStandardInput(FileAction action, QByteArray& content) {
             continue;
         }
         if (count < 0) {
-            return lastSystemError(action, standardInputName());
+            return Failed(lastSystemError(action, standardInputName()));
         }
         bytes.resize(start + count);
         if (count == 0) {
             break;
         }
         if (bytes.size() > InputLimit) {
-            return FileError{action, standardInputName(),
-                             QStringLiteral("ввод длиннее %1 байт").arg(InputLimit)};
+            return Failed(FileError{action, standardInputName(),
+                                    QStringLiteral("ввод длиннее %1 байт").arg(InputLimit)});
         }
     }
-    content = std::move(bytes);
-    return std::nullopt;
+    return bytes;
 }
 
 } // namespace chaserom::tool

@@ -36,9 +36,9 @@ void printWarning(const QString& text);
 int usageError(const char* command, const QString& message);
 
 /// Reads a whole input file; only a regular file is read.
-[[nodiscard]] FileFailure readInput(const QString& path, FileAction action, QByteArray& content);
+[[nodiscard]] FileResult<QByteArray> readInput(const QString& path, FileAction action);
 /// Reads standard input to its end, at most InputLimit bytes; a pipe or a terminal is fine.
-[[nodiscard]] FileFailure readStandardInput(FileAction action, QByteArray& content);
+[[nodiscard]] FileResult<QByteArray> readStandardInput(FileAction action);
 /// The name reports give standard input.
 [[nodiscard]] QString standardInputName();
 

@@ -58,11 +58,12 @@ int runExport(const Arguments& arguments) {
                           .arg(RecordImageLimit)});
         return ExitFailure;
     }
-    QByteArray bytes;
-    if (auto failure = readRegularFile(image, RecordImageLimit, FileAction::ReadImage, bytes)) {
-        printFailure(*failure);
+    const auto read = readRegularFile(image, RecordImageLimit, FileAction::ReadImage);
+    if (!read) {
+        printFailure(read.failure());
         return ExitFailure;
     }
+    const QByteArray& bytes = *read;
     Output output(outputPath, FileAction::WriteRecords);
     FileFailure failure = output.open();
     if (!failure) {

@@ -106,10 +106,12 @@ int runGenerate(const Arguments& arguments) {
     }
     QByteArray image;
     if (QFileInfo::exists(path) || QFileInfo(path).isSymLink()) {
-        if (auto failure = readInput(path, FileAction::ReadImage, image)) {
-            printFailure(*failure);
+        auto read = readInput(path, FileAction::ReadImage);
+        if (!read) {
+            printFailure(read.failure());
             return ExitFailure;
         }
+        image = std::move(*read);
     }
     if (image.size() < *address + length) {
         image.resize(*address + length, '\xFF'); // a gap before the effect stays dark

@@ -33,11 +33,11 @@ using Showing = SimulatorAnimation;
 /// Reads a text input whole and hands it to a reader; a reader's fault names the file.
 template <typename Reader>
 FileFailure readTextFile(const QString& path, FileAction action, Reader reader) {
-    QByteArray text;
-    if (auto failure = readInput(path, action, text)) {
-        return failure;
+    const auto text = readInput(path, action);
+    if (!text) {
+        return text.failure();
     }
-    if (auto fault = reader(text)) {
+    if (auto fault = reader(*text)) {
         return FileError{action, path, *fault};
     }
     return std::nullopt;
@@ -68,10 +68,11 @@ QStringList inputFiles(const Arguments& arguments) {
 }
 
 FileFailure readFiles(const Arguments& arguments, Showing& showing) {
-    if (auto failure =
-            readInput(arguments.positional().first(), FileAction::ReadImage, showing.image)) {
-        return failure;
+    auto image = readInput(arguments.positional().first(), FileAction::ReadImage);
+    if (!image) {
+        return image.failure();
     }
+    showing.image = std::move(*image);
     if (const auto layout = arguments.value("layout")) {
         if (auto failure =
                 readTextFile(*layout, FileAction::ReadLayout, [&](const QByteArray& text) {
@@ -89,13 +90,17 @@ FileFailure readFiles(const Arguments& arguments, Showing& showing) {
         }
     }
     if (const auto picture = arguments.value("background")) {
-        return loadBackgroundPicture(*picture, showing.background);
+        auto background = loadBackgroundPicture(*picture);
+        if (!background) {
+            return background.failure();
+        }
+        showing.background = std::move(*background);
     }
     return std::nullopt;
 }
 
 /// Reads the numbers of the command line; returns what is wrong with them.
-std::optional<QString> readNumbers(const Arguments& arguments, Showing& showing) {
+Failure<> readNumbers(const Arguments& arguments, Showing& showing) {
     const auto channels = parseNumber(arguments.value("channels").value_or("8"), 8, 32);
     if (!channels || *channels % 8 != 0) {
         return QStringLiteral("--channels: 8, 16, 24 или 32");
@@ -133,7 +138,7 @@ std::optional<QString> readNumbers(const Arguments& arguments, Showing& showing)
 }
 
 /// Checks that the image holds the steps asked for, or picks them all (up to MaxFrames).
-std::optional<QString> chooseSteps(const QString& imagePath, Showing& showing) {
+Failure<> chooseSteps(const QString& imagePath, Showing& showing) {
     const qint64 stepLength = showing.channels / 8;
     const qint64 whole = std::max<qint64>(0, (showing.image.size() - showing.address) / stepLength);
     if (showing.steps == 0) {

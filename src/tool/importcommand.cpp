@@ -54,12 +54,12 @@ int runImport(const Arguments& arguments) {
     const QString inputName = piped ? standardInputName() : input;
     RecordReadResult result;
     if (piped) {
-        QByteArray text;
-        if (auto failure = readStandardInput(FileAction::ReadRecords, text)) {
-            printFailure(*failure);
+        const auto text = readStandardInput(FileAction::ReadRecords);
+        if (!text) {
+            printFailure(text.failure());
             return ExitFailure;
         }
-        result = readRecordFile(text, options);
+        result = readRecordFile(*text, options);
     } else if (auto failure = importRecordFile(input, options, result)) {
         printFailure(*failure);
         return ExitFailure;

@@ -35,15 +35,15 @@ int runCommandLine(const QStringList& arguments, int& troubleStatus) {
             continue;
         }
         troubleStatus = command.troubleStatus;
-        Arguments parsed;
-        if (auto fault = Arguments::parse(arguments.mid(1), command.options, parsed)) {
-            return usageError(command.name, *fault);
+        const auto parsed = Arguments::parse(arguments.mid(1), command.options);
+        if (!parsed) {
+            return usageError(command.name, parsed.failure());
         }
-        if (parsed.has("help")) {
+        if (parsed->has("help")) {
             printText(commandHelp(command.name));
             return ExitSuccess;
         }
-        return command.run(parsed);
+        return command.run(*parsed);
     }
     return usageError("", first.startsWith(u'-')
                               ? QStringLiteral("неизвестный параметр %1").arg(first)

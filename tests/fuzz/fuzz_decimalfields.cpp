@@ -26,19 +26,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             FUZZ_CHECK(readDecimalField(QString::number(*number)) == number);
         }
     }
-    QString problem;
-    if (const auto range = readCopyRange(start, end, destination, length, problem)) {
+    if (const auto range = readCopyRange(start, end, destination, length)) {
         FUZZ_CHECK(range->start >= 0 && range->start < length);
         FUZZ_CHECK(range->end >= 0 && range->end < length);
         FUZZ_CHECK(range->destination >= 0 && range->destination <= HighestAddress);
     } else {
-        FUZZ_CHECK(!problem.isEmpty());
+        FUZZ_CHECK(!range.failure().isEmpty());
     }
-    problem.clear();
-    if (const auto target = readTargetSize(start, problem)) {
+    if (const auto target = readTargetSize(start)) {
         FUZZ_CHECK(*target >= 1 && *target <= LargestResizedCopy);
     } else {
-        FUZZ_CHECK(!problem.isEmpty());
+        FUZZ_CHECK(!target.failure().isEmpty());
     }
     return 0;
 }

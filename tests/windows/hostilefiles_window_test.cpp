@@ -76,10 +76,11 @@ private slots:
         QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0644), 0);
         QCOMPARE(runInChild(
                      [&] {
-                         QImage picture;
-                         const auto failure = loadBackgroundPicture(path, picture);
-                         return failure && failure->reason.contains(QString::fromUtf8("канал")) ? 0
-                                                                                                : 1;
+                         const auto picture = loadBackgroundPicture(path);
+                         return !picture && picture.failure().reason.contains(
+                                                QString::fromUtf8("канал"))
+                                    ? 0
+                                    : 1;
                      },
                      5),
                  0);
@@ -90,11 +91,10 @@ private slots:
         QImage wide(9000, 20, QImage::Format_RGB32);
         wide.fill(Qt::darkGreen);
         QVERIFY(wide.save(path));
-        QImage picture;
-        const auto failure = loadBackgroundPicture(path, picture);
-        QVERIFY(failure);
-        QVERIFY2(failure->reason.contains(QString::fromUtf8("слишком большое: 9000 × 20")),
-                 qPrintable(failure->reason));
+        const auto picture = loadBackgroundPicture(path);
+        QVERIFY(!picture);
+        QVERIFY2(picture.failure().reason.contains(QString::fromUtf8("слишком большое: 9000 × 20")),
+                 qPrintable(picture.failure().reason));
     }
 
     void aBoardPhotoOf8000PixelsASideIsTaken() {
@@ -104,10 +104,9 @@ private slots:
             photo.fill(QColor(20, 90, 40));
             QVERIFY(photo.save(path));
         }
-        QImage picture;
-        const auto failure = loadBackgroundPicture(path, picture);
-        QVERIFY2(!failure, failure ? qPrintable(failureText(*failure)) : "");
-        QCOMPARE(picture.size(), QSize(8000, 8000));
+        const auto picture = loadBackgroundPicture(path);
+        QVERIFY2(picture, picture ? "" : qPrintable(failureText(picture.failure())));
+        QCOMPARE(picture->size(), QSize(8000, 8000));
     }
 
     void anImageAnotherCopyHoldsIsOpenedOnlyIfTheUserSaysSo() {

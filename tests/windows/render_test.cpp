@@ -84,7 +84,9 @@ private slots:
         if (pictureFile == QLatin1String("translucent")) {
             picture = translucentPicture();
         } else if (!pictureFile.isEmpty()) {
-            QVERIFY(!loadBackgroundPicture(pictureFile, picture));
+            const auto loaded = loadBackgroundPicture(pictureFile);
+            QVERIFY(loaded);
+            picture = *loaded;
         }
         const auto colours = lampColours(pattern, channels);
 

@@ -76,14 +76,15 @@ int main(int argc, char** argv) {
     app.openImage(QStringLiteral("demo32.bin"));
     app.codeView().chooseChannelOption(3);
     chaserom::LampLayout layout{};
-    QImage board;
+    const auto board =
+        chaserom::loadBackgroundPicture(examples.filePath(QStringLiteral("board.png")));
     if (chaserom::loadLayoutFile(examples.filePath(QStringLiteral("board-layout.txt")), layout) ||
-        chaserom::loadBackgroundPicture(examples.filePath(QStringLiteral("board.png")), board)) {
+        !board) {
         QTextStream(stderr) << "cannot read the example board\n";
         return 1;
     }
     app.simulator().setLayout(layout);
-    app.simulator().setBackground(board);
+    app.simulator().setBackground(*board);
     app.codeView().findChild<QScrollBar*>(QStringLiteral("VScroll1"))->setValue(4 * 40);
     QApplication::processEvents();
     framed(app.simulator()).save(output.filePath(QStringLiteral("board.png")));

@@ -60,12 +60,12 @@ FileFailure ChannelColourModel::keepUnreadableFile(const QString& path) const {
     if (!info.exists() && !info.isSymLink()) {
         return std::nullopt;
     }
-    QByteArray content;
-    if (auto failure = readFileStart(path, KeptFileLimit, FileAction::WriteColours, content)) {
-        return failure;
+    const auto content = readFileStart(path, KeptFileLimit, FileAction::WriteColours);
+    if (!content) {
+        return content.failure();
     }
     const QString kept = info.dir().filePath(QString::fromLatin1(ColourBackupFileName));
-    return writeFileAtomically(kept, content, FileAction::WriteColours,
+    return writeFileAtomically(kept, *content, FileAction::WriteColours,
                                AtomicFile::AtLink::ReplaceLink);
 }
 

@@ -25,7 +25,7 @@ QByteArray colourFileText(const ChannelColours& colours) {
     return text;
 }
 
-std::optional<QString> readColourFileText(QByteArrayView text, ChannelColours& colours) {
+Failure<> readColourFileText(QByteArrayView text, ChannelColours& colours) {
     NumberReader reader(text);
     for (int channel = 0; channel < ChannelColourCount; ++channel) {
         const auto token = reader.next();
@@ -58,11 +58,11 @@ FileFailure loadColourFile(const QString& path, ChannelColours& colours) {
     if (!QFileInfo::exists(path)) {
         return std::nullopt;
     }
-    QByteArray text;
-    if (auto failure = readFileStart(path, ReadLimit, FileAction::ReadColours, text)) {
-        return failure;
+    const auto text = readFileStart(path, ReadLimit, FileAction::ReadColours);
+    if (!text) {
+        return text.failure();
     }
-    if (auto fault = readColourFileText(text, colours)) {
+    if (auto fault = readColourFileText(*text, colours)) {
         return FileError{FileAction::ReadColours, path, *fault};
     }
     return std::nullopt;

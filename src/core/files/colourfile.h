@@ -2,6 +2,7 @@
 
 #include "core/colours/bgr.h"
 #include "core/files/fileerror.h"
+#include "core/result.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -23,8 +24,7 @@ inline constexpr char ColourBackupFileName[] = "ColorKanal.bak";
 
 /// Reads the numbers of a colour file into `colours`, channel 0 first, and stops at the
 /// first fault: the colours read before it are kept. Returns the fault, in Russian.
-[[nodiscard]] std::optional<QString> readColourFileText(QByteArrayView text,
-                                                        ChannelColours& colours);
+[[nodiscard]] Failure<> readColourFileText(QByteArrayView text, ChannelColours& colours);
 
 /// Loads a colour file into `colours`. A missing file is no fault (the colours stay as
 /// they are); a malformed one keeps the colours read before its fault and is reported.

@@ -47,8 +47,6 @@ const char* actionText(FileAction action) {
         return "Не удалось прочитать файл образа";
     case FileAction::WriteImage:
         return "Не удалось записать в файл образа";
-    case FileAction::WriteBackCut:
-        return "Не вся страница записана в файл образа";
     case FileAction::ReadColours:
         return "Не удалось прочитать файл цветов";
     case FileAction::WriteColours:
@@ -108,8 +106,12 @@ FileError lastSystemError(FileAction action, const QString& path) {
 }
 
 QString failureText(const FileError& error) {
-    return QStringLiteral("%1 «%2»: %3.")
-        .arg(QString::fromUtf8(actionText(error.action)), error.path, error.reason);
+    // A warning says what was left undone, not that the whole operation failed.
+    const char* heading =
+        error.severity == Severity::Warning && error.action == FileAction::WriteImage
+            ? "Не вся страница записана в файл образа"
+            : actionText(error.action);
+    return QStringLiteral("%1 «%2»: %3.").arg(QString::fromUtf8(heading), error.path, error.reason);
 }
 
 } // namespace chaserom

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/result.h"
+
 #include <QString>
 #include <optional>
 
@@ -12,7 +14,6 @@ enum class FileAction {
     Backup,
     ReadImage,
     WriteImage,
-    WriteBackCut,
     ReadColours,
     WriteColours,
     ReadLayout,
@@ -27,15 +28,27 @@ enum class FileAction {
     WriteImageCopy,
 };
 
+/// How far a failure stops what was asked.
+enum class Severity {
+    /// Nothing was done.
+    Error,
+    /// Done as far as it could be; the user is told what was left out.
+    Warning,
+};
+
 /// A failed file operation: what was done, to which file, and why it failed (in Russian).
 struct FileError {
     FileAction action;
     QString path;
     QString reason;
+    Severity severity = Severity::Error;
 };
 
 /// Empty when a file operation succeeded, else what went wrong.
-using FileFailure = std::optional<FileError>;
+using FileFailure = Failure<FileError>;
+
+/// What a file operation made, or what went wrong.
+template <typename T> using FileResult = Result<T, FileError>;
 
 /// The reason for a system error number, in Russian.
 [[nodiscard]] QString systemErrorReason(int errorNumber);

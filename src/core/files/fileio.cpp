@@ -7,20 +7,17 @@
 
 namespace chaserom {
 
-FileFailure readFileStart(const QString& path, qint64 limit, FileAction action,
-                          QByteArray& content) {
-    content.clear();
+FileResult<QByteArray> readFileStart(const QString& path, qint64 limit, FileAction action) {
     QFile file;
     if (auto failure = openRegularFile(file, path, QIODevice::ReadOnly, action)) {
-        return failure;
+        return Failed(*failure);
     }
     errno = 0;
-    content = file.read(limit);
+    QByteArray content = file.read(limit);
     if (file.error() != QFileDevice::NoError) {
-        content.clear();
-        return lastSystemError(action, path);
+        return Failed(lastSystemError(action, path));
     }
-    return std::nullopt;
+    return content;
 }
 
 FileFailure writeFileAtomically(const QString& path, QByteArrayView content, FileAction action,

@@ -11,8 +11,8 @@ namespace chaserom {
 
 /// The first `limit` bytes of a regular file (all of a file of that size or less); anything
 /// but a regular file is refused at once.
-[[nodiscard]] FileFailure readFileStart(const QString& path, qint64 limit, FileAction action,
-                                        QByteArray& content);
+[[nodiscard]] FileResult<QByteArray> readFileStart(const QString& path, qint64 limit,
+                                                   FileAction action);
 
 /// Replaces a file's content atomically: the old file stays intact if the write fails.
 [[nodiscard]] FileFailure

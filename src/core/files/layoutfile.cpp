@@ -23,7 +23,7 @@ QByteArray layoutFileText(const LampLayout& layout) {
     return text;
 }
 
-std::optional<QString> readLayoutFileText(QByteArrayView text, LampLayout& layout) {
+Failure<> readLayoutFileText(QByteArrayView text, LampLayout& layout) {
     NumberReader reader(text);
     LampLayout read{};
     for (int i = 0; i < NumberCount; ++i) {
@@ -47,11 +47,11 @@ std::optional<QString> readLayoutFileText(QByteArrayView text, LampLayout& layou
 }
 
 FileFailure loadLayoutFile(const QString& path, LampLayout& layout) {
-    QByteArray text;
-    if (auto failure = readFileStart(path, ReadLimit, FileAction::ReadLayout, text)) {
-        return failure;
+    const auto text = readFileStart(path, ReadLimit, FileAction::ReadLayout);
+    if (!text) {
+        return text.failure();
     }
-    if (auto fault = readLayoutFileText(text, layout)) {
+    if (auto fault = readLayoutFileText(*text, layout)) {
         return FileError{FileAction::ReadLayout, path, *fault};
     }
     return std::nullopt;

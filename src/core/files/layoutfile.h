@@ -2,6 +2,7 @@
 
 #include "core/files/fileerror.h"
 #include "core/geometry/lampstartpositions.h"
+#include "core/result.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -16,7 +17,7 @@ namespace chaserom {
 
 /// Reads a layout file's text whole: 512 numbers, the rest ignored. On a fault `layout`
 /// is left untouched and the fault is returned, in Russian.
-[[nodiscard]] std::optional<QString> readLayoutFileText(QByteArrayView text, LampLayout& layout);
+[[nodiscard]] Failure<> readLayoutFileText(QByteArrayView text, LampLayout& layout);
 
 /// Loads a layout file; a file that cannot be read or is malformed moves no lamp.
 [[nodiscard]] FileFailure loadLayoutFile(const QString& path, LampLayout& layout);

@@ -53,30 +53,27 @@ FileFailure openRegularFile(QFile& file, const QString& path, QIODevice::OpenMod
     return std::nullopt;
 }
 
-FileFailure readRegularFile(const QString& path, qint64 limit, FileAction action,
-                            QByteArray& content) {
-    content.clear();
+FileResult<QByteArray> readRegularFile(const QString& path, qint64 limit, FileAction action) {
     QFile file;
     if (auto failure = openRegularFile(file, path, QIODevice::ReadOnly, action)) {
-        return failure;
+        return Failed(*failure);
     }
     const auto tooLong = [&] {
         return FileError{action, path, QStringLiteral("файл длиннее %1 байт").arg(limit)};
     };
     if (file.size() > limit) {
-        return tooLong();
+        return Failed(tooLong());
     }
     errno = 0;
     // One byte more than allowed shows a file that grew past the limit since.
     QByteArray bytes = file.read(limit + 1);
     if (file.error() != QFileDevice::NoError) {
-        return lastSystemError(action, path);
+        return Failed(lastSystemError(action, path));
     }
     if (bytes.size() > limit) {
-        return tooLong();
+        return Failed(tooLong());
     }
-    content = std::move(bytes);
-    return std::nullopt;
+    return bytes;
 }
 
 std::optional<QString> notRegularFileReason(const QString& path) {

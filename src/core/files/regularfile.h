@@ -17,8 +17,8 @@ namespace chaserom {
 
 /// Reads a whole regular file of at most `limit` bytes; a longer one is refused, and so is
 /// anything but a regular file, at once.
-[[nodiscard]] FileFailure readRegularFile(const QString& path, qint64 limit, FileAction action,
-                                          QByteArray& content);
+[[nodiscard]] FileResult<QByteArray> readRegularFile(const QString& path, qint64 limit,
+                                                     FileAction action);
 
 /// Why an existing path (its links followed) is not a regular file, in Russian; empty when
 /// it is one or does not exist.

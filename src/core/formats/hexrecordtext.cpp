@@ -15,7 +15,7 @@ constexpr bool isBlank(char character) {
 
 } // namespace
 
-std::optional<QString> decodeHexDigits(QByteArrayView digits, QByteArray& bytes) {
+Failure<> decodeHexDigits(QByteArrayView digits, QByteArray& bytes) {
     bytes.resize(digits.size() / 2);
     char* out = bytes.data();
     for (qsizetype i = 0; i + 1 < digits.size(); i += 2) {

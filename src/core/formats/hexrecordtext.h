@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/formats/recordfile.h"
+#include "core/result.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -25,7 +26,7 @@ namespace chaserom {
 
 /// The bytes of a record's hexadecimal digits, two a byte; a fault in Russian when a
 /// character is not a digit or a digit is left over.
-[[nodiscard]] std::optional<QString> decodeHexDigits(QByteArrayView digits, QByteArray& bytes);
+[[nodiscard]] Failure<> decodeHexDigits(QByteArrayView digits, QByteArray& bytes);
 
 /// Builds a record file's text: lines of upper-case hexadecimal digit pairs after a short
 /// prefix, each byte counted into a running sum for the record's checksum. Whole lines go

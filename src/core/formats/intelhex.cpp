@@ -86,7 +86,7 @@ public:
     }
 
 private:
-    std::optional<QString> readLine(QByteArrayView line) {
+    Failure<> readLine(QByteArrayView line) {
         if (line.front() != ':') {
             return QStringLiteral("запись Intel HEX должна начинаться с «:», а начинается с %1")
                 .arg(quotedCharacter(line.front()));
@@ -146,7 +146,7 @@ private:
         }
     }
 
-    std::optional<QString> placeData(quint16 offset, QByteArrayView data) {
+    Failure<> placeData(quint16 offset, QByteArrayView data) {
         if (!m_segmented || offset + data.size() <= SegmentLength) {
             return m_image.place(m_base + offset, data);
         }

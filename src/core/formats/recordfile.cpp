@@ -85,11 +85,11 @@ void writeRecordFile(RecordFormat format, QByteArrayView image, int recordSize,
 FileFailure importRecordFile(const QString& path, const RecordReadOptions& options,
                              RecordReadResult& result) {
     result = {};
-    QByteArray text;
-    if (auto failure = readRegularFile(path, RecordTextLimit, FileAction::ReadRecords, text)) {
-        return failure;
+    const auto text = readRegularFile(path, RecordTextLimit, FileAction::ReadRecords);
+    if (!text) {
+        return text.failure();
     }
-    result = readRecordFile(text, options);
+    result = readRecordFile(*text, options);
     if (result.fault) {
         return recordLineFailure(path, *result.fault);
     }

@@ -33,7 +33,7 @@ void RecordImage::grow(qint64 length) {
     m_placed.resize(static_cast<size_t>((length + 63) / 64), 0);
 }
 
-std::optional<QString> RecordImage::place(qint64 address, QByteArrayView bytes) {
+Failure<> RecordImage::place(qint64 address, QByteArrayView bytes) {
     const qint64 end = address + bytes.size();
     if (end > m_limit) {
         const qint64 beyond = std::max(address, m_limit);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/formats/recordfile.h"
+#include "core/result.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -19,7 +20,7 @@ public:
 
     /// Places a record's bytes from `address`; a fault in Russian when they reach past the
     /// image's limit or differ from bytes placed there before (nothing is placed then).
-    [[nodiscard]] std::optional<QString> place(qint64 address, QByteArrayView bytes);
+    [[nodiscard]] Failure<> place(qint64 address, QByteArrayView bytes);
 
     /// The image from address 0: up to the highest byte placed, or exactly the size asked
     /// for; gaps hold the fill byte.

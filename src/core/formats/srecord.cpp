@@ -102,7 +102,7 @@ private:
         return std::move(m_result);
     }
 
-    std::optional<QString> readLine(QByteArrayView line) {
+    Failure<> readLine(QByteArrayView line) {
         if (line.front() != 'S' && line.front() != 's') {
             return QStringLiteral("S-запись должна начинаться с «S», а начинается с %1")
                 .arg(quotedCharacter(line.front()));

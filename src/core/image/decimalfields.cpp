@@ -40,38 +40,36 @@ std::optional<qint64> readDecimalField(const QString& text) {
     return number[0] == u'-' ? -value : value;
 }
 
-std::optional<CopyRange> readCopyRange(const QString& start, const QString& end,
-                                       const QString& destination, int length, QString& problem) {
+Result<CopyRange> readCopyRange(const QString& start, const QString& end,
+                                const QString& destination, int length) {
     const auto s = readDecimalField(start);
     const auto e = readDecimalField(end);
     const auto d = readDecimalField(destination);
     const QString insideImage = length > 0 ? QStringLiteral("от 0 до %1").arg(length - 1)
                                            : QStringLiteral("в образе, а образ пуст");
     if (!s || *s < 0 || *s >= length) {
-        problem = QStringLiteral("Начало диапазона должно быть целым числом %1.").arg(insideImage);
-        return std::nullopt;
+        return Failed(
+            QStringLiteral("Начало диапазона должно быть целым числом %1.").arg(insideImage));
     }
     if (!e || *e < 0 || *e >= length) {
-        problem = QStringLiteral("Конец диапазона должен быть целым числом %1.").arg(insideImage);
-        return std::nullopt;
+        return Failed(
+            QStringLiteral("Конец диапазона должен быть целым числом %1.").arg(insideImage));
     }
     if (!d || *d < 0 || *d > HighestAddress) {
-        problem = QStringLiteral("Адрес, с которого копировать, должен быть целым числом "
-                                 "от 0 до %1.")
-                      .arg(HighestAddress);
-        return std::nullopt;
+        return Failed(QStringLiteral("Адрес, с которого копировать, должен быть целым числом "
+                                     "от 0 до %1.")
+                          .arg(HighestAddress));
     }
     return CopyRange{static_cast<int>(*s), static_cast<int>(*e), static_cast<int>(*d)};
 }
 
-std::optional<qint64> readTargetSize(const QString& text, QString& problem) {
+Result<qint64> readTargetSize(const QString& text) {
     const auto size = readDecimalField(text);
     if (!size || *size < 1 || *size > LargestResizedCopy) {
-        problem = QStringLiteral("Размер должен быть целым числом байтов от 1 до %1.")
-                      .arg(LargestResizedCopy);
-        return std::nullopt;
+        return Failed(QStringLiteral("Размер должен быть целым числом байтов от 1 до %1.")
+                          .arg(LargestResizedCopy));
     }
-    return size;
+    return *size;
 }
 
 } // namespace chaserom

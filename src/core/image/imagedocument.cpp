@@ -81,8 +81,8 @@ FileFailure ImageDocument::close() {
     return failure;
 }
 
-FileFailure ImageDocument::read(qint64 address, qint64 count, QByteArray& bytes) {
-    return m_image.read(address, count, bytes);
+FileResult<QByteArray> ImageDocument::read(qint64 address, qint64 count) {
+    return m_image.read(address, count);
 }
 
 bool ImageDocument::writeBackFirst(FileFailure& report) {
@@ -97,8 +97,10 @@ FileFailure ImageDocument::changeBytes(qint64 address, QByteArrayView after, qin
     change.lengthBefore = m_image.size();
     if (before) {
         change.before = *before;
-    } else if (auto failure = m_image.read(address, after.size(), change.before)) {
-        return failure;
+    } else if (auto held = m_image.read(address, after.size())) {
+        change.before = std::move(*held);
+    } else {
+        return held.failure();
     }
     auto failure = m_image.write(address, after);
     if (!failure && lengthAfter != m_image.size()) {
@@ -120,9 +122,11 @@ FileFailure ImageDocument::changeBytes(qint64 address, QByteArrayView after, qin
 }
 
 bool ImageDocument::fileHoldsBefore(const ImageChange& change) {
-    QByteArray held;
-    return m_image.size() == change.lengthBefore &&
-           !m_image.read(change.address, change.before.size(), held) && held == change.before;
+    if (m_image.size() != change.lengthBefore) {
+        return false;
+    }
+    const auto held = m_image.read(change.address, change.before.size());
+    return held && *held == change.before;
 }
 
 FileError ImageDocument::putBack(const ImageChange& change, qint64 changedEnd, FileError failure,
@@ -146,11 +150,9 @@ FileError ImageDocument::putBack(const ImageChange& change, qint64 changedEnd, F
     ImageChange left = change;
     left.lengthAfter = m_image.size();
     const qint64 end = std::min(changedEnd, std::max<qint64>(left.lengthAfter, 0));
-    QByteArray now;
-    if (m_image.read(change.address, std::max<qint64>(0, end - change.address), now)) {
-        now.clear();
-    }
-    left.after = now;
+    left.after = m_image.read(change.address, std::max<qint64>(0, end - change.address))
+                     .value()
+                     .value_or(QByteArray());
     qint64 first = 0;
     const qint64 common = std::min(left.before.size(), left.after.size());
     while (first < common && left.before[first] == left.after[first]) {
@@ -230,11 +232,11 @@ FileFailure ImageDocument::copyInFile(const CopyRange& range, Overflow answer, i
     if (!plan) {
         return std::nullopt;
     }
-    QByteArray region;
-    if (auto failure =
-            m_image.read(plan->regionStart, plan->regionEnd - plan->regionStart, region)) {
-        return failure;
+    auto read = m_image.read(plan->regionStart, plan->regionEnd - plan->regionStart);
+    if (!read) {
+        return read.failure();
     }
+    QByteArray& region = *read;
     const qint64 writeOffset = plan->writeStart - plan->regionStart;
     const qint64 writeCount = plan->writeEnd - plan->writeStart;
     const QByteArray before = region.mid(writeOffset, writeCount);
@@ -247,10 +249,11 @@ FileFailure ImageDocument::copyInFile(const CopyRange& range, Overflow answer, i
 FileFailure ImageDocument::transformStart(qint64 length, void (*transform)(QByteArray&),
                                           ImageChange& made) {
     // Bytes past `length` stay as they are.
-    QByteArray bytes;
-    if (auto failure = m_image.read(0, length, bytes)) {
-        return failure;
+    auto read = m_image.read(0, length);
+    if (!read) {
+        return read.failure();
     }
+    QByteArray& bytes = *read;
     const QByteArray before = bytes;
     transform(bytes);
     return changeBytes(0, bytes, m_image.size(), &made, &before);
@@ -259,10 +262,11 @@ FileFailure ImageDocument::transformStart(qint64 length, void (*transform)(QByte
 FileFailure ImageDocument::transform(const QString& label, qint64 length,
                                      const std::function<void(QByteArray&)>& transform) {
     return changeWholeImage(label, [&](ImageChange& made) -> FileFailure {
-        QByteArray bytes;
-        if (auto failure = m_image.read(0, length, bytes)) {
-            return failure;
+        const auto read = m_image.read(0, length);
+        if (!read) {
+            return read.failure();
         }
+        const QByteArray& bytes = *read;
         QByteArray changed = bytes;
         transform(changed);
         // The length stays: what a transform cut off is kept as it was, what it added is
@@ -373,11 +377,11 @@ FileFailure ImageDocument::applyRowEdit(const HistoryStep& step, bool undoing, I
     const QString& now = undoing ? step.textAfter : step.textBefore;
     const QString& then = undoing ? step.textBefore : step.textAfter;
     if (step.written) {
-        QByteArray held;
-        if (auto failure = m_image.read(step.address, 1, held)) {
-            return failure;
+        const auto held = m_image.read(step.address, 1);
+        if (!held) {
+            return held.failure();
         }
-        if (held.size() != 1 || static_cast<quint8>(held[0]) != HexToDec(now)) {
+        if (held->size() != 1 || static_cast<quint8>(held->at(0)) != HexToDec(now)) {
             return changedOutside(m_path, undoing);
         }
         const char byte = static_cast<char>(HexToDec(then));
@@ -397,11 +401,11 @@ FileFailure ImageDocument::applyFileChange(const HistoryStep& step, bool undoing
     const ImageChange& change = step.change;
     const QByteArray& now = undoing ? change.after : change.before;
     const QByteArray& then = undoing ? change.before : change.after;
-    QByteArray held;
-    if (auto failure = m_image.read(change.address, change.after.size(), held)) {
-        return failure;
+    const auto held = m_image.read(change.address, change.after.size());
+    if (!held) {
+        return held.failure();
     }
-    if (m_image.size() != (undoing ? change.lengthAfter : change.lengthBefore) || held != now) {
+    if (m_image.size() != (undoing ? change.lengthAfter : change.lengthBefore) || *held != now) {
         return changedOutside(m_path, undoing);
     }
     if (auto failure = changeBytes(change.address, then,

@@ -56,7 +56,7 @@ public:
     [[nodiscard]] FileFailure close();
 
     /// Up to `count` bytes from `address` as the file holds them now.
-    [[nodiscard]] FileFailure read(qint64 address, qint64 count, QByteArray& bytes);
+    [[nodiscard]] FileResult<QByteArray> read(qint64 address, qint64 count);
 
     /// The door for every change to the file: writes `after` from `address` on, then sets
     /// the file's length to `lengthAfter`, and reports the change (also in `made`). A caller

@@ -100,25 +100,23 @@ FileFailure ImageFile::checkStillOnDisk(FileAction action) const {
     return checkPath(action, false);
 }
 
-FileFailure ImageFile::read(qint64 address, qint64 count, QByteArray& bytes) {
-    bytes.clear();
+FileResult<QByteArray> ImageFile::read(qint64 address, qint64 count) {
     if (!m_file) {
-        return std::nullopt;
+        return QByteArray();
     }
     if (auto failure = checkStillOnDisk(FileAction::ReadImage)) {
-        return failure;
+        return Failed(*failure);
     }
     errno = 0;
     if (!m_file->seek(address)) {
-        return lastSystemError(FileAction::ReadImage, path());
+        return Failed(lastSystemError(FileAction::ReadImage, path()));
     }
-    bytes.resize(count);
+    QByteArray bytes(count, Qt::Uninitialized);
     qint64 got = 0;
     while (got < count) {
         const qint64 n = m_file->read(bytes.data() + got, count - got);
         if (n < 0) {
-            bytes.clear();
-            return lastSystemError(FileAction::ReadImage, path());
+            return Failed(lastSystemError(FileAction::ReadImage, path()));
         }
         if (n == 0) {
             break;
@@ -126,7 +124,7 @@ FileFailure ImageFile::read(qint64 address, qint64 count, QByteArray& bytes) {
         got += n;
     }
     bytes.truncate(got);
-    return std::nullopt;
+    return bytes;
 }
 
 FileFailure ImageFile::write(qint64 address, QByteArrayView bytes) {
@@ -174,12 +172,13 @@ FileFailure ImageFile::writeCopy(const QString& target, qint64 size, char fill, 
     if (auto failure = copy.open()) {
         return failure;
     }
-    QByteArray chunk;
-    for (qint64 address = 0; address < size; address += chunk.size()) {
+    for (qint64 address = 0; address < size; address += chunkSize) {
         const qint64 wanted = std::min(chunkSize, size - address);
-        if (auto failure = read(address, wanted, chunk)) {
-            return failure;
+        auto read = this->read(address, wanted);
+        if (!read) {
+            return read.failure();
         }
+        QByteArray& chunk = *read;
         if (chunk.size() < wanted) {
             chunk.append(QByteArray(wanted - chunk.size(), fill));
         }

@@ -49,9 +49,8 @@ public:
     /// The file's length in bytes now, or -1 when no file is open.
     [[nodiscard]] qint64 size() const;
 
-    /// Reads up to `count` bytes from `address` into `bytes`; fewer come back at the end of
-    /// the file.
-    [[nodiscard]] FileFailure read(qint64 address, qint64 count, QByteArray& bytes);
+    /// Up to `count` bytes from `address`; fewer come back at the end of the file.
+    [[nodiscard]] FileResult<QByteArray> read(qint64 address, qint64 count);
     /// Writes `bytes` at `address`; a write past the end lengthens the file.
     [[nodiscard]] FileFailure write(qint64 address, QByteArrayView bytes);
 

@@ -15,7 +15,7 @@ public:
     virtual ~ImagePage() = default;
 
     /// Writes the page's edits back, before a change of the image or another image. A
-    /// failure that is only a warning (FileAction::WriteBackCut) lets the change go on.
+    /// failure that is only a warning (Severity::Warning) lets the change go on.
     [[nodiscard]] virtual FileFailure writeBackBeforeChange() = 0;
     /// An image of `length` bytes was opened; those who follow the document learn of it next.
     virtual void imageOpening(qint64 length) = 0;
@@ -35,10 +35,10 @@ protected:
     ImagePage& operator=(const ImagePage&) = default;
 };
 
-/// Whether a failure before a change must stop it: everything but a page write-back cut
-/// short by another program, which is reported and lets it go on.
+/// Whether a failure before a change must stop it: every error, but not a warning (a page
+/// write-back cut short by another program), which is reported and lets it go on.
 [[nodiscard]] inline bool stopsChange(const FileFailure& failure) {
-    return failure && failure->action != FileAction::WriteBackCut;
+    return failure && failure->severity == Severity::Error;
 }
 
 } // namespace chaserom

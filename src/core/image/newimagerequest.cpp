@@ -5,7 +5,7 @@
 
 namespace chaserom {
 
-std::optional<qint64> readNewImageSize(const QString& text, QString& problem) {
+Result<qint64> readNewImageSize(const QString& text) {
     const QString trimmed = text.trimmed();
     const bool hex = trimmed.startsWith(QLatin1String("0x"), Qt::CaseInsensitive);
     bool ok = false;
@@ -15,19 +15,16 @@ std::optional<qint64> readNewImageSize(const QString& text, QString& problem) {
         trimmed.startsWith(u'+') || trimmed.startsWith(u'-') ||
         (hex && (trimmed.mid(2).startsWith(u'+') || trimmed.mid(2).startsWith(u'-')));
     if (!ok || signedText || size < 1 || size > LargestWholeImage) {
-        problem = QStringLiteral("Длина: целое число байт от 1 до %1, десятичное или с 0x.")
-                      .arg(LargestWholeImage);
-        return std::nullopt;
+        return Failed(QStringLiteral("Длина: целое число байт от 1 до %1, десятичное или с 0x.")
+                          .arg(LargestWholeImage));
     }
     return size;
 }
 
-std::optional<char> readFillByte(const QString& text, QString& problem) {
-    QString unused;
-    const auto bytes = hexTextToBytes(text, unused);
+Result<char> readFillByte(const QString& text) {
+    const auto bytes = hexTextToBytes(text);
     if (!bytes || bytes->size() != 1) {
-        problem = QStringLiteral("Байт заполнения: две шестнадцатеричные цифры, например FF.");
-        return std::nullopt;
+        return Failed(QStringLiteral("Байт заполнения: две шестнадцатеричные цифры, например FF."));
     }
     return bytes->at(0);
 }

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "core/result.h"
+
 #include <QString>
-#include <optional>
 
 namespace chaserom {
 
@@ -12,11 +13,10 @@ struct NewImageRequest {
 };
 
 /// A new image's length typed as a number of bytes, decimal or with 0x, from 1 to 16 MiB;
-/// empty with `problem` said (in Russian) for anything else.
-[[nodiscard]] std::optional<qint64> readNewImageSize(const QString& text, QString& problem);
+/// anything else fails with what is wrong.
+[[nodiscard]] Result<qint64> readNewImageSize(const QString& text);
 
-/// A fill byte typed as two hexadecimal digits, with or without 0x; empty with `problem`
-/// said for anything else.
-[[nodiscard]] std::optional<char> readFillByte(const QString& text, QString& problem);
+/// A fill byte typed as two hexadecimal digits, with or without 0x.
+[[nodiscard]] Result<char> readFillByte(const QString& text);
 
 } // namespace chaserom

@@ -127,11 +127,12 @@ FileFailure PageRows::writeBack() {
         m_document.markWritten(m_pageAddress, m_pageAddress + fitting);
     }
     if (fitting < m_editableRows) {
-        return FileError{FileAction::WriteBackCut, m_document.path(),
+        return FileError{FileAction::WriteImage, m_document.path(),
                          QStringLiteral("файл стал короче (%1 байт), его изменила другая "
                                         "программа; строки с адреса %2 не записаны")
                              .arg(fileLength)
-                             .arg(m_pageAddress + fitting)};
+                             .arg(m_pageAddress + fitting),
+                         Severity::Warning};
     }
     return std::nullopt;
 }
@@ -153,11 +154,11 @@ FileFailure PageRows::readPage(int address) {
         return std::nullopt;
     }
     const int inImage = std::clamp(m_imageLength.value_or(0) - address, 0, PageRowCount);
-    QByteArray bytes;
-    if (auto failure = m_document.read(address, inImage, bytes)) {
-        return failure;
+    const auto bytes = m_document.read(address, inImage);
+    if (!bytes) {
+        return bytes.failure();
     }
-    showPage(address, bytes);
+    showPage(address, *bytes);
     return std::nullopt;
 }
 
@@ -186,10 +187,11 @@ void PageRows::showPage(int address, const QByteArray& bytes) {
 }
 
 FileFailure PageRows::showFileBytes(qint64 address, qint64 count) {
-    QByteArray bytes;
-    if (auto failure = m_document.read(m_pageAddress, m_editableRows, bytes)) {
-        return failure;
+    const auto read = m_document.read(m_pageAddress, m_editableRows);
+    if (!read) {
+        return read.failure();
     }
+    const QByteArray& bytes = *read;
     for (int row = 0; row < bytes.size(); ++row) {
         const qint64 at = m_pageAddress + row;
         if (at >= address && at < address + count) {

@@ -65,8 +65,8 @@ public:
     void endTyping();
 
     /// Writes the rows that hold image bytes at the page address, while saving is on. Rows
-    /// past the end of a file that became shorter are not written; that is reported with
-    /// FileAction::WriteBackCut, and does not stop a page move or anything else that
+    /// past the end of a file that became shorter are not written; that is reported as a
+    /// warning (Severity::Warning), and does not stop a page move or anything else that
     /// writes the page back first.
     [[nodiscard]] FileFailure writeBack();
     /// Writes the page back, then reads the page at `address`. With no image open nothing

@@ -4,16 +4,14 @@
 
 namespace chaserom {
 
-std::optional<BytePattern> BytePattern::read(QStringView text, QString& problem) {
+Result<BytePattern> BytePattern::read(QStringView text) {
     // The same text as a paste takes (blanks, tabs, commas, "0x"), with "??" for any byte.
-    auto bytes = hexTextToPattern(text, problem);
+    auto bytes = hexTextToPattern(text);
     if (!bytes) {
-        problem += QStringLiteral(" или ??");
-        return std::nullopt;
+        return Failed(bytes.failure() + QStringLiteral(" или ??"));
     }
     if (bytes->empty()) {
-        problem = QStringLiteral("Введите байты для поиска, например 7F ?? DF.");
-        return std::nullopt;
+        return Failed(QStringLiteral("Введите байты для поиска, например 7F ?? DF."));
     }
     BytePattern pattern;
     pattern.m_bytes = std::move(*bytes);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/result.h"
+
 #include <QByteArrayView>
 #include <QString>
 #include <optional>
@@ -10,8 +12,8 @@ namespace chaserom {
 /// A byte pattern to find: bytes in hexadecimal, "??" for any byte ("7F ?? DF").
 class BytePattern {
 public:
-    /// Reads a pattern; empty, with `problem` said in Russian, when it is not one.
-    [[nodiscard]] static std::optional<BytePattern> read(QStringView text, QString& problem);
+    /// Reads a pattern; fails with what is wrong when it is not one.
+    [[nodiscard]] static Result<BytePattern> read(QStringView text);
 
     [[nodiscard]] qsizetype size() const { return static_cast<qsizetype>(m_bytes.size()); }
 

@@ -21,8 +21,8 @@ std::optional<qint64> digitsValue(QStringView digits, int base) {
 
 } // namespace
 
-std::optional<qint64> readGoToAddress(QStringView text, qint64 currentAddress, int stepLength,
-                                      qint64 imageLength, QString& problem) {
+Result<qint64> readGoToAddress(QStringView text, qint64 currentAddress, int stepLength,
+                               qint64 imageLength) {
     const QStringView typed = text.trimmed();
     std::optional<qint64> address;
     if (typed.startsWith(u'#')) {
@@ -40,18 +40,16 @@ std::optional<qint64> readGoToAddress(QStringView text, qint64 currentAddress, i
         address = digitsValue(typed, 10);
     }
     if (!address) {
-        problem = QStringLiteral("Введите адрес (100 или 0x64), шаг (#25) или смещение в "
-                                 "шагах (+4, -4).");
-        return std::nullopt;
+        return Failed(QStringLiteral("Введите адрес (100 или 0x64), шаг (#25) или смещение в "
+                                     "шагах (+4, -4)."));
     }
     if (*address < 0 || *address >= imageLength) {
-        problem = imageLength > 0 ? QStringLiteral("Адрес %1 лежит вне образа: от 0 до %2.")
-                                        .arg(*address)
-                                        .arg(imageLength - 1)
-                                  : QStringLiteral("Образ пуст.");
-        return std::nullopt;
+        return Failed(imageLength > 0 ? QStringLiteral("Адрес %1 лежит вне образа: от 0 до %2.")
+                                            .arg(*address)
+                                            .arg(imageLength - 1)
+                                      : QStringLiteral("Образ пуст."));
     }
-    return address;
+    return *address;
 }
 
 } // namespace chaserom

@@ -1,16 +1,16 @@
 #pragma once
 
+#include "core/result.h"
+
 #include <QString>
-#include <optional>
 
 namespace chaserom {
 
 /// Where "Перейти" goes: a decimal address ("100"), a hexadecimal one ("0x64"), step N
 /// ("#25"), or N steps on or back from the current one ("+4", "-4", "−4"). Blanks around
 /// are ignored. The address of the first byte of the target is returned, and only when it
-/// lies in an image of `imageLength` bytes; otherwise `problem` says why, in Russian.
-[[nodiscard]] std::optional<qint64> readGoToAddress(QStringView text, qint64 currentAddress,
-                                                    int stepLength, qint64 imageLength,
-                                                    QString& problem);
+/// lies in an image of `imageLength` bytes; otherwise it fails saying why.
+[[nodiscard]] Result<qint64> readGoToAddress(QStringView text, qint64 currentAddress,
+                                             int stepLength, qint64 imageLength);
 
 } // namespace chaserom

@@ -16,7 +16,7 @@ QString bytesToHexText(QByteArrayView bytes) {
     return QString::fromLatin1(bytes.toByteArray().toHex(' ').toUpper());
 }
 
-std::optional<std::vector<PatternByte>> hexTextToPattern(QStringView text, QString& problem) {
+Result<std::vector<PatternByte>> hexTextToPattern(QStringView text) {
     std::vector<PatternByte> bytes;
     qsizetype i = 0;
     while (i < text.size()) {
@@ -37,9 +37,9 @@ std::optional<std::vector<PatternByte>> hexTextToPattern(QStringView text, QStri
         const int high = i < text.size() ? hexDigitValue(text[i].toLatin1()) : -1;
         const int low = i + 1 < text.size() ? hexDigitValue(text[i + 1].toLatin1()) : -1;
         if (high < 0 || low < 0) {
-            problem = QStringLiteral("«%1» не является байтом из двух шестнадцатеричных цифр")
-                          .arg(text.sliced(start, std::min<qsizetype>(4, text.size() - start)));
-            return std::nullopt;
+            return Failed(
+                QStringLiteral("«%1» не является байтом из двух шестнадцатеричных цифр")
+                    .arg(text.sliced(start, std::min<qsizetype>(4, text.size() - start))));
         }
         bytes.emplace_back(static_cast<quint8>(high << 4 | low));
         i += 2;
@@ -47,23 +47,21 @@ std::optional<std::vector<PatternByte>> hexTextToPattern(QStringView text, QStri
     return bytes;
 }
 
-std::optional<QByteArray> hexTextToBytes(QStringView text, QString& problem) {
-    const auto pattern = hexTextToPattern(text, problem);
+Result<QByteArray> hexTextToBytes(QStringView text) {
+    const auto pattern = hexTextToPattern(text);
     if (!pattern) {
-        return std::nullopt;
+        return Failed(pattern.failure());
     }
     QByteArray bytes;
     bytes.reserve(static_cast<qsizetype>(pattern->size()));
     for (const PatternByte& byte : *pattern) {
         if (!byte) {
-            problem = QStringLiteral("«??» не является байтом из двух шестнадцатеричных цифр");
-            return std::nullopt;
+            return Failed(QStringLiteral("«??» не является байтом из двух шестнадцатеричных цифр"));
         }
         bytes.append(static_cast<char>(*byte));
     }
     if (bytes.isEmpty()) {
-        problem = QStringLiteral("нет ни одного байта");
-        return std::nullopt;
+        return Failed(QStringLiteral("нет ни одного байта"));
     }
     return bytes;
 }

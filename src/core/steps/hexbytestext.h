@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/result.h"
+
 #include <QByteArray>
 #include <QString>
 #include <optional>
@@ -12,17 +14,16 @@ namespace chaserom {
 [[nodiscard]] QString bytesToHexText(QByteArrayView bytes);
 
 /// Bytes from such a text: pairs of hexadecimal digits in either case, with or without
-/// blanks, commas, line ends or "0x" between them. Empty, with `problem` said in Russian,
-/// when anything else is in it or no byte is.
-[[nodiscard]] std::optional<QByteArray> hexTextToBytes(QStringView text, QString& problem);
+/// blanks, commas, line ends or "0x" between them. Fails when anything else is in it or
+/// no byte is.
+[[nodiscard]] Result<QByteArray> hexTextToBytes(QStringView text);
 
 /// A byte of a pattern to find: a value, or any byte ("??").
 using PatternByte = std::optional<quint8>;
 
 /// A pattern to find, read as hexTextToBytes() reads bytes, where "??" also stands for any
-/// byte. Empty, with `problem` said, when anything else is in it; no byte at all is an empty
-/// list, for the caller to word.
-[[nodiscard]] std::optional<std::vector<PatternByte>> hexTextToPattern(QStringView text,
-                                                                       QString& problem);
+/// byte. Fails when anything else is in it; no byte at all is an empty list, for the caller
+/// to word.
+[[nodiscard]] Result<std::vector<PatternByte>> hexTextToPattern(QStringView text);
 
 } // namespace chaserom

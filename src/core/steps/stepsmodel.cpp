@@ -88,10 +88,11 @@ FileFailure StepsModel::reload() {
     // reaches.
     const qint64 length =
         m_document.hasImage() ? std::min(m_document.length(), LargestWholeImage) : 0;
-    auto failure = m_document.read(0, length, m_file);
+    auto read = m_document.read(0, length);
+    m_file = read ? std::move(*read) : QByteArray();
     m_file.resize(length, '\xFF');
     emit reset();
-    return failure;
+    return read ? FileFailure() : read.failure();
 }
 
 void StepsModel::applyChange(const ImageChange& change) {

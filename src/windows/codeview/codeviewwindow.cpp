@@ -211,7 +211,7 @@ void CodeViewWindow::movePageTo(int position, Alignment alignment) {
         pageAddressFor(position, m_vscroll1->maximum(), m_page.imageLength().value_or(0),
                        m_kanalCount.value(), alignment);
     auto failure = m_page.movePage(address);
-    if (!failure || failure->action == FileAction::WriteBackCut) {
+    if (!failure || failure->severity == Severity::Warning) {
         // A write-back cut short by a shorter file is reported, but the page has moved.
         m_pagePosition = position;
         if (failure) {

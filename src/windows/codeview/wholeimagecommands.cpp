@@ -29,10 +29,9 @@ void WholeImageCommands::copy(const QString& start, const QString& end,
         return;
     }
     const int length = m_page.imageLength().value_or(0);
-    QString problem;
-    const auto range = readCopyRange(start, end, destination, length, problem);
+    const auto range = readCopyRange(start, end, destination, length);
     if (!range) {
-        m_reports.report(m_parent, problem);
+        m_reports.report(m_parent, range.failure());
         return;
     }
     const Overflow answer = copyFits(*range, length) ? Overflow::Lengthen : askOverflow(m_parent);
@@ -65,10 +64,9 @@ void WholeImageCommands::writeResizedCopy(const QString& sizeText) {
     if (!imageIsOpen()) {
         return;
     }
-    QString problem;
-    const auto size = readTargetSize(sizeText, problem);
+    const auto size = readTargetSize(sizeText);
     if (!size) {
-        m_reports.report(m_parent, problem);
+        m_reports.report(m_parent, size.failure());
         return;
     }
     const auto target = resizedCopyPathFor(m_page.document().path(), sizeText);

@@ -68,35 +68,33 @@ NewImageDialog::NewImageDialog(QWidget* parent)
     check();
 }
 
-std::optional<NewImageRequest> NewImageDialog::read(QString& problem) const {
+Result<NewImageRequest> NewImageDialog::read() const {
     NewImageRequest request;
     if (m_chip->currentIndex() == OtherSize) {
-        const auto size = readNewImageSize(m_size->text(), problem);
+        const auto size = readNewImageSize(m_size->text());
         if (!size) {
-            return std::nullopt;
+            return Failed(size.failure());
         }
         request.size = *size;
     } else {
         request.size = RomChips.at(static_cast<size_t>(m_chip->currentIndex())).size;
     }
-    const auto fill = readFillByte(m_fill->text(), problem);
+    const auto fill = readFillByte(m_fill->text());
     if (!fill) {
-        return std::nullopt;
+        return Failed(fill.failure());
     }
     request.fill = *fill;
     return request;
 }
 
 std::optional<NewImageRequest> NewImageDialog::request() const {
-    QString problem;
-    return read(problem);
+    return read().value();
 }
 
 void NewImageDialog::check() {
-    QString problem;
-    const bool right = read(problem).has_value();
-    m_problem->setText(right ? QString() : problem);
-    m_buttons->button(QDialogButtonBox::Ok)->setEnabled(right);
+    const auto request = read();
+    m_problem->setText(request ? QString() : request.failure());
+    m_buttons->button(QDialogButtonBox::Ok)->setEnabled(request.ok());
 }
 
 std::optional<NewImageRequest> NewImageDialog::ask(QWidget* parent) {

@@ -30,7 +30,7 @@ public:
 
 private:
     void check();
-    [[nodiscard]] std::optional<NewImageRequest> read(QString& problem) const;
+    [[nodiscard]] Result<NewImageRequest> read() const;
 
     QComboBox* m_chip = nullptr;
     QLineEdit* m_size = nullptr;

@@ -152,12 +152,12 @@ void SimulatorWindow::loadLayout() {
 
 void SimulatorWindow::changeBackground() {
     if (const auto path = chooseFile(false)) {
-        QImage picture;
-        if (auto failure = loadBackgroundPicture(*path, picture)) {
-            m_reports.report(this, *failure);
+        const auto picture = loadBackgroundPicture(*path);
+        if (!picture) {
+            m_reports.report(this, picture.failure());
             return;
         }
-        setBackground(picture);
+        setBackground(*picture);
         if (m_protectedFiles) {
             m_protectedFiles->set(ProtectedFiles::Role::Picture, *path);
         }

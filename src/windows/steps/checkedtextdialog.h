@@ -1,8 +1,11 @@
 #pragma once
 
+#include "core/result.h"
+
 #include <QDialog>
 #include <QString>
 #include <functional>
+#include <optional>
 
 class QDialogButtonBox;
 class QLabel;
@@ -29,6 +32,36 @@ public:
     [[nodiscard]] static std::optional<QString> ask(QWidget* parent, const QString& title,
                                                     const QString& question, const QString& text,
                                                     Check check);
+
+    /// A text accepted and the value it was read as.
+    template <typename T> struct Answer {
+        QString text;
+        T value;
+    };
+
+    /// Asks for a text that `read` turns into a value (a Result): what it says is wrong is
+    /// shown while typing, and the value read from the accepted text is returned, so that
+    /// the caller never reads it again.
+    template <typename Read>
+    [[nodiscard]] static auto askFor(QWidget* parent, const QString& title, const QString& question,
+                                     const QString& text, Read read) {
+        using Value = typename decltype(read(QString()))::value_type;
+        std::optional<Answer<Value>> lastRight;
+        const auto accepted =
+            ask(parent, title, question, text, [&read, &lastRight](const QString& typed) {
+                auto value = read(typed);
+                if (!value) {
+                    lastRight.reset();
+                    return value.failure();
+                }
+                lastRight = Answer<Value>{typed, std::move(*value)};
+                return QString();
+            });
+        if (!accepted || !lastRight || lastRight->text != *accepted) {
+            return std::optional<Answer<Value>>();
+        }
+        return lastRight;
+    }
 
 private:
     void checkText();

@@ -110,12 +110,11 @@ void StepCommands::cut() {
 }
 
 std::optional<QByteArray> StepCommands::clipboardBytes() {
-    QString problem;
-    auto bytes = hexTextToBytes(QApplication::clipboard()->text(), problem);
+    auto bytes = hexTextToBytes(QApplication::clipboard()->text());
     if (!bytes) {
-        m_reports.report(m_parent, uiText("В буфере обмена нет шагов: %1.").arg(problem));
+        m_reports.report(m_parent, uiText("В буфере обмена нет шагов: %1.").arg(bytes.failure()));
     }
-    return bytes;
+    return bytes.value();
 }
 
 void StepCommands::pasteOver() {
@@ -155,17 +154,13 @@ void StepCommands::pasteInserting() {
 
 void StepCommands::fill() {
     const StepSpan span = targetSteps();
-    const auto typed = CheckedTextDialog::ask(
+    const auto answer = CheckedTextDialog::askFor(
         m_parent, uiText("Заполнить"), uiText("Байты, которыми заполнить %1:").arg(stepsText(span)),
-        QStringLiteral("FF"), [](const QString& typedText) {
-            QString problem;
-            return hexTextToBytes(typedText, problem) ? QString() : problem;
-        });
-    if (!typed) {
+        QStringLiteral("FF"), [](const QString& typed) { return hexTextToBytes(typed); });
+    if (!answer) {
         return;
     }
-    QString problem;
-    const QByteArray pattern = hexTextToBytes(*typed, problem).value_or(QByteArray());
+    const QByteArray pattern = answer->value;
     change(uiText("заполнение: %1").arg(stepsText(span)),
            [&](QByteArray& image) { fillSteps(image, m_steps.stepLength(), span, pattern); });
 }

@@ -330,12 +330,12 @@ void StepEditorWindow::compareWithImage() {
     if (!path) {
         return;
     }
-    QByteArray other;
-    if (auto failure = readRegularFile(*path, RecordImageLimit, FileAction::ReadImage, other)) {
-        m_reports.report(this, *failure);
+    const auto other = readRegularFile(*path, RecordImageLimit, FileAction::ReadImage);
+    if (!other) {
+        m_reports.report(this, other.failure());
         return;
     }
-    showComparison(QFileInfo(*path).fileName(), compareImages(m_steps.shownBytes(), other));
+    showComparison(QFileInfo(*path).fileName(), compareImages(m_steps.shownBytes(), *other));
 }
 
 void StepEditorWindow::showComparison(const QString& otherName, const ImageComparison& comparison) {

@@ -19,39 +19,29 @@ StepNavigation::StepNavigation(const StepsModel& steps, StepGridView& grid, QWid
 
 void StepNavigation::goTo() {
     const qint64 current = qint64{m_grid.cursorStep()} * m_steps.stepLength();
-    const auto check = [this, current](const QString& typed) {
-        QString problem;
-        return readGoToAddress(typed, current, m_steps.stepLength(), m_steps.length(), problem)
-                   ? QString()
-                   : problem;
+    const auto read = [this, current](const QString& typed) {
+        return readGoToAddress(typed, current, m_steps.stepLength(), m_steps.length());
     };
-    const auto typed = CheckedTextDialog::ask(
+    const auto answer = CheckedTextDialog::askFor(
         m_parent, uiText("Перейти"),
-        uiText("Адрес (100 или 0x64), шаг (#25) или смещение в шагах (+4, -4):"), QString(), check);
-    if (!typed) {
+        uiText("Адрес (100 или 0x64), шаг (#25) или смещение в шагах (+4, -4):"), QString(), read);
+    if (!answer) {
         return;
     }
-    QString problem;
-    if (const auto address =
-            readGoToAddress(*typed, current, m_steps.stepLength(), m_steps.length(), problem)) {
-        m_grid.setCursor(static_cast<int>(*address / m_steps.stepLength()),
-                         static_cast<int>(*address % m_steps.stepLength()) * 8);
-    }
+    const qint64 address = answer->value;
+    m_grid.setCursor(static_cast<int>(address / m_steps.stepLength()),
+                     static_cast<int>(address % m_steps.stepLength()) * 8);
 }
 
 void StepNavigation::find() {
-    const auto typed = CheckedTextDialog::ask(
+    auto answer = CheckedTextDialog::askFor(
         m_parent, uiText("Найти"), uiText("Байты (?? — любой байт), например 7F ?? DF:"),
-        m_searchedText, [](const QString& typedText) {
-            QString problem;
-            return BytePattern::read(typedText, problem) ? QString() : problem;
-        });
-    if (!typed) {
+        m_searchedText, [](const QString& typed) { return BytePattern::read(typed); });
+    if (!answer) {
         return;
     }
-    QString problem;
-    m_searched = BytePattern::read(*typed, problem);
-    m_searchedText = *typed;
+    m_searched = std::move(answer->value);
+    m_searchedText = answer->text;
     findFrom(qint64{m_grid.cursorStep()} * m_steps.stepLength(), true);
 }
 

@@ -148,7 +148,8 @@ TEST_F(HostileFilesTest, AWriteBackNeverLengthensAnImageCutShortByAnotherProgram
 
     const auto failure = model.page.movePage(0);
     ASSERT_TRUE(failure);
-    EXPECT_EQ(failure->action, FileAction::WriteBackCut);
+    EXPECT_EQ(failure->severity, Severity::Warning);
+    EXPECT_TRUE(failureText(*failure).startsWith(QStringLiteral("Не вся страница записана")));
     EXPECT_EQ(failure->path, path);
     EXPECT_EQ(QFileInfo(path).size(), 0);
     // The page moved on; the rows past the end are gone, so nothing asks again at the close.
@@ -168,7 +169,8 @@ TEST_F(HostileFilesTest, AWriteBackWritesTheRowsThatStillFit) {
     ASSERT_EQ(::truncate(QFile::encodeName(path).constData(), 105), 0);
     const auto failure = model.page.invert();
     ASSERT_TRUE(failure);
-    EXPECT_EQ(failure->action, FileAction::WriteBackCut);
+    EXPECT_EQ(failure->severity, Severity::Warning);
+    EXPECT_TRUE(failureText(*failure).startsWith(QStringLiteral("Не вся страница записана")));
     EXPECT_TRUE(failure->reason.contains(QStringLiteral("105")));
     const QByteArray after = m_folder.read(QStringLiteral("cut.bin"));
     ASSERT_EQ(after.size(), 105);

@@ -189,30 +189,27 @@ TEST(DecimalFields, TakeWholeNumbersWithBlanksAround) {
 }
 
 TEST(DecimalFields, CopyRangeMustLieInTheImage) {
-    QString problem;
-    const auto range = readCopyRange(QStringLiteral("0"), QStringLiteral(" 15"),
-                                     QStringLiteral("32766"), 16, problem);
+    const auto range =
+        readCopyRange(QStringLiteral("0"), QStringLiteral(" 15"), QStringLiteral("32766"), 16);
     ASSERT_TRUE(range);
     EXPECT_EQ(range->end, 15);
+    const auto outside =
+        readCopyRange(QStringLiteral("16"), QStringLiteral("1"), QStringLiteral("1"), 16);
+    ASSERT_FALSE(outside);
+    EXPECT_TRUE(outside.failure().contains(QStringLiteral("от 0 до 15")));
+    EXPECT_FALSE(readCopyRange(QStringLiteral("1"), QStringLiteral("-1"), QStringLiteral("1"), 16));
     EXPECT_FALSE(
-        readCopyRange(QStringLiteral("16"), QStringLiteral("1"), QStringLiteral("1"), 16, problem));
-    EXPECT_TRUE(problem.contains(QStringLiteral("от 0 до 15")));
-    EXPECT_FALSE(
-        readCopyRange(QStringLiteral("1"), QStringLiteral("-1"), QStringLiteral("1"), 16, problem));
-    EXPECT_FALSE(readCopyRange(QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("32767"),
-                               16, problem));
-    EXPECT_FALSE(readCopyRange(QStringLiteral("1"), QStringLiteral("2"), QString(), 16, problem));
-    EXPECT_FALSE(
-        readCopyRange(QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"), 0, problem));
+        readCopyRange(QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("32767"), 16));
+    EXPECT_FALSE(readCopyRange(QStringLiteral("1"), QStringLiteral("2"), QString(), 16));
+    EXPECT_FALSE(readCopyRange(QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"), 0));
 }
 
 TEST(DecimalFields, TargetSizeFromOneByteTo16MiB) {
-    QString problem;
-    EXPECT_EQ(readTargetSize(QStringLiteral(" 8192"), problem), 8192);
-    EXPECT_EQ(readTargetSize(QStringLiteral("16777216"), problem), 16777216);
-    EXPECT_EQ(readTargetSize(QStringLiteral("1"), problem), 1);
+    EXPECT_EQ(readTargetSize(QStringLiteral(" 8192")).value(), 8192);
+    EXPECT_EQ(readTargetSize(QStringLiteral("16777216")).value(), 16777216);
+    EXPECT_EQ(readTargetSize(QStringLiteral("1")).value(), 1);
     for (const char* bad : {"0", "-5", "16777217", "8k", "", "1.5"}) {
-        EXPECT_FALSE(readTargetSize(QString::fromUtf8(bad), problem)) << bad;
+        EXPECT_FALSE(readTargetSize(QString::fromUtf8(bad))) << bad;
     }
 }
 

@@ -13,22 +13,21 @@ namespace {
 TEST(HexBytesText, RoundTripsAndTakesWhatHexEditorsCopy) {
     const QByteArray bytes = QByteArray::fromHex("7FBFDF00");
     EXPECT_EQ(bytesToHexText(bytes), QStringLiteral("7F BF DF 00"));
-    QString problem;
     for (const char* text :
          {"7F BF DF 00", "7fbfdf00", "0x7F, 0xBF, 0xDF, 0x00", "7F\r\nBF\tDF 00\n"}) {
-        EXPECT_EQ(hexTextToBytes(QString::fromLatin1(text), problem), bytes) << text;
+        EXPECT_EQ(hexTextToBytes(QString::fromLatin1(text)).value(), bytes) << text;
     }
-    EXPECT_FALSE(hexTextToBytes(QStringLiteral("7F B"), problem));
-    EXPECT_FALSE(hexTextToBytes(QStringLiteral("hello"), problem));
-    EXPECT_TRUE(problem.contains(QStringLiteral("he")));
-    EXPECT_FALSE(hexTextToBytes(QStringLiteral("  "), problem));
+    EXPECT_FALSE(hexTextToBytes(QStringLiteral("7F B")));
+    const auto hello = hexTextToBytes(QStringLiteral("hello"));
+    ASSERT_FALSE(hello);
+    EXPECT_TRUE(hello.failure().contains(QStringLiteral("he")));
+    EXPECT_FALSE(hexTextToBytes(QStringLiteral("  ")));
 }
 
 TEST(GoToAddress, ReadsAddressesStepsAndMoves) {
-    QString problem;
     // 16 channels: two bytes a step; the cursor on step 10 (address 20); 100 bytes.
-    const auto go = [&](const char* text) {
-        return readGoToAddress(QString::fromUtf8(text), 20, 2, 100, problem);
+    const auto go = [](const char* text) {
+        return readGoToAddress(QString::fromUtf8(text), 20, 2, 100).value();
     };
     EXPECT_EQ(go("64"), 64);
     EXPECT_EQ(go(" 0x40 "), 64);
@@ -38,7 +37,9 @@ TEST(GoToAddress, ReadsAddressesStepsAndMoves) {
     EXPECT_EQ(go("-4"), 12);
     EXPECT_EQ(go("−10"), 0);
     EXPECT_FALSE(go("100"));
-    EXPECT_TRUE(problem.contains(QStringLiteral("от 0 до 99")));
+    EXPECT_TRUE(readGoToAddress(QStringLiteral("100"), 20, 2, 100)
+                    .failure()
+                    .contains(QStringLiteral("от 0 до 99")));
     EXPECT_FALSE(go("-11"));
     EXPECT_FALSE(go("#50"));
     EXPECT_FALSE(go("abc"));
@@ -49,33 +50,31 @@ TEST(GoToAddress, ReadsAddressesStepsAndMoves) {
 
 TEST(BytePattern, FindsWithWildcardsBothWaysAndRoundTheEnd) {
     const QByteArray image = QByteArray::fromHex("7FBFDF7F00DF7FBF");
-    QString problem;
-    const auto pattern = BytePattern::read(QStringLiteral("7F ?? DF"), problem);
+    const auto pattern = BytePattern::read(QStringLiteral("7F ?? DF"));
     ASSERT_TRUE(pattern);
     EXPECT_EQ(pattern->find(image, 0, true), 0);
     EXPECT_EQ(pattern->find(image, 1, true), 3);
     EXPECT_EQ(pattern->find(image, 4, true), 0); // round the end
     EXPECT_EQ(pattern->find(image, 2, false), 0);
     EXPECT_EQ(pattern->find(image, 99, false), 3);
-    EXPECT_EQ(BytePattern::read(QStringLiteral("7fbf"), problem)->find(image, 1, true), 6);
-    EXPECT_FALSE(BytePattern::read(QStringLiteral("AA"), problem)->find(image, 0, true));
-    EXPECT_FALSE(BytePattern::read(QStringLiteral("7G"), problem));
-    EXPECT_FALSE(BytePattern::read(QStringLiteral("7"), problem));
-    EXPECT_FALSE(BytePattern::read(QString(), problem));
+    EXPECT_EQ(BytePattern::read(QStringLiteral("7fbf"))->find(image, 1, true), 6);
+    EXPECT_FALSE(BytePattern::read(QStringLiteral("AA"))->find(image, 0, true));
+    EXPECT_FALSE(BytePattern::read(QStringLiteral("7G")));
+    EXPECT_FALSE(BytePattern::read(QStringLiteral("7")));
+    EXPECT_FALSE(BytePattern::read(QString()));
 }
 
 TEST(BytePattern, ReadsWhatAPasteReads) {
     const QByteArray image = QByteArray::fromHex("007FBFDF00");
     for (const char* typed : {"7F\tBF\tDF", "0x7F, 0xBF, 0xDF", "7F;??\nDF", "0x7f??df"}) {
-        QString problem;
-        const auto pattern = BytePattern::read(QString::fromLatin1(typed), problem);
-        ASSERT_TRUE(pattern) << typed << ": " << problem.toStdString();
+        const auto pattern = BytePattern::read(QString::fromLatin1(typed));
+        ASSERT_TRUE(pattern) << typed << ": " << pattern.failure().toStdString();
         EXPECT_EQ(pattern->find(image, 0, true), 1) << typed;
     }
-    QString problem;
-    EXPECT_FALSE(BytePattern::read(QStringLiteral("0x"), problem));
-    EXPECT_FALSE(BytePattern::read(QStringLiteral(" \t,"), problem));
-    EXPECT_TRUE(problem.contains(QStringLiteral("Введите байты")));
+    EXPECT_FALSE(BytePattern::read(QStringLiteral("0x")));
+    const auto blank = BytePattern::read(QStringLiteral(" \t,"));
+    ASSERT_FALSE(blank);
+    EXPECT_TRUE(blank.failure().contains(QStringLiteral("Введите байты")));
 }
 
 } // namespace
