@@ -9,8 +9,11 @@
 namespace chaserom {
 
 /// The failure on its way into a Result: `return Failed(QStringLiteral("…"));`.
-template <typename E> struct Failed { E failure; };
-template <typename E> Failed(E) -> Failed<E>;
+template <typename E> struct Failed {
+    explicit Failed(E what)
+        : failure(std::move(what)) {}
+    E failure;
+};
 
 /// A value, or the typed failure that kept it from being made. The failure is a sentence in
 /// Russian for the user unless another type is named (FileError for file operations).

@@ -16,7 +16,8 @@ constexpr qint64 PictureFileLimit = qint64{256} * 1024 * 1024;
 /// The largest picture taken, in pixels a side: more than a photo of a board needs.
 constexpr qint64 LargestSide = 8192;
 /// What a picture of LargestSide × LargestSide takes in memory, 4 bytes a pixel, in MiB.
-constexpr int LargestPictureMiB = static_cast<int>(LargestSide * LargestSide * 4 / (1024 * 1024));
+constexpr int LargestPictureMiB =
+    static_cast<int>(LargestSide * LargestSide * 4 / (qint64{1024} * 1024));
 
 QString readerFault(const QImageReader& reader) {
     switch (reader.error()) {

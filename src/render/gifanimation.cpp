@@ -48,6 +48,7 @@ Failure<> GifAnimation::start() {
     EGifSetGifVersion(m_gif, true);
     const std::vector<QRgb>& colours = m_palette.colours();
     std::vector<GifColorType> table;
+    table.reserve(colours.size());
     for (const QRgb colour : colours) {
         table.push_back({static_cast<GifByteType>(qRed(colour)),
                          static_cast<GifByteType>(qGreen(colour)),
