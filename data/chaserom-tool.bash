@@ -29,8 +29,8 @@ _chaserom_tool() {
     esac
     local options
     case $command in
-        export) options="--format --record-size --output -o --help" ;;
-        import) options="--fill --size --output -o --help" ;;
+        export) options="--format --record-size --base --output -o --help" ;;
+        import) options="--fill --size --base --window --output -o --help" ;;
         checksum|compare) options="--help" ;;
         generate)
             options="--channels --steps --at --lit --seed --help"

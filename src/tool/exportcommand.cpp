@@ -1,4 +1,5 @@
 #include "core/files/regularfile.h"
+#include "core/formats/hexrecordtext.h"
 #include "core/formats/recordfile.h"
 #include "tool/commands.h"
 #include "tool/console.h"
@@ -46,6 +47,12 @@ int runExport(const Arguments& arguments) {
             command,
             QStringLiteral("--record-size: от 1 до %1 байт данных в записи").arg(MaxRecordSize));
     }
+    const auto base =
+        parseNumber(arguments.value("base").value_or(QStringLiteral("0")), 0, HighestRecordAddress);
+    if (!base) {
+        return usageError(command, QStringLiteral("--base: адрес от 0 до 0xFFFFFFFF, "
+                                                  "десятичный или с 0x"));
+    }
     if (const auto fault = overwrittenInput(outputPath, {image})) {
         return usageError(command, *fault);
     }
@@ -64,15 +71,24 @@ int runExport(const Arguments& arguments) {
         return ExitFailure;
     }
     const QByteArray& bytes = *read;
+    if (*base + bytes.size() - 1 > HighestRecordAddress) {
+        return usageError(command,
+                          QStringLiteral("--base: образ в %1 байт с адреса 0x%2 не помещается в "
+                                         "32-битные адреса записей")
+                              .arg(bytes.size())
+                              .arg(upperHex(*base, 8)));
+    }
     Output output(outputPath, FileAction::WriteRecords);
     FileFailure failure = output.open();
     if (!failure) {
         // The text is several times the image: it goes out piece by piece as it is made.
-        writeRecordFile(*format, bytes, static_cast<int>(*recordSize), QFileInfo(image).fileName(),
-                        [&](QByteArrayView piece) {
-                            failure = output.write(piece);
-                            return !failure;
-                        });
+        writeRecordFile(
+            *format, bytes, static_cast<int>(*recordSize), QFileInfo(image).fileName(),
+            [&](QByteArrayView piece) {
+                failure = output.write(piece);
+                return !failure;
+            },
+            *base);
     }
     if (!failure) {
         failure = output.commit();

@@ -19,6 +19,20 @@ QString defaultOutput(const QString& input) {
     return input.left(folderEnd) + QFileInfo(input).completeBaseName() + QStringLiteral(".bin");
 }
 
+/// START-END, both numbers decimal or after 0x, START not past END.
+std::optional<AddressWindow> parseWindow(const QString& text) {
+    const qsizetype dash = text.indexOf(u'-');
+    if (dash < 0) {
+        return std::nullopt;
+    }
+    const auto first = parseNumber(text.left(dash), 0, HighestRecordAddress);
+    const auto last = parseNumber(text.mid(dash + 1), 0, HighestRecordAddress);
+    if (!first || !last || *first > *last) {
+        return std::nullopt;
+    }
+    return AddressWindow{*first, *last};
+}
+
 } // namespace
 
 int runImport(const Arguments& arguments) {
@@ -42,6 +56,20 @@ int runImport(const Arguments& arguments) {
         if (!options.size) {
             return usageError(command,
                               QStringLiteral("--size: от 0 до %1 байт").arg(RecordImageLimit));
+        }
+    }
+    if (const auto base = arguments.value("base")) {
+        options.base = parseNumber(*base, 0, HighestRecordAddress);
+        if (!options.base) {
+            return usageError(command, QStringLiteral("--base: адрес от 0 до 0xFFFFFFFF, "
+                                                      "десятичный или с 0x"));
+        }
+    }
+    if (const auto window = arguments.value("window")) {
+        options.window = parseWindow(*window);
+        if (!options.window) {
+            return usageError(command,
+                              QStringLiteral("--window: НАЧАЛО-КОНЕЦ, например 0xE000-0xFFFF"));
         }
     }
     const QString outputPath = arguments.value("output").value_or(defaultOutput(input));

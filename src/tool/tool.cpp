@@ -8,8 +8,8 @@ namespace chaserom::tool {
 
 namespace {
 
-constexpr OptionSpec ExportOptions[] = {{"format"}, {"record-size"}, {"output", 'o'}};
-constexpr OptionSpec ImportOptions[] = {{"fill"}, {"size"}, {"output", 'o'}};
+constexpr OptionSpec ExportOptions[] = {{"format"}, {"record-size"}, {"base"}, {"output", 'o'}};
+constexpr OptionSpec ImportOptions[] = {{"fill"}, {"size"}, {"base"}, {"window"}, {"output", 'o'}};
 constexpr OptionSpec NewOptions[] = {{"chip"}, {"size"}, {"fill"}};
 constexpr OptionSpec GenerateOptions[] = {{"channels"}, {"steps"}, {"at"}, {"lit"}, {"seed"}};
 constexpr OptionSpec GifOptions[] = {{"channels"}, {"layout"}, {"background"}, {"colours"},

@@ -129,4 +129,22 @@ std::optional<qint32> parseInt32(QByteArrayView text) {
     return static_cast<qint32>(rounded);
 }
 
+std::optional<qint64> parseTypedNumber(QStringView text) {
+    const QStringView trimmed = text.trimmed();
+    const bool hex = trimmed.startsWith(u"0x", Qt::CaseInsensitive);
+    const QStringView digits = hex ? trimmed.sliced(2) : trimmed;
+    // Qt's conversion takes a sign and blanks of its own: only digits are a typed number.
+    const auto isDigit = [hex](QChar c) {
+        return (c >= u'0' && c <= u'9') ||
+               (hex && ((c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F')));
+    };
+    if (digits.isEmpty() || digits.size() > 13 ||
+        !std::all_of(digits.begin(), digits.end(), isDigit)) {
+        return std::nullopt;
+    }
+    bool ok = false;
+    const qint64 value = digits.toLongLong(&ok, hex ? 16 : 10);
+    return ok ? std::optional<qint64>(value) : std::nullopt;
+}
+
 } // namespace chaserom

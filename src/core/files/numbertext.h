@@ -39,6 +39,10 @@ private:
 /// it is not a decimal number or lies outside the 32-bit range.
 [[nodiscard]] std::optional<qint32> parseInt32(QByteArrayView text);
 
+/// A number typed into a box: decimal, or hexadecimal after 0x, without a sign, blanks
+/// around it ignored; empty for anything else or past 2^53.
+[[nodiscard]] std::optional<qint64> parseTypedNumber(QStringView text);
+
 /// Whether a number's text is written as a decimal number, whatever its size: a refused one
 /// is then out of range for its reader, not "no number". Infinity and NaN are not.
 [[nodiscard]] bool isDecimalNumber(QByteArrayView text);

@@ -81,11 +81,16 @@ public:
                                                      "(тип 01, «:00000001FF»)")};
             return std::move(m_result);
         }
-        m_result.image = m_image.take();
+        finishRecordRead(m_result, m_image, m_lines.number());
         return std::move(m_result);
     }
 
 private:
+    /// An address as its record gives it: four digits, eight with an extended address.
+    Failure<> place(qint64 address, QByteArrayView data) {
+        return m_image.place(address, data, address > 0xFFFF ? 8 : 4, m_lines.number());
+    }
+
     Failure<> readLine(QByteArrayView line) {
         if (line.front() != ':') {
             return QStringLiteral("запись Intel HEX должна начинаться с «:», а начинается с %1")
@@ -148,14 +153,14 @@ private:
 
     Failure<> placeData(quint16 offset, QByteArrayView data) {
         if (!m_segmented || offset + data.size() <= SegmentLength) {
-            return m_image.place(m_base + offset, data);
+            return place(m_base + offset, data);
         }
         // A segment address wraps its offset within the 64 KiB segment.
         const qint64 firstPart = SegmentLength - offset;
-        if (auto fault = m_image.place(m_base + offset, data.first(firstPart))) {
+        if (auto fault = place(m_base + offset, data.first(firstPart))) {
             return fault;
         }
-        return m_image.place(m_base, data.sliced(firstPart));
+        return place(m_base, data.sliced(firstPart));
     }
 
     TextLines m_lines;
@@ -169,34 +174,40 @@ private:
 
 } // namespace
 
-void writeIntelHex(QByteArrayView image, int recordSize, const RecordTextSink& sink) {
+void writeIntelHex(QByteArrayView image, int recordSize, const RecordTextSink& sink, qint64 base) {
     const qint64 size = image.size();
-    const bool segmented = size > SegmentLength;
+    const bool segmented = base + size > SegmentLength;
     HexRecordText text(sink);
-    for (qint64 address = 0; address < size && !text.stopped();) {
-        if (segmented && address % SegmentLength == 0) {
-            const auto segment = static_cast<quint16>(address / SegmentLength);
+    qint64 segmentWritten = -1;
+    for (qint64 offset = 0; offset < size && !text.stopped();) {
+        const qint64 address = base + offset;
+        if (segmented && address / SegmentLength != segmentWritten) {
+            segmentWritten = address / SegmentLength;
+            const auto segment = static_cast<quint16>(segmentWritten);
             const char upper[2] = {static_cast<char>(segment >> 8), static_cast<char>(segment)};
             addRecord(text, ExtendedLinearAddress, 0, QByteArrayView(upper, 2));
         }
         const qint64 segmentEnd = (address / SegmentLength + 1) * SegmentLength;
-        const qint64 count = std::min({qint64{recordSize}, segmentEnd - address, size - address});
-        addRecord(text, Data, static_cast<quint16>(address), image.sliced(address, count));
-        address += count;
+        const qint64 count = std::min({qint64{recordSize}, segmentEnd - address, size - offset});
+        addRecord(text, Data, static_cast<quint16>(address), image.sliced(offset, count));
+        offset += count;
     }
     addRecord(text, EndOfFile, 0, {});
     text.finish();
 }
 
-QByteArray intelHexText(QByteArrayView image, int recordSize) {
+QByteArray intelHexText(QByteArrayView image, int recordSize, qint64 base) {
     const qint64 size = image.size();
     QByteArray text;
     // Each record: ':', 5 bytes around its data, 2 digits a byte, LF.
     text.reserve((size / recordSize + 2) * (12 + 1) + 2 * size + size / SegmentLength * 16);
-    writeIntelHex(image, recordSize, [&text](QByteArrayView piece) {
-        text.append(piece);
-        return true;
-    });
+    writeIntelHex(
+        image, recordSize,
+        [&text](QByteArrayView piece) {
+            text.append(piece);
+            return true;
+        },
+        base);
     return text;
 }
 

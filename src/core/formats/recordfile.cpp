@@ -4,6 +4,7 @@
 #include "core/formats/hexrecordtext.h"
 #include "core/formats/intelhex.h"
 #include "core/formats/srecord.h"
+#include "core/image/romchips.h"
 
 #include <QFileInfo>
 
@@ -66,19 +67,19 @@ RecordReadResult readRecordFile(QByteArrayView text, const RecordReadOptions& op
 }
 
 QByteArray recordFileText(RecordFormat format, QByteArrayView image, int recordSize,
-                          const QString& headerName) {
+                          const QString& headerName, qint64 base) {
     if (format == RecordFormat::SRecord) {
-        return sRecordText(image, recordSize, headerName);
+        return sRecordText(image, recordSize, headerName, base);
     }
-    return intelHexText(image, recordSize);
+    return intelHexText(image, recordSize, base);
 }
 
 void writeRecordFile(RecordFormat format, QByteArrayView image, int recordSize,
-                     const QString& headerName, const RecordTextSink& sink) {
+                     const QString& headerName, const RecordTextSink& sink, qint64 base) {
     if (format == RecordFormat::SRecord) {
-        writeSRecords(image, recordSize, headerName, sink);
+        writeSRecords(image, recordSize, headerName, sink, base);
     } else {
-        writeIntelHex(image, recordSize, sink);
+        writeIntelHex(image, recordSize, sink, base);
     }
 }
 
@@ -94,6 +95,16 @@ FileFailure importRecordFile(const QString& path, const RecordReadOptions& optio
         return recordLineFailure(path, *result.fault);
     }
     return std::nullopt;
+}
+
+qint64 suggestedBase(const DataExtent& extent) {
+    const auto chip = smallestChipHolding(extent.length());
+    qint64 span = chip ? chip->size : 1;
+    // Rounded down, the data may reach past the chip: then the next size up holds it.
+    while (span < extent.length() || extent.lowest / span * span + span <= extent.highest) {
+        span *= 2;
+    }
+    return extent.lowest / span * span;
 }
 
 FileError recordLineFailure(const QString& path, const LineNote& fault) {

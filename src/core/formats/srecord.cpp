@@ -42,7 +42,7 @@ int dataRecordType(qint64 size) {
     return size > S1Limit ? 2 : 1;
 }
 
-/// A count record seen in a file, checked against all data records at the end.
+/// A count record seen in a block, checked when the block ends.
 struct CountRecord {
     int line;
     int type;
@@ -62,41 +62,58 @@ public:
                 continue;
             }
             if (m_terminated) {
+                // Files joined one after another: each keeps its own records and count.
                 m_result.warnings.push_back(
                     {m_lines.number(),
-                     QStringLiteral("строки после завершающей записи пропущены")});
-                break;
+                     QStringLiteral("после завершающей записи начинается новый блок записей")});
+                m_terminated = false;
+                m_blockDataRecords = 0;
+                m_blockCounts.clear();
             }
             if (auto fault = readLine(*line)) {
                 return refused(m_lines.number(), *fault);
             }
-        }
-        for (const CountRecord& record : m_counts) {
-            if (record.count != m_dataRecords) {
-                return refused(record.line,
-                               QStringLiteral("запись S%1 насчитывает %2 записей данных, а их %3")
-                                   .arg(record.type)
-                                   .arg(record.count)
-                                   .arg(m_dataRecords));
+            if (m_terminated) {
+                if (auto wrong = wrongCount()) {
+                    return refused(wrong->line, wrong->text);
+                }
             }
         }
+        if (auto wrong = wrongCount()) {
+            return refused(wrong->line, wrong->text);
+        }
         if (!m_terminated) {
-            if (m_counts.empty()) {
+            if (m_blockCounts.empty()) {
                 return refused(std::max(m_lines.number(), 1),
                                QStringLiteral("файл кончается без завершающей записи (S7, S8 "
                                               "или S9) и без записи счёта (S5 или S6)"));
             }
             m_result.warnings.push_back(
-                {m_counts.back().line,
+                {m_blockCounts.back().line,
                  QStringLiteral("нет завершающей записи (S7, S8 или S9); файл принят, потому "
                                 "что запись S%1 сходится с числом записей данных")
-                     .arg(m_counts.back().type)});
+                     .arg(m_blockCounts.back().type)});
         }
-        m_result.image = m_image.take();
+        finishRecordRead(m_result, m_image, m_lines.number());
         return std::move(m_result);
     }
 
 private:
+    /// A count record of the block that counts neither the block's data records nor, as in a
+    /// file written as one, all of the file's so far.
+    [[nodiscard]] std::optional<LineNote> wrongCount() const {
+        for (const CountRecord& record : m_blockCounts) {
+            if (record.count != m_blockDataRecords && record.count != m_dataRecords) {
+                return LineNote{record.line,
+                                QStringLiteral("запись S%1 насчитывает %2 записей данных, а их %3")
+                                    .arg(record.type)
+                                    .arg(record.count)
+                                    .arg(m_blockDataRecords)};
+            }
+        }
+        return std::nullopt;
+    }
+
     RecordReadResult refused(int line, const QString& fault) {
         m_result.fault = LineNote{line, fault};
         return std::move(m_result);
@@ -152,13 +169,14 @@ private:
         case 2:
         case 3:
             ++m_dataRecords;
-            return m_image.place(address, data);
+            ++m_blockDataRecords;
+            return m_image.place(address, data, 2 * addressLength, m_lines.number());
         case 5:
         case 6:
             if (!data.isEmpty()) {
                 return QStringLiteral("запись счёта S%1 не должна нести данных").arg(type);
             }
-            m_counts.push_back({m_lines.number(), type, address});
+            m_blockCounts.push_back({m_lines.number(), type, address});
             return std::nullopt;
         case 7:
         case 8:
@@ -174,26 +192,27 @@ private:
     RecordImage m_image;
     RecordReadResult m_result;
     QByteArray m_bytes;
-    std::vector<CountRecord> m_counts;
+    std::vector<CountRecord> m_blockCounts;
     qint64 m_dataRecords = 0;
+    qint64 m_blockDataRecords = 0;
     bool m_terminated = false;
 };
 
 } // namespace
 
 void writeSRecords(QByteArrayView image, int recordSize, const QString& headerName,
-                   const RecordTextSink& sink) {
+                   const RecordTextSink& sink, qint64 base) {
     const qint64 size = image.size();
-    const int dataType = dataRecordType(size);
+    const int dataType = dataRecordType(base + size);
     const int addressLength = AddressLength[dataType];
     const qint64 records = (size + recordSize - 1) / recordSize;
     HexRecordText text(sink);
 
     const QByteArray header = headerName.toUtf8();
     addRecord(text, 0, 2, 0, QByteArrayView(header).first(std::min(header.size(), HeaderLimit)));
-    for (qint64 address = 0; address < size && !text.stopped(); address += recordSize) {
-        addRecord(text, dataType, addressLength, static_cast<quint32>(address),
-                  image.sliced(address, std::min(qint64{recordSize}, size - address)));
+    for (qint64 offset = 0; offset < size && !text.stopped(); offset += recordSize) {
+        addRecord(text, dataType, addressLength, static_cast<quint32>(base + offset),
+                  image.sliced(offset, std::min(qint64{recordSize}, size - offset)));
     }
     if (records <= S5Limit) {
         addRecord(text, 5, 2, static_cast<quint32>(records), {});
@@ -206,16 +225,20 @@ void writeSRecords(QByteArrayView image, int recordSize, const QString& headerNa
     text.finish();
 }
 
-QByteArray sRecordText(QByteArrayView image, int recordSize, const QString& headerName) {
+QByteArray sRecordText(QByteArrayView image, int recordSize, const QString& headerName,
+                       qint64 base) {
     const qint64 size = image.size();
     const qint64 records = (size + recordSize - 1) / recordSize;
     QByteArray text;
-    text.reserve(records * (2 * (AddressLength[dataRecordType(size)] + 2) + 3) + 2 * size +
+    text.reserve(records * (2 * (AddressLength[dataRecordType(base + size)] + 2) + 3) + 2 * size +
                  2 * HeaderLimit + 64);
-    writeSRecords(image, recordSize, headerName, [&text](QByteArrayView piece) {
-        text.append(piece);
-        return true;
-    });
+    writeSRecords(
+        image, recordSize, headerName,
+        [&text](QByteArrayView piece) {
+            text.append(piece);
+            return true;
+        },
+        base);
     return text;
 }
 

@@ -9,6 +9,14 @@ using namespace testing_support;
 
 namespace {
 
+/// Reading options with a fill byte and, if given, an exact size.
+RecordReadOptions filled(char fill, std::optional<qint64> size = std::nullopt) {
+    RecordReadOptions options;
+    options.fill = fill;
+    options.size = size;
+    return options;
+}
+
 RecordReadResult readText(const QByteArray& text, RecordReadOptions options = {}) {
     return readIntelHex(text, options);
 }
@@ -58,7 +66,7 @@ TEST(IntelHexReader, TakesLowerCaseCrLfBlankLinesAndGapsFilled) {
     RecordReadResult result = readText(text);
     ASSERT_FALSE(result.fault) << result.fault->text.toStdString();
     EXPECT_EQ(result.image, QByteArray::fromHex("FFFFFFFF1122FFFFAABB"));
-    result = readText(text, {'\0', 12});
+    result = readText(text, filled('\0', 12));
     EXPECT_EQ(result.image, QByteArray::fromHex("0000000011220000AABB0000"));
 }
 
@@ -125,7 +133,7 @@ INSTANTIATE_TEST_SUITE_P(
                       RefusedText{"overlap", ":0100000041BE\n\n:0100000042BD\n:00000001FF\n", 3,
                                   "уже задан другой записью: 0x41, здесь 0x42"},
                       RefusedText{"past_16_mib", ":020000040100F9\n:0100000041BE\n:00000001FF\n", 2,
-                                  "0x1000000 лежит за пределом"},
+                                  "наименьший адрес данных в файле 0x01000000"},
                       RefusedText{"no_end", ":0100000041BE\n\n", 2, "без записи конца"}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -138,11 +146,11 @@ TEST(IntelHexReader, ChecksumFaultSaysWhatTheChecksumShouldBe) {
 
 TEST(IntelHexReader, DataPastTheAskedSizeIsRefused) {
     const QByteArray text = ":0100000041BE\n:0100100042AD\n:00000001FF\n";
-    RecordReadResult result = readText(text, {'\xFF', 16});
+    RecordReadResult result = readText(text, filled('\xFF', 16));
     ASSERT_TRUE(result.fault);
     EXPECT_EQ(result.fault->line, 2);
     EXPECT_TRUE(result.fault->text.contains(QString::fromUtf8("длиной 16 байт")));
-    result = readText(text, {'\xFF', 17});
+    result = readText(text, filled('\xFF', 17));
     EXPECT_FALSE(result.fault);
     EXPECT_EQ(result.image.size(), 17);
 }

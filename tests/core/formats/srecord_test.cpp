@@ -9,6 +9,14 @@ using namespace testing_support;
 
 namespace {
 
+/// Reading options with a fill byte and, if given, an exact size.
+RecordReadOptions filled(char fill, std::optional<qint64> size = std::nullopt) {
+    RecordReadOptions options;
+    options.fill = fill;
+    options.size = size;
+    return options;
+}
+
 RecordReadResult readText(const QByteArray& text, RecordReadOptions options = {}) {
     return readSRecords(text, options);
 }
@@ -61,7 +69,7 @@ TEST(SRecordReader, ReadsBackWhatItWrote) {
 TEST(SRecordReader, TakesMixedAddressWidthsLowerCaseAndCrLf) {
     const QByteArray text = "s0030000fc\r\n\r\nS104000142B8\r\n"
                             "S30600FFFFFF41BB\r\nS205000000AA50\r\nS70500000000FA\r\n";
-    const RecordReadResult result = readText(text, {'\0', std::nullopt});
+    const RecordReadResult result = readText(text, filled('\0'));
     ASSERT_FALSE(result.fault) << result.fault->text.toStdString();
     ASSERT_EQ(result.image.size(), 0x1000000);
     EXPECT_EQ(result.image.left(3), QByteArray::fromHex("AA4200"));
