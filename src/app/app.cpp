@@ -9,6 +9,7 @@
 #include "windows/codeview/lockedimageprompt.h"
 #include "windows/common/dialogs.h"
 #include "windows/common/newimagedialog.h"
+#include "windows/common/recordplacementdialog.h"
 #include "windows/common/uitext.h"
 
 #include <QAction>
@@ -267,7 +268,17 @@ void App::importRecordFile(QWidget* parent) {
         return;
     }
     RecordReadResult read;
-    if (auto failure = chaserom::importRecordFile(*recordsPath, RecordReadOptions{}, read)) {
+    auto failure = chaserom::importRecordFile(*recordsPath, RecordReadOptions{}, read);
+    // A file read to its end knows where its data lies; data that does not start at 0 (or
+    // lies past 16 MiB) is placed as the user says.
+    if (read.extent && (read.extent->lowest != 0 || failure)) {
+        const auto placement = RecordPlacementDialog::ask(parent, *read.extent);
+        if (!placement) {
+            return;
+        }
+        failure = chaserom::importRecordFile(*recordsPath, *placement, read);
+    }
+    if (failure) {
         m_reports.report(parent, *failure);
         return;
     }

@@ -2,6 +2,7 @@
 // steps in the step editor, its status names the chip and sums every byte, its last byte
 // is edited and undone like any other, an export carries it, and a save as takes it all.
 #include "app/app.h"
+#include "core/formats/intelhex.h"
 #include "core/formats/recordfile.h"
 #include "core/image/checksums.h"
 #include "windows/codeview/codeviewwindow.h"
@@ -13,6 +14,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -153,6 +155,30 @@ private slots:
         QCOMPARE(m_app->document().path(), m_folder->path(QStringLiteral("new.bin")));
         QCOMPARE(m_app->page().rowText(0), expected.left(1).toHex().toUpper());
         QCOMPARE(m_folder->read(QStringLiteral("chip.bin")), m_image);
+    }
+
+    void aRomAtE000IsImportedAtTheBaseTheImportOffers() {
+        // The programmer file of an 8 KiB ROM where a 6502 board maps it.
+        const QByteArray rom = randomBytes(8192, 6502);
+        m_folder->write(QStringLiteral("rom6502.hex"), intelHexText(rom, 16, 0xE000));
+        auto offered = std::make_shared<QString>();
+        whenModal("QFileDialog", [this, offered](QWidget* open) {
+            static_cast<QFileDialog*>(open)->selectFile(
+                m_folder->path(QStringLiteral("rom6502.hex")));
+            static_cast<QDialog*>(open)->accept();
+            whenModal("chaserom::RecordPlacementDialog", [this, offered](QWidget* placement) {
+                *offered = control<QLineEdit>(placement, QStringLiteral("RecordBase"))->text();
+                static_cast<QDialog*>(placement)->accept();
+                answerFileDialog(m_folder->path(QStringLiteral("rom.bin")));
+            });
+        });
+        control<QAction>(&editor(), QStringLiteral("ActionImportRecords"))->trigger();
+        QVERIFY(QTest::qWaitFor(
+            [&] { return m_app->document().path().endsWith(QStringLiteral("rom.bin")); }));
+        QCOMPARE(*offered, QStringLiteral("0xE000"));
+        QCOMPARE(m_folder->read(QStringLiteral("rom.bin")), rom);
+        QCOMPARE(control<QLabel>(&editor(), QStringLiteral("StatusLength"))->text(),
+                 QString::fromUtf8("8192 байт, 8192 шагов (2764)"));
     }
 
 private:
