@@ -21,6 +21,7 @@
 #include <algorithm>
 #include <ctime>
 #include <fcntl.h>
+#include <functional>
 #include <random>
 #include <unistd.h>
 #include <vector>
@@ -70,6 +71,13 @@ struct PlaybackFigures {
     /// CPU seconds the process used per second of playback.
     double cpuPerSecond = 0;
 };
+
+/// Runs the event loop for `milliseconds`.
+void runEventLoopMs(int milliseconds) {
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
 
 /// Runs the event loop for `seconds`, as the program does while nothing else happens.
 void runEventLoop(int seconds) {
@@ -373,6 +381,85 @@ void stepEditor(App& app, int seconds) {
     editor.close();
 }
 
+/// The longest the event loop stood still, in ms, while `work` ran and the loop then turned
+/// for `settleMs`: what a user feels as a frozen window.
+double longestStall(const std::function<void()>& work, int settleMs) {
+    QElapsedTimer clock;
+    clock.start();
+    qint64 last = clock.nsecsElapsed();
+    qint64 longest = 0;
+    QTimer ticker;
+    ticker.setInterval(1);
+    QObject::connect(&ticker, &QTimer::timeout, [&] {
+        const qint64 now = clock.nsecsElapsed();
+        longest = std::max(longest, now - last);
+        last = now;
+    });
+    ticker.start();
+    QTimer::singleShot(0, work);
+    runEventLoopMs(settleMs);
+    return longest / 1e6;
+}
+
+/// The step editor on a whole 16 MiB image: opening it, a repaint at any position, and how
+/// long an edit and the checksums that follow it hold the window.
+void wholeChipStepEditor(const QTemporaryDir& dir) {
+    App app;
+    app.start(writeImage(dir, QStringLiteral("chip.bin"), 16 * 1024 * 1024));
+    QApplication::processEvents();
+    Durations opening;
+    for (int i = 0; i < 5; ++i) {
+        if (StepEditorWindow* open = app.existingStepEditor()) {
+            open->close();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        QElapsedTimer clock;
+        clock.start();
+        app.showStepEditor();
+        app.stepEditor().grid().viewport()->repaint();
+        opening.nanoseconds.push_back(clock.nsecsElapsed());
+    }
+    row(QStringLiteral("16 MiB: opening the step editor, median"),
+        QStringLiteral("%1 ms").arg(opening.percentileMicroseconds(0.5) / 1000.0, 0, 'f', 1));
+
+    StepEditorWindow& editor = app.stepEditor();
+    editor.resize(700, 900);
+    QApplication::processEvents();
+    StepGridView& grid = editor.grid();
+    std::mt19937 random(16);
+    Durations repaints;
+    QScrollBar* bar = grid.verticalScrollBar();
+    std::uniform_int_distribution<int> positions(0, bar->maximum());
+    for (int i = 0; i < 100; ++i) {
+        bar->setValue(i == 0 ? bar->maximum() : positions(random));
+        QApplication::processEvents();
+        QElapsedTimer clock;
+        clock.start();
+        grid.viewport()->repaint();
+        repaints.nanoseconds.push_back(clock.nsecsElapsed());
+    }
+    row(QStringLiteral("16 MiB: full repaint of the grid anywhere, median"),
+        QStringLiteral("%1 ms (99th percentile %2 ms)")
+            .arg(repaints.percentileMicroseconds(0.5) / 1000.0, 0, 'f', 2)
+            .arg(repaints.percentileMicroseconds(0.99) / 1000.0, 0, 'f', 2));
+
+    // The window is shown and its first checksums made before the edit is timed.
+    runEventLoopMs(500);
+    double editStall = 0;
+    for (int i = 0; i < 5; ++i) {
+        const int step = (bar->maximum() / 5) * i;
+        editStall = std::max(editStall, longestStall(
+                                            [&grid, step, i] {
+                                                emit grid.lampsPainted({{step, 3, i % 2 == 0}});
+                                            },
+                                            500));
+    }
+    row(QStringLiteral("16 MiB: longest stall of a lamp edit and its checksums"),
+        QStringLiteral("%1 ms").arg(editStall, 0, 'f', 1));
+    editor.close();
+    app.shutDown();
+}
+
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QTemporaryDir dir;
@@ -382,6 +469,10 @@ int main(int argc, char** argv) {
                             : 3;
 
     out << "chaserom benchmark (" << QApplication::platformName() << " platform)\n";
+    if (qEnvironmentVariable("CHASEROM_BENCH_ONLY") == QLatin1String("wholechip")) {
+        wholeChipStepEditor(dir);
+        return 0;
+    }
     App app;
     app.start(writeImage(dir, QStringLiteral("bench.bin"), 32767));
     QApplication::processEvents();
@@ -408,5 +499,6 @@ int main(int argc, char** argv) {
     stepEditor(app, seconds);
     app.shutDown();
     wholeImageOperations(dir);
+    wholeChipStepEditor(dir);
     return 0;
 }

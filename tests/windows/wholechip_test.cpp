@@ -20,6 +20,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 
@@ -78,6 +79,43 @@ private slots:
             readRecordFile(m_folder->read(QStringLiteral("chip.hex")), RecordReadOptions{});
         QVERIFY(!read.fault);
         QCOMPARE(read.image, m_image);
+    }
+
+    void aMegabyteChipAgreesWithSrecCatAndGzip() {
+        const QByteArray chip = randomBytes(1 << 20, 27080);
+        m_app->openImage(m_folder->write(QStringLiteral("mega.bin"), chip));
+        QCOMPARE(control<QLabel>(&editor(), QStringLiteral("StatusLength"))->text(),
+                 QString::fromUtf8("1048576 байт, 1048576 шагов (27C080)"));
+        // gzip ends its file with the CRC-32 of the data, least significant byte first.
+        QProcess gzip;
+        gzip.start(QStringLiteral("gzip"),
+                   {QStringLiteral("-c"), m_folder->path(QStringLiteral("mega.bin"))});
+        QVERIFY(gzip.waitForFinished());
+        const QByteArray trailer = gzip.readAllStandardOutput().right(8);
+        quint32 crc = 0;
+        for (int i = 3; i >= 0; --i) {
+            crc = crc << 8 | static_cast<quint8>(trailer[i]);
+        }
+        const QString expected =
+            QStringLiteral("crc32=%1")
+                .arg(QString::number(crc, 16).toUpper().rightJustified(8, u'0'));
+        QVERIFY(QTest::qWaitFor([&] {
+            return control<QLabel>(&editor(), QStringLiteral("StatusChecksums"))
+                ->text()
+                .endsWith(expected);
+        }));
+
+        answerFileDialog(m_folder->path(QStringLiteral("mega.hex")));
+        control<QAction>(&editor(), QStringLiteral("ActionExportIntelHex"))->trigger();
+        QVERIFY(waitForNoModal());
+        QProcess srecCat;
+        srecCat.setWorkingDirectory(m_folder->folder());
+        srecCat.start(QStringLiteral("srec_cat"),
+                      {QStringLiteral("mega.hex"), QStringLiteral("-intel"), QStringLiteral("-o"),
+                       QStringLiteral("back.bin"), QStringLiteral("-binary")});
+        QVERIFY(srecCat.waitForFinished());
+        QCOMPARE(srecCat.exitCode(), 0);
+        QVERIFY(m_folder->read(QStringLiteral("back.bin")) == chip);
     }
 
     void saveAsWorksOnACopyFromThenOn() {

@@ -26,7 +26,33 @@ qint64 nextDifference(const char* a, const char* b, qint64 from, qint64 end) {
     return at;
 }
 
+/// Bytes compared at once with memcmp before a differing block is looked into.
+constexpr qint64 BlockLength = 4096;
+
 } // namespace
+
+std::optional<DifferingRun> differingSpan(QByteArrayView a, QByteArrayView b) {
+    const qint64 length = std::min(a.size(), b.size());
+    qint64 first = 0;
+    while (first + BlockLength <= length &&
+           std::memcmp(a.data() + first, b.data() + first, BlockLength) == 0) {
+        first += BlockLength;
+    }
+    first = nextDifference(a.data(), b.data(), first, length);
+    if (first == length) {
+        return std::nullopt;
+    }
+    qint64 end = length;
+    while (end - BlockLength > first &&
+           std::memcmp(a.data() + end - BlockLength, b.data() + end - BlockLength, BlockLength) ==
+               0) {
+        end -= BlockLength;
+    }
+    while (a[end - 1] == b[end - 1]) {
+        --end;
+    }
+    return DifferingRun{first, end - 1};
+}
 
 ImageComparison compareImages(QByteArrayView a, QByteArrayView b) {
     ImageComparison comparison;

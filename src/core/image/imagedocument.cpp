@@ -1,6 +1,7 @@
 #include "core/image/imagedocument.h"
 
 #include "core/image/copynaming.h"
+#include "core/image/imagecompare.h"
 #include "core/image/imagepage.h"
 #include "core/page/hextext.h"
 
@@ -276,19 +277,13 @@ FileFailure ImageDocument::transform(const QString& label, qint64 length,
         }
         changed.truncate(bytes.size());
         // Only the span from the first to the last byte that changed is written and kept.
-        qsizetype first = 0;
-        while (first < bytes.size() && bytes[first] == changed[first]) {
-            ++first;
-        }
-        qsizetype end = bytes.size();
-        while (end > first && bytes[end - 1] == changed[end - 1]) {
-            --end;
-        }
-        if (first == end) {
+        const auto span = differingSpan(bytes, changed);
+        if (!span) {
             return std::nullopt;
         }
-        const QByteArray before = bytes.mid(first, end - first);
-        return changeBytes(first, QByteArrayView(changed).sliced(first, end - first),
+        const qint64 count = span->last - span->first + 1;
+        const QByteArray before = bytes.mid(span->first, count);
+        return changeBytes(span->first, QByteArrayView(changed).sliced(span->first, count),
                            m_image.size(), &made, &before);
     });
 }

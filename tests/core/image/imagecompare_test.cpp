@@ -1,10 +1,12 @@
 #include "core/image/imagecompare.h"
+#include "tempfolder.h"
 
 #include <QByteArray>
 #include <gtest/gtest.h>
 #include <random>
 
 using namespace chaserom;
+using namespace testing_support;
 
 namespace {
 
@@ -57,6 +59,31 @@ TEST(ImageCompare, AgreesWithTheByteAtATimeReference) {
         }
         b.resize(b.size() + static_cast<qsizetype>(random() % 3) - 1);
         EXPECT_EQ(compareImages(a, b).runs, referenceRuns(a, b)) << "round " << round;
+    }
+}
+
+TEST(ImageCompare, TheDifferingSpanRunsFromTheFirstToTheLastChangedByteAcrossBlocks) {
+    std::mt19937 random(5);
+    // Lengths around the block that equal stretches are skipped by, and a whole chip.
+    for (const qsizetype length : {1, 7, 4095, 4096, 4097, 12289, 1 << 20}) {
+        const QByteArray a = randomBytes(length, static_cast<unsigned>(length));
+        EXPECT_FALSE(differingSpan(a, a)) << length;
+        for (int round = 0; round < 20; ++round) {
+            QByteArray b = a;
+            auto at = [&] { return static_cast<qint64>(random() % static_cast<unsigned>(length)); };
+            const qint64 x = round == 0 ? 0 : at();
+            const qint64 y = round == 1 ? length - 1 : at();
+            b[x] = static_cast<char>(~b[x]);
+            b[y] = static_cast<char>(~b[y]);
+            const auto span = differingSpan(a, b);
+            if (x == y) {
+                // Flipped twice: equal again.
+                EXPECT_FALSE(span);
+                continue;
+            }
+            ASSERT_TRUE(span) << length;
+            EXPECT_EQ(*span, (DifferingRun{std::min(x, y), std::max(x, y)})) << length;
+        }
     }
 }
 
