@@ -308,12 +308,10 @@ void wholeImageOperations(const QTemporaryDir& dir) {
 
 } // namespace
 
-/// The step editor on a 32767-byte, 8-channel image: opening it, a full repaint of its grid
-/// at scroll positions and zooms, a paint stroke of 100 lamps, and playback with it open.
-void stepEditor(App& app, int seconds) {
-    app.codeView().chooseChannelOption(0);
+/// How long opening the step editor takes, to its grid painted, `times` over.
+Durations stepEditorOpenings(App& app, int times) {
     Durations opening;
-    for (int i = 0; i < 11; ++i) {
+    for (int i = 0; i < times; ++i) {
         if (StepEditorWindow* open = app.existingStepEditor()) {
             open->close();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -324,6 +322,14 @@ void stepEditor(App& app, int seconds) {
         app.stepEditor().grid().viewport()->repaint();
         opening.nanoseconds.push_back(clock.nsecsElapsed());
     }
+    return opening;
+}
+
+/// The step editor on a 32767-byte, 8-channel image: opening it, a full repaint of its grid
+/// at scroll positions and zooms, a paint stroke of 100 lamps, and playback with it open.
+void stepEditor(App& app, int seconds) {
+    app.codeView().chooseChannelOption(0);
+    Durations opening = stepEditorOpenings(app, 11);
     row(QStringLiteral("step editor: opening the window, median"),
         QStringLiteral("%1 ms").arg(opening.percentileMicroseconds(0.5) / 1000.0, 0, 'f', 2));
 
@@ -407,18 +413,7 @@ void wholeChipStepEditor(const QTemporaryDir& dir) {
     App app;
     app.start(writeImage(dir, QStringLiteral("chip.bin"), 16 * 1024 * 1024));
     QApplication::processEvents();
-    Durations opening;
-    for (int i = 0; i < 5; ++i) {
-        if (StepEditorWindow* open = app.existingStepEditor()) {
-            open->close();
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        }
-        QElapsedTimer clock;
-        clock.start();
-        app.showStepEditor();
-        app.stepEditor().grid().viewport()->repaint();
-        opening.nanoseconds.push_back(clock.nsecsElapsed());
-    }
+    Durations opening = stepEditorOpenings(app, 5);
     row(QStringLiteral("16 MiB: opening the step editor, median"),
         QStringLiteral("%1 ms").arg(opening.percentileMicroseconds(0.5) / 1000.0, 0, 'f', 1));
 
