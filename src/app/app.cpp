@@ -70,6 +70,7 @@ App::App()
             simulator->setFallbackFolder(imageFolder());
         }
     });
+    followPrograms();
     connect(m_historyActions.undoAction(), &QAction::triggered, this, &App::undo);
     connect(m_historyActions.redoAction(), &QAction::triggered, this, &App::redo);
     addCommonActions(*m_codeView);
@@ -243,9 +244,33 @@ void App::addCommonActions(QWidget& window) {
     window.addAction(m_newImageAction);
 }
 
+void App::followPrograms() {
+    const auto loopPlayback = [this] {
+        m_playback.setLoop(m_programs.loop(m_kanalCount.stepLength()));
+    };
+    connect(&m_programs, &ProgramChoice::changed, this, loopPlayback);
+    connect(&m_kanalCount, &KanalCount::changed, this, [this, loopPlayback] {
+        countImageSteps();
+        loopPlayback();
+    });
+    connect(&m_document, &ImageDocument::openedImageChanged, this, &App::countImageSteps);
+    connect(&m_document, &ImageDocument::imageEdited, this, &App::countImageSteps);
+    // A selection plays until playback stops.
+    connect(&m_playback, &Playback::playingChanged, this, [this](bool playing) {
+        if (!playing) {
+            m_programs.setPlayedSelection(std::nullopt);
+        }
+    });
+}
+
+void App::countImageSteps() {
+    const qint64 length = m_document.hasImage() ? m_document.length() : 0;
+    m_programs.setImageSteps(static_cast<int>(length / m_kanalCount.stepLength()));
+}
+
 StepEditorWindow* App::createStepEditor() {
     auto* editor = new StepEditorWindow(m_document, m_page, m_kanalCount, m_channelColours,
-                                        m_reports, m_display);
+                                        m_reports, m_display, m_programs, m_playback);
     editor->addCommonActions(
         {m_historyActions.undoAction(), m_historyActions.redoAction(), m_stepEditorAction});
     editor->addFileActions({m_newImageAction});

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/board/programchoice.h"
 #include "core/colours/channelcolourmodel.h"
 #include "core/image/imagedocument.h"
 #include "core/page/kanalcount.h"
@@ -46,6 +47,7 @@ public:
     [[nodiscard]] ImageDocument& document() { return m_document; }
     [[nodiscard]] PageRows& page() { return m_page; }
     [[nodiscard]] Playback& playback() { return m_playback; }
+    [[nodiscard]] ProgramChoice& programs() { return m_programs; }
     [[nodiscard]] KanalCount& kanalCount() { return m_kanalCount; }
     [[nodiscard]] ChannelColourModel& channelColours() { return m_channelColours; }
     [[nodiscard]] FailureReports& reports() { return m_reports; }
@@ -90,6 +92,9 @@ private:
     StepEditorWindow* createStepEditor();
     [[nodiscard]] std::array<Bgr, LampCount> lampColours();
     void relightLamps();
+    /// The board's programs follow the image's steps, and playback loops the chosen one.
+    void followPrograms();
+    void countImageSteps();
     void showSwatchesForChannelCount();
     void showSimulator();
     /// Adds what every window offers (undo, redo) to a window, for its keys and its menu.
@@ -123,6 +128,7 @@ private:
     ImageDocument m_document;
     PageRows m_page;
     Playback m_playback;
+    ProgramChoice m_programs;
     ChannelColourModel m_channelColours;
     HistoryActions m_historyActions;
     std::unique_ptr<CodeViewWindow> m_codeView;

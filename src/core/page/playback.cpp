@@ -24,6 +24,20 @@ void Playback::setInterval(int milliseconds) {
     emit intervalChanged(milliseconds);
 }
 
+void Playback::setLoop(std::optional<PlaybackLoop> loop) {
+    m_loop = loop;
+}
+
+int nextLoopPosition(const PlaybackLoop& loop, int position, int stepLength, int maximum) {
+    // A loop past what the page reaches is played as far as it reaches.
+    const int first = std::min(loop.first, maximum);
+    if (position < first || position >= loop.end) {
+        return first;
+    }
+    const int next = position + stepLength;
+    return next >= loop.end || next > maximum ? first : next;
+}
+
 void Playback::tick(qint64 nowNs) {
     if (!m_playing) {
         // Counting starts afresh when playback starts, not from the last step made.

@@ -22,10 +22,17 @@ std::optional<qint64> digitsValue(QStringView digits, int base) {
 } // namespace
 
 Result<qint64> readGoToAddress(QStringView text, qint64 currentAddress, int stepLength,
-                               qint64 imageLength) {
+                               qint64 imageLength, int stepsPerProgram) {
     const QStringView typed = text.trimmed();
     std::optional<qint64> address;
-    if (typed.startsWith(u'#')) {
+    if (typed.startsWith(u'P', Qt::CaseInsensitive)) {
+        if (stepsPerProgram == 0) {
+            return Failed(QStringLiteral("Программ нет: выберите, сколько шагов в программе."));
+        }
+        if (const auto program = digitsValue(typed.sliced(1), 10); program && *program >= 1) {
+            address = (*program - 1) * stepsPerProgram * stepLength;
+        }
+    } else if (typed.startsWith(u'#')) {
         if (const auto step = digitsValue(typed.sliced(1), 10)) {
             address = *step * stepLength;
         }
@@ -40,8 +47,8 @@ Result<qint64> readGoToAddress(QStringView text, qint64 currentAddress, int step
         address = digitsValue(typed, 10);
     }
     if (!address) {
-        return Failed(QStringLiteral("Введите адрес (100 или 0x64), шаг (#25) или смещение в "
-                                     "шагах (+4, -4)."));
+        return Failed(QStringLiteral("Введите адрес (100 или 0x64), шаг (#25), смещение в "
+                                     "шагах (+4, -4) или программу (P3)."));
     }
     if (*address < 0 || *address >= imageLength) {
         return Failed(imageLength > 0 ? QStringLiteral("Адрес %1 лежит вне образа: от 0 до %2.")

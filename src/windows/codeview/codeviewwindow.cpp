@@ -302,6 +302,12 @@ void CodeViewWindow::playOneStep() {
         return;
     }
     const int maximum = m_vscroll1->maximum();
+    if (const auto& loop = m_playback.loop()) {
+        // One program (or a selection) over and over, as a board with its switches set.
+        setScrollPosition(
+            nextLoopPosition(*loop, scrollPosition(), m_kanalCount.stepLength(), maximum));
+        return;
+    }
     const int next = std::min(scrollPosition() + m_kanalCount.stepLength(), maximum);
     setScrollPosition(next);
     if (next == maximum && m_playback.isPlaying()) {

@@ -1,16 +1,19 @@
 #include "windows/steps/stepeditorwindow.h"
 
+#include "core/board/programchoice.h"
 #include "core/files/regularfile.h"
 #include "core/formats/hexrecordtext.h"
 #include "core/formats/recordfile.h"
 #include "core/image/checksums.h"
 #include "core/image/imagedocument.h"
 #include "core/image/romchips.h"
+#include "core/page/playback.h"
 #include "core/steps/stepsmodel.h"
 #include "windows/common/dialogs.h"
 #include "windows/common/failurereports.h"
 #include "windows/common/uitext.h"
 #include "windows/steps/differencespanel.h"
+#include "windows/steps/programtoolbar.h"
 #include "windows/steps/stepgridview.h"
 
 #include <QAction>
@@ -34,14 +37,17 @@ constexpr int ChecksumDelayMs = 100;
 
 StepEditorWindow::StepEditorWindow(ImageDocument& document, const PageRows& page,
                                    const KanalCount& kanalCount, const ChannelColourModel& colours,
-                                   FailureReports& reports, DisplayHold& display)
+                                   FailureReports& reports, DisplayHold& display,
+                                   ProgramChoice& programs, Playback& playback)
     : m_document(document)
     , m_steps(*new StepsModel(document, page, kanalCount, this))
+    , m_programs(programs)
+    , m_playback(playback)
     , m_reports(reports)
     , m_grid(new StepGridView(m_steps, colours, display, this))
     , m_commands(document, m_steps, *m_grid, reports, this, *statusBar())
     , m_exports(document, m_steps, *m_grid, reports, this, *statusBar())
-    , m_navigation(m_steps, *m_grid, this, *statusBar()) {
+    , m_navigation(m_steps, programs, *m_grid, this, *statusBar()) {
     setObjectName(QStringLiteral("Panel_Steps"));
     setWindowTitle(uiText("Шаги эффекта"));
     setAttribute(Qt::WA_DeleteOnClose, false);
@@ -50,6 +56,7 @@ StepEditorWindow::StepEditorWindow(ImageDocument& document, const PageRows& page
     createEditActions();
     createViewActions();
     createGoActions();
+    createBoardTools();
     createStatusBar();
     createDifferencesPanel();
     restoreSettings();
@@ -234,6 +241,36 @@ void StepEditorWindow::createGoActions() {
     addAction(menu, QStringLiteral("ActionFindPrevious"), uiText("Найти назад"),
               uiText("Предыдущее место с теми же байтами"), {QKeySequence(Qt::SHIFT | Qt::Key_F3)},
               [this] { m_navigation.findPrevious(); });
+    menu->addSeparator();
+    addAction(menu, QStringLiteral("ActionGoToProgram"), uiText("Программа…"),
+              uiText("Выбрать программу и перейти к её первому шагу"),
+              {QKeySequence(Qt::CTRL | Qt::Key_P)}, [this] { m_navigation.goToProgram(); });
+    addAction(menu, QStringLiteral("ActionPlaySelection"), uiText("Играть выделенное"),
+              uiText("Симуляция по кругу только выделенных шагов, пока она идёт или выделение "
+                     "не снято"),
+              {QKeySequence(Qt::CTRL | Qt::Key_Space)}, [this] { playSelection(); });
+}
+
+void StepEditorWindow::createBoardTools() {
+    // On a row of its own, so that it is never folded into an overflow menu.
+    addToolBarBreak();
+    addToolBar(new ProgramToolBar(m_programs, m_playback, this));
+    m_grid->setPrograms(&m_programs);
+    connect(m_grid, &StepGridView::selectionChanged, this, [this] {
+        if (!m_grid->selection()) {
+            m_programs.setPlayedSelection(std::nullopt);
+        }
+    });
+}
+
+void StepEditorWindow::playSelection() {
+    const auto selection = m_grid->selection();
+    if (!selection) {
+        statusBar()->showMessage(uiText("Выделите шаги, которые играть по кругу."), 5000);
+        return;
+    }
+    m_programs.setPlayedSelection(selection);
+    m_playback.setPlaying(true);
 }
 
 void StepEditorWindow::createStatusBar() {

@@ -21,6 +21,8 @@ class FailureReports;
 class KanalCount;
 class ImageDocument;
 class PageRows;
+class Playback;
+class ProgramChoice;
 class StepGridView;
 class StepsModel;
 
@@ -36,7 +38,7 @@ class StepEditorWindow : public QMainWindow {
 public:
     StepEditorWindow(ImageDocument& document, const PageRows& page, const KanalCount& kanalCount,
                      const ChannelColourModel& colours, FailureReports& reports,
-                     DisplayHold& display);
+                     DisplayHold& display, ProgramChoice& programs, Playback& playback);
 
     [[nodiscard]] StepGridView& grid() const { return *m_grid; }
     /// Marks the step playing and keeps it in view while playback runs.
@@ -71,6 +73,9 @@ private:
     void createEditActions();
     void createViewActions();
     void createGoActions();
+    void createBoardTools();
+    /// Loops the selected steps until playback stops or the selection is cleared.
+    void playSelection();
     void createStatusBar();
     void restoreSettings();
     void saveSettings() const;
@@ -87,6 +92,8 @@ private:
 
     ImageDocument& m_document;
     StepsModel& m_steps;
+    ProgramChoice& m_programs;
+    Playback& m_playback;
     FailureReports& m_reports;
     StepGridView* m_grid = nullptr;
     StepCommands m_commands;

@@ -1,15 +1,14 @@
 #include "windows/steps/stepgridview.h"
 
+#include "core/board/programchoice.h"
 #include "core/colours/channelcolourmodel.h"
 #include "core/steps/stepsmodel.h"
 #include "render/bgrcolour.h"
 #include "windows/common/displayhold.h"
 
-#include <QKeyEvent>
-#include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
-#include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
 
@@ -25,10 +24,8 @@ constexpr QColor PageMark = QColor(255, 240, 170);
 constexpr QColor PlayingMark = QColor(255, 170, 60);
 constexpr QColor DifferenceMark = QColor(235, 90, 90);
 constexpr QColor CursorFrame = QColor(255, 200, 0);
-
-qint64 lampKey(int step, int channel) {
-    return qint64{step} * 32 + channel;
-}
+/// The line over every program's first step.
+constexpr QColor ProgramLine = QColor(80, 160, 255);
 
 } // namespace
 
@@ -101,7 +98,10 @@ void StepGridView::repaintSteps(int first, int last) {
 }
 
 int StepGridView::addressColumnWidth() const {
-    return fontMetrics().horizontalAdvance(QStringLiteral("32766  7FFE")) + 12;
+    const int address = fontMetrics().horizontalAdvance(QStringLiteral("32766  7FFE")) + 12;
+    // Room for the program numbers while the board has programs.
+    const bool programs = m_programs && m_programs->stepsPerProgram() != 0;
+    return programs ? address + fontMetrics().horizontalAdvance(QStringLiteral("P99999")) : address;
 }
 
 StepGridLayout StepGridView::layout() const {
@@ -246,7 +246,39 @@ void StepGridView::paintEvent(QPaintEvent* event) {
         const int y = grid.stepTop(step) - top;
         paintAddress(painter, step, QRect(0, y, grid.addressWidth(), m_cell));
         paintCells(painter, step, grid, y);
+        paintProgramStart(painter, step, grid, y);
     }
+}
+
+void StepGridView::setPrograms(const ProgramChoice* programs) {
+    m_programs = programs;
+    if (m_programs) {
+        connect(m_programs, &ProgramChoice::changed, this, [this] {
+            updateScrollBars();
+            viewport()->update();
+        });
+    }
+    viewport()->update();
+}
+
+void StepGridView::paintProgramStart(QPainter& painter, int step, const StepGridLayout& grid,
+                                     int y) const {
+    const auto program = m_programs ? m_programs->programStartingAt(step) : std::nullopt;
+    if (!program) {
+        return;
+    }
+    painter.fillRect(QRect(0, y, grid.width(), 2), ProgramLine);
+    // The number where it fits: over the program's rows, on the right of the address.
+    if (m_programs->stepsPerProgram() * m_cell < fontMetrics().height()) {
+        return;
+    }
+    QFont bold = font();
+    bold.setBold(true);
+    painter.setFont(bold);
+    painter.setPen(ProgramLine);
+    painter.drawText(QRect(0, y + 1, grid.addressWidth() - 4, fontMetrics().height()),
+                     Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("P%1").arg(*program));
+    painter.setFont(font());
 }
 
 void StepGridView::paintAddress(QPainter& painter, int step, const QRect& rect) const {
@@ -303,191 +335,6 @@ void StepGridView::paintCells(QPainter& painter, int step, const StepGridLayout&
         painter.drawRect(
             QRect(grid.channelLeft(m_cursorChannel), y, m_cell, m_cell).adjusted(1, 1, -1, -1));
     }
-}
-
-QPoint StepGridView::gridPoint(const QPointF& viewportPoint) const {
-    return {static_cast<int>(std::floor(viewportPoint.x())) + horizontalScrollBar()->value(),
-            static_cast<int>(std::floor(viewportPoint.y())) + verticalScrollBar()->value()};
-}
-
-void StepGridView::paintLampAt(const QPoint& point) {
-    const StepGridLayout grid = layout();
-    const auto channel = grid.channelAt(point.x());
-    if (!channel || point.y() < 0 || point.y() >= grid.height(m_steps.stepCount())) {
-        return;
-    }
-    const int step = grid.stepAt(point.y(), m_steps.stepCount());
-    if (qint64{step} * m_steps.stepLength() + *channel / 8 >= m_steps.length()) {
-        return;
-    }
-    const qint64 key = lampKey(step, *channel);
-    if (!m_stroke.contains(key)) {
-        m_stroke.insert(key, {step, *channel, m_strokeLit});
-        repaintSteps(step, step);
-    }
-}
-
-void StepGridView::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton || m_steps.stepCount() == 0) {
-        QAbstractScrollArea::mousePressEvent(event);
-        return;
-    }
-    const QPoint point = gridPoint(event->position());
-    const StepGridLayout grid = layout();
-    const int step = grid.stepAt(point.y(), m_steps.stepCount());
-    if (grid.isInAddressColumn(point.x())) {
-        if (event->modifiers() & Qt::ShiftModifier) {
-            extendSelection(step);
-        } else {
-            m_anchorStep = step;
-            setSelection(StepSpan{step, 1});
-        }
-        setCursor(step, m_cursorChannel);
-        m_selecting = true;
-        return;
-    }
-    const auto channel = grid.channelAt(point.x());
-    if (!channel) {
-        return;
-    }
-    // Painting is no selecting: what was selected is let go, as in any editor.
-    setSelection(std::nullopt);
-    setCursor(step, *channel);
-    m_stroking = true;
-    m_strokeLit = !m_steps.isLit(step, *channel);
-    m_stroke.clear();
-    m_lastStrokePoint = point;
-    paintLampAt(point);
-}
-
-void StepGridView::mouseMoveEvent(QMouseEvent* event) {
-    const QPoint point = gridPoint(event->position());
-    if (m_selecting) {
-        const int step = layout().stepAt(point.y(), m_steps.stepCount());
-        extendSelection(step);
-        setCursor(step, m_cursorChannel);
-        return;
-    }
-    if (!m_stroking) {
-        return;
-    }
-    // A fast drag jumps over cells: every cell on the way is painted.
-    const QPoint from = m_lastStrokePoint;
-    const int distance = std::max(std::abs(point.x() - from.x()), std::abs(point.y() - from.y()));
-    const int samples = std::max(1, distance * 2 / std::max(m_cell, 1));
-    for (int i = 1; i <= samples; ++i) {
-        paintLampAt(from + (point - from) * i / samples);
-    }
-    m_lastStrokePoint = point;
-}
-
-void StepGridView::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) {
-        return;
-    }
-    m_selecting = false;
-    if (!std::exchange(m_stroking, false)) {
-        return;
-    }
-    QList<PaintedLamp> lamps;
-    for (const PaintedLamp& lamp : std::as_const(m_stroke)) {
-        if (m_steps.isLit(lamp.step, lamp.channel) != lamp.lit) {
-            lamps << lamp;
-        }
-    }
-    std::sort(lamps.begin(), lamps.end(), [](const PaintedLamp& a, const PaintedLamp& b) {
-        return lampKey(a.step, a.channel) < lampKey(b.step, b.channel);
-    });
-    if (!lamps.isEmpty()) {
-        emit lampsPainted(lamps);
-    }
-    m_stroke.clear();
-    viewport()->update();
-}
-
-void StepGridView::mouseDoubleClickEvent(QMouseEvent* event) {
-    const QPoint point = gridPoint(event->position());
-    const StepGridLayout grid = layout();
-    if (event->button() == Qt::LeftButton && grid.isInAddressColumn(point.x()) &&
-        m_steps.stepCount() > 0) {
-        emit pageRequested(grid.stepAt(point.y(), m_steps.stepCount()) * m_steps.stepLength());
-        return;
-    }
-    // The second press of a double-click in the cells is no click of its own: the stroke
-    // it began is dropped, and a lamp double-clicked flips once, as an LED of the code view.
-    m_stroking = false;
-    m_stroke.clear();
-    viewport()->update();
-}
-
-void StepGridView::extendSelection(int step) {
-    const int first = std::min(m_anchorStep, step);
-    const int last = std::max(m_anchorStep, step);
-    setSelection(StepSpan{first, last - first + 1});
-}
-
-void StepGridView::moveCursor(int step, int channel, bool extend) {
-    if (extend && !m_selection) {
-        m_anchorStep = m_cursorStep;
-    }
-    if (!extend && step != m_cursorStep) {
-        setSelection(std::nullopt);
-    }
-    setCursor(step, channel);
-    if (extend) {
-        extendSelection(m_cursorStep);
-    }
-}
-
-void StepGridView::keyPressEvent(QKeyEvent* event) {
-    const bool shift = event->modifiers() & Qt::ShiftModifier;
-    const int page = std::max(1, viewport()->height() / m_cell - 1);
-    switch (event->key()) {
-    case Qt::Key_Up:
-        moveCursor(m_cursorStep - 1, m_cursorChannel, shift);
-        break;
-    case Qt::Key_Down:
-        moveCursor(m_cursorStep + 1, m_cursorChannel, shift);
-        break;
-    case Qt::Key_Left:
-        moveCursor(m_cursorStep, m_cursorChannel - 1, false);
-        break;
-    case Qt::Key_Right:
-        moveCursor(m_cursorStep, m_cursorChannel + 1, false);
-        break;
-    case Qt::Key_PageUp:
-        moveCursor(m_cursorStep - page, m_cursorChannel, shift);
-        break;
-    case Qt::Key_PageDown:
-        moveCursor(m_cursorStep + page, m_cursorChannel, shift);
-        break;
-    case Qt::Key_Home:
-        moveCursor(0, m_cursorChannel, shift);
-        break;
-    case Qt::Key_End:
-        moveCursor(m_steps.stepCount() - 1, m_cursorChannel, shift);
-        break;
-    case Qt::Key_Space:
-        if (m_steps.stepCount() > 0 &&
-            qint64{m_cursorStep} * m_steps.stepLength() + m_cursorChannel / 8 < m_steps.length()) {
-            emit lampsPainted(
-                {{m_cursorStep, m_cursorChannel, !m_steps.isLit(m_cursorStep, m_cursorChannel)}});
-        }
-        break;
-    default:
-        QAbstractScrollArea::keyPressEvent(event);
-        return;
-    }
-    event->accept();
-}
-
-void StepGridView::wheelEvent(QWheelEvent* event) {
-    if (event->modifiers() & Qt::ControlModifier) {
-        zoom(event->angleDelta().y() > 0 ? 1 : -1);
-        event->accept();
-        return;
-    }
-    QAbstractScrollArea::wheelEvent(event);
 }
 
 } // namespace chaserom

@@ -12,6 +12,7 @@ namespace chaserom {
 
 class ChannelColourModel;
 class DisplayHold;
+class ProgramChoice;
 class StepsModel;
 
 /// One lamp the user painted in the grid, and the state it took.
@@ -56,6 +57,8 @@ public:
     void selectAll();
     /// Steps that differ from an image compared with this one, marked in the address column.
     void setDifferences(QList<StepSpan> differences);
+    /// The board's programs: a line over each one's first step, with its number.
+    void setPrograms(const ProgramChoice* programs);
     /// Bytes shown instead of the image's, for a preview; none to show the image again.
     void setPreview(std::optional<QByteArray> bytes);
     void ensureStepVisible(int step);
@@ -84,6 +87,10 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
 
 private:
+    /// A lamp's key in a stroke: its step and channel as one number.
+    [[nodiscard]] static qint64 lampKey(int step, int channel) {
+        return qint64{step} * 32 + channel;
+    }
     void connectModel();
     void updateScrollBars();
     void repaintSteps(int first, int last);
@@ -94,6 +101,7 @@ private:
     [[nodiscard]] QColor litColour(int channel) const;
     void paintAddress(QPainter& painter, int step, const QRect& rect) const;
     void paintCells(QPainter& painter, int step, const StepGridLayout& layout, int y) const;
+    void paintProgramStart(QPainter& painter, int step, const StepGridLayout& layout, int y) const;
     [[nodiscard]] QPoint gridPoint(const QPointF& viewportPoint) const;
     void paintLampAt(const QPoint& gridPoint);
     void extendSelection(int step);
@@ -102,6 +110,7 @@ private:
     const StepsModel& m_steps;
     const ChannelColourModel& m_colours;
     DisplayHold& m_display;
+    const ProgramChoice* m_programs = nullptr;
     int m_cell = StepGridLayout::DefaultCell;
     bool m_channelColours = true;
     bool m_playing = false;

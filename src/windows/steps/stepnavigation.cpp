@@ -1,5 +1,6 @@
 #include "windows/steps/stepnavigation.h"
 
+#include "core/board/programchoice.h"
 #include "core/steps/gotoaddress.h"
 #include "core/steps/stepsmodel.h"
 #include "windows/common/uitext.h"
@@ -10,9 +11,10 @@
 
 namespace chaserom {
 
-StepNavigation::StepNavigation(const StepsModel& steps, StepGridView& grid, QWidget* parent,
-                               QStatusBar& status)
+StepNavigation::StepNavigation(const StepsModel& steps, ProgramChoice& programs, StepGridView& grid,
+                               QWidget* parent, QStatusBar& status)
     : m_steps(steps)
+    , m_programs(programs)
     , m_grid(grid)
     , m_parent(parent)
     , m_status(status) {}
@@ -20,17 +22,50 @@ StepNavigation::StepNavigation(const StepsModel& steps, StepGridView& grid, QWid
 void StepNavigation::goTo() {
     const qint64 current = qint64{m_grid.cursorStep()} * m_steps.stepLength();
     const auto read = [this, current](const QString& typed) {
-        return readGoToAddress(typed, current, m_steps.stepLength(), m_steps.length());
+        return readGoToAddress(typed, current, m_steps.stepLength(), m_steps.length(),
+                               m_programs.stepsPerProgram());
     };
-    const auto answer = CheckedTextDialog::askFor(
-        m_parent, uiText("Перейти"),
-        uiText("Адрес (100 или 0x64), шаг (#25) или смещение в шагах (+4, -4):"), QString(), read);
+    const QString question =
+        m_programs.stepsPerProgram() == 0
+            ? uiText("Адрес (100 или 0x64), шаг (#25) или смещение в шагах (+4, -4):")
+            : uiText("Адрес (100 или 0x64), шаг (#25), смещение в шагах (+4, -4) или "
+                     "программа (P3):");
+    const auto answer =
+        CheckedTextDialog::askFor(m_parent, uiText("Перейти"), question, QString(), read);
     if (!answer) {
         return;
     }
     const qint64 address = answer->value;
     m_grid.setCursor(static_cast<int>(address / m_steps.stepLength()),
                      static_cast<int>(address % m_steps.stepLength()) * 8);
+}
+
+void StepNavigation::goToProgram() {
+    if (m_programs.stepsPerProgram() == 0) {
+        m_status.showMessage(
+            uiText("Программ нет: выберите на панели «Шагов в программе», сколько их шагов."),
+            5000);
+        return;
+    }
+    const int count = m_programs.programCount();
+    const auto read = [count](const QString& typed) -> Result<int> {
+        bool ok = false;
+        const int number = typed.trimmed().toInt(&ok);
+        if (!ok || number < 1 || number > count) {
+            return Failed(uiText("Номер программы от 1 до %1.").arg(count));
+        }
+        return number;
+    };
+    const auto answer = CheckedTextDialog::askFor(m_parent, uiText("Программа"),
+                                                  uiText("Номер программы, от 1 до %1:").arg(count),
+                                                  QString::number(m_programs.program()), read);
+    if (!answer) {
+        return;
+    }
+    m_programs.setProgram(answer->value);
+    if (const auto steps = m_programs.programSteps(answer->value)) {
+        m_grid.setCursor(steps->first, 0);
+    }
 }
 
 void StepNavigation::find() {

@@ -11,6 +11,7 @@ class QWidget;
 
 namespace chaserom {
 
+class ProgramChoice;
 class StepGridView;
 class StepsModel;
 
@@ -19,11 +20,13 @@ class StepsModel;
 class StepNavigation {
 public:
     /// Dialogs open over `parent`; messages go to `status`.
-    StepNavigation(const StepsModel& steps, StepGridView& grid, QWidget* parent,
-                   QStatusBar& status);
+    StepNavigation(const StepsModel& steps, ProgramChoice& programs, StepGridView& grid,
+                   QWidget* parent, QStatusBar& status);
 
-    /// Asks for an address, a step or a move in steps, and puts the cursor there.
+    /// Asks for an address, a step, a move in steps or a program, and puts the cursor there.
     void goTo();
+    /// Asks for a program's number, chooses it and puts the cursor on its first step.
+    void goToProgram();
     /// Asks for bytes and selects their first match from the cursor's step on.
     void find();
     /// The next match after the cursor; asks for bytes when none were searched for yet.
@@ -37,6 +40,7 @@ private:
     [[nodiscard]] qint64 cursorAddress() const;
 
     const StepsModel& m_steps;
+    ProgramChoice& m_programs;
     StepGridView& m_grid;
     QWidget* m_parent;
     QStatusBar& m_status;
