@@ -25,6 +25,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <algorithm>
 
 namespace chaserom {
 
@@ -254,7 +255,8 @@ void StepEditorWindow::createGoActions() {
 void StepEditorWindow::createBoardTools() {
     // On a row of its own, so that it is never folded into an overflow menu.
     addToolBarBreak();
-    addToolBar(new ProgramToolBar(m_programs, m_playback, this));
+    m_boardTools = new ProgramToolBar(m_programs, m_playback, this);
+    addToolBar(m_boardTools);
     m_grid->setPrograms(&m_programs);
     connect(m_grid, &StepGridView::selectionChanged, this, [this] {
         if (!m_grid->selection()) {
@@ -331,7 +333,8 @@ void StepEditorWindow::restoreSettings() {
         stored.value(QStringLiteral("steps/channelColours"), true).toBool());
     m_follow->setChecked(stored.value(QStringLiteral("steps/follow"), true).toBool());
     if (stored.value(QStringLiteral("steps/geometry")).isNull()) {
-        resize(560, 640);
+        // Wide enough for the board's tool bar, which never folds into an overflow menu.
+        resize(std::max(560, m_boardTools->sizeHint().width() + 16), 640);
     }
 }
 

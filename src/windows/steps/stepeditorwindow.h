@@ -11,6 +11,7 @@
 
 class QAction;
 class QLabel;
+class QToolBar;
 
 namespace chaserom {
 
@@ -100,6 +101,7 @@ private:
     StepExports m_exports;
     StepNavigation m_navigation;
     DifferencesPanel* m_differences = nullptr;
+    QToolBar* m_boardTools = nullptr;
     QMenu* m_fileMenu = nullptr;
     QMenu* m_editMenu = nullptr;
     QAction* m_editStart = nullptr;
