@@ -70,6 +70,8 @@ App::App()
             simulator->setFallbackFolder(imageFolder());
         }
     });
+    // The board is applied to an image opened before anything else follows it.
+    m_board = new BoardKeeper(*this);
     followPrograms();
     connect(m_historyActions.undoAction(), &QAction::triggered, this, &App::undo);
     connect(m_historyActions.redoAction(), &QAction::triggered, this, &App::redo);
@@ -110,6 +112,7 @@ void App::start(const QString& image, bool showSteps) {
 }
 
 void App::openImage(const QString& path) {
+    m_board->rememberStepEditorPosition();
     auto failure = m_document.open(path);
     if (failure && failure->action == FileAction::OpenLockedImage &&
         askOpenLockedImage(m_codeView.get(), path)) {
@@ -132,6 +135,7 @@ void App::shutDown() {
         return;
     }
     m_shutDown = true;
+    m_board->rememberStepEditorPosition();
     QSettings stored;
     stored.setValue(QStringLiteral("steps/open"),
                     m_stepEditor.existing() && m_stepEditor.existing()->isVisible());
@@ -280,6 +284,11 @@ StepEditorWindow* App::createStepEditor() {
             [this, editor] { importRecordFile(editor); });
     connect(editor, &StepEditorWindow::saveAsRequested, this,
             [this, editor] { saveImageAs(editor); });
+    connect(editor, &StepEditorWindow::saveBoardRequested, m_board,
+            [this, editor] { m_board->saveBoard(editor); });
+    connect(editor, &StepEditorWindow::openBoardRequested, m_board,
+            [this, editor] { m_board->openBoard(editor); });
+    m_board->restoreStepEditorPosition(*editor);
     connect(editor, &StepEditorWindow::pageRequested, m_codeView.get(),
             &CodeViewWindow::showPageAt);
     return editor;

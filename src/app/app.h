@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/boardkeeper.h"
 #include "core/board/programchoice.h"
 #include "core/colours/channelcolourmodel.h"
 #include "core/image/imagedocument.h"
@@ -42,6 +43,8 @@ public:
     /// Opens an image; a failure is reported over the code view and changes nothing. An
     /// image that another copy of the program holds open is opened only if the user says so.
     void openImage(const QString& path);
+    /// Tells the programs how many steps the open image has.
+    void countImageSteps();
 
     [[nodiscard]] CodeViewWindow& codeView() { return *m_codeView; }
     [[nodiscard]] ImageDocument& document() { return m_document; }
@@ -94,7 +97,6 @@ private:
     void relightLamps();
     /// The board's programs follow the image's steps, and playback loops the chosen one.
     void followPrograms();
-    void countImageSteps();
     void showSwatchesForChannelCount();
     void showSimulator();
     /// Adds what every window offers (undo, redo) to a window, for its keys and its menu.
@@ -129,6 +131,7 @@ private:
     PageRows m_page;
     Playback m_playback;
     ProgramChoice m_programs;
+    BoardKeeper* m_board = nullptr;
     ChannelColourModel m_channelColours;
     HistoryActions m_historyActions;
     std::unique_ptr<CodeViewWindow> m_codeView;

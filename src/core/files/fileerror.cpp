@@ -69,6 +69,10 @@ const char* actionText(FileAction action) {
         return "Не удалось записать файл Intel HEX или S-записей";
     case FileAction::WriteAnimation:
         return "Не удалось записать анимацию GIF";
+    case FileAction::ReadBoard:
+        return "Не удалось прочитать файл платы";
+    case FileAction::WriteBoard:
+        return "Не удалось сохранить файл платы";
     case FileAction::WriteImageCopy:
         return "Не удалось сохранить образ под новым именем";
     }

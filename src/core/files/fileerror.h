@@ -26,6 +26,8 @@ enum class FileAction {
     WriteRecords,
     WriteAnimation,
     WriteImageCopy,
+    ReadBoard,
+    WriteBoard,
 };
 
 /// How far a failure stops what was asked.

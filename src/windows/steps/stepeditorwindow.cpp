@@ -85,6 +85,13 @@ void StepEditorWindow::createFileActions() {
     addAction(menu, QStringLiteral("ActionSaveAs"), uiText("Сохранить образ как…"),
               uiText("Записать образ в другой файл и дальше работать с ним"),
               {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}, [this] { emit saveAsRequested(); });
+    addAction(menu, QStringLiteral("ActionOpenBoard"), uiText("Открыть плату…"),
+              uiText("Взять из файла платы каналы, интервал, программы, картинку, лампы и цвета"),
+              {}, [this] { emit openBoardRequested(); });
+    addAction(menu, QStringLiteral("ActionSaveBoard"), uiText("Сохранить плату"),
+              uiText("Записать каналы, интервал, программы, картинку, лампы и цвета в файл "
+                     "платы chaserom-board.json в папке образа"),
+              {}, [this] { emit saveBoardRequested(); });
     menu->addSeparator();
     addAction(menu, QStringLiteral("ActionExportIntelHex"), uiText("Экспорт в Intel HEX…"),
               uiText("Записать образ в файл Intel HEX для программатора"), {},

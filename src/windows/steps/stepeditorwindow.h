@@ -61,6 +61,10 @@ signals:
     void importRequested();
     /// The user wants the image saved under another name, and that copy open.
     void saveAsRequested();
+    /// The user wants the board kept in the board file of the image's folder.
+    void saveBoardRequested();
+    /// The user wants a board file applied.
+    void openBoardRequested();
     /// The window was closed: it is gone.
     void unloaded();
 
