@@ -20,8 +20,8 @@ _chaserom_tool() {
         --chip)
             COMPREPLY=($(compgen -W "2716 2732 2764 27128 27C256 27C512 27C010 27C020 27C040 27C080" -- "$cur"))
             return ;;
-        --record-size|--size|--steps|--at|--lit|--seed|--interval) return ;;
-        -o|--output|--layout|--colours) COMPREPLY=($(compgen -f -- "$cur")); return ;;
+        --record-size|--size|--steps|--at|--lit|--seed|--interval|--base|--window|--program|--steps-per-program) return ;;
+        -o|--output|--layout|--colours|--board) COMPREPLY=($(compgen -f -- "$cur")); return ;;
         --background)
             COMPREPLY=($(compgen -f -X '!*.@(png|PNG|jpg|JPG|jpeg|JPEG|bmp|BMP|gif|GIF)' -- "$cur"))
             compopt -o plusdirs 2>/dev/null
@@ -33,13 +33,13 @@ _chaserom_tool() {
         import) options="--fill --size --base --window --output -o --help" ;;
         checksum|compare) options="--help" ;;
         generate)
-            options="--channels --steps --at --lit --seed --help"
+            options="--channels --steps --at --lit --seed --steps-per-program --program --board --no-board --help"
             if [ "$COMP_CWORD" -eq 2 ]; then
                 COMPREPLY=($(compgen -W "chase chase-back bounce fill empty blink counter random" -- "$cur"))
                 return
             fi ;;
         new) options="--chip --size --fill --help" ;;
-        gif) options="--channels --layout --background --colours --at --steps --interval --output -o --help" ;;
+        gif) options="--channels --layout --background --colours --at --steps --interval --steps-per-program --program --board --no-board --output -o --help" ;;
         *) return ;;
     esac
     if [[ $cur == -* ]]; then

@@ -3,6 +3,7 @@
 #include "tool/commands.h"
 #include "tool/console.h"
 #include "tool/output.h"
+#include "tool/toolboard.h"
 
 #include <QFileInfo>
 #include <cstring>
@@ -14,7 +15,8 @@ namespace {
 constexpr char GenerateName[] = "generate";
 
 /// The request the command line makes, or the exit status of a usage error.
-std::optional<PatternRequest> readRequest(const Arguments& arguments, int& status) {
+std::optional<PatternRequest> readRequest(const Arguments& arguments,
+                                          const std::optional<ToolBoard>& board, int& status) {
     status = ExitUsage;
     PatternRequest request;
     const auto pattern = patternNamed(arguments.positional().first());
@@ -25,17 +27,15 @@ std::optional<PatternRequest> readRequest(const Arguments& arguments, int& statu
         return std::nullopt;
     }
     request.pattern = *pattern;
-    const auto channels = arguments.value("channels");
-    if (!channels) {
-        usageError(GenerateName, QStringLiteral("нужен --channels: 8, 16, 24 или 32"));
+    const auto count = chosenChannels(arguments, board, std::nullopt);
+    if (!count) {
+        usageError(GenerateName, arguments.has("channels")
+                                     ? QStringLiteral("--channels: 8, 16, 24 или 32")
+                                     : QStringLiteral("нужен --channels: 8, 16, 24 или 32 (или "
+                                                      "файл платы с «channels»)"));
         return std::nullopt;
     }
-    const auto count = parseNumber(*channels, 8, 32);
-    if (!count || *count % 8 != 0) {
-        usageError(GenerateName, QStringLiteral("--channels: 8, 16, 24 или 32"));
-        return std::nullopt;
-    }
-    request.channels = static_cast<int>(*count);
+    request.channels = *count;
     const qint64 stepLength = request.channels / 8;
     request.steps = patternLength(request.pattern, request.channels);
     if (const auto steps = arguments.value("steps")) {
@@ -79,13 +79,38 @@ int runGenerate(const Arguments& arguments) {
     if (arguments.positional().size() != 2) {
         return usageError(GenerateName, QStringLiteral("нужны ЭФФЕКТ и ОБРАЗ"));
     }
+    const QString path = arguments.positional()[1];
+    if (path == QLatin1String("-")) {
+        return usageError(GenerateName,
+                          QStringLiteral("ОБРАЗ — файл, его нельзя заменить стандартным "
+                                         "выводом"));
+    }
+    const auto board = readToolBoard(arguments, path);
+    if (!board) {
+        printFailure(board.failure());
+        return ExitFailure;
+    }
+    const auto program = readChosenProgram(arguments, *board);
+    if (!program) {
+        return usageError(GenerateName, program.failure());
+    }
+    if (*program && arguments.has("at")) {
+        return usageError(GenerateName,
+                          QStringLiteral("--at и --program вместе не бывают: программа сама "
+                                         "задаёт адрес"));
+    }
     int status = ExitSuccess;
-    const auto request = readRequest(arguments, status);
+    auto request = readRequest(arguments, *board, status);
     if (!request) {
         return status;
     }
+    // In a program the effect fills it, unless told how many steps.
+    if (*program && !arguments.has("steps")) {
+        request->steps = (*program)->stepsPerProgram;
+    }
     const qint64 length = request->steps * (request->channels / 8);
-    const QString at = arguments.value("at").value_or(QStringLiteral("0"));
+    const QString at = *program ? QString::number((*program)->firstAddress(request->channels / 8))
+                                : arguments.value("at").value_or(QStringLiteral("0"));
     if (!parseUnsigned64(at)) {
         return usageError(GenerateName, QStringLiteral("--at: «%1» не адрес; адрес — целое число "
                                                        "от 0, десятичное или с 0x")
@@ -98,12 +123,6 @@ int runGenerate(const Arguments& arguments) {
                                             .arg(length));
     }
 
-    const QString path = arguments.positional()[1];
-    if (path == QLatin1String("-")) {
-        return usageError(GenerateName,
-                          QStringLiteral("ОБРАЗ — файл, его нельзя заменить стандартным "
-                                         "выводом"));
-    }
     QByteArray image;
     if (QFileInfo::exists(path) || QFileInfo(path).isSymLink()) {
         auto read = readInput(path, FileAction::ReadImage);

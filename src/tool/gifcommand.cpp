@@ -12,7 +12,9 @@
 #include "tool/commands.h"
 #include "tool/console.h"
 #include "tool/output.h"
+#include "tool/toolboard.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QIODevice>
 #include <QPainter>
@@ -55,16 +57,52 @@ std::optional<QString> colourFile(const Arguments& arguments) {
     return std::nullopt;
 }
 
+/// The board's picture, when the command line names none.
+std::optional<QString> boardPicture(const Arguments& arguments,
+                                    const std::optional<ToolBoard>& board) {
+    if (arguments.has("background") || !board || !board->description.picture) {
+        return std::nullopt;
+    }
+    return QDir(board->folder).filePath(*board->description.picture);
+}
+
 /// Every file the command reads, named or not.
-QStringList inputFiles(const Arguments& arguments) {
+QStringList inputFiles(const Arguments& arguments, const std::optional<ToolBoard>& board) {
     QStringList inputs = {arguments.positional().first()};
     for (const auto& input :
-         {arguments.value("layout"), arguments.value("background"), colourFile(arguments)}) {
+         {arguments.value("layout"), arguments.value("background"), colourFile(arguments),
+          board ? std::optional<QString>(board->path) : std::nullopt,
+          boardPicture(arguments, board)}) {
         if (input) {
             inputs << *input;
         }
     }
     return inputs;
+}
+
+/// What the board gives that the command line does not: lamps, colours and the picture.
+FileFailure takeBoard(const Arguments& arguments, const std::optional<ToolBoard>& board,
+                      Showing& showing) {
+    if (!board) {
+        return std::nullopt;
+    }
+    const BoardDescription& description = board->description;
+    if (description.lamps && !arguments.has("layout")) {
+        showing.layout = boardLampLayout(*description.lamps);
+    }
+    if (!arguments.has("colours")) {
+        std::copy_n(description.colours.begin(),
+                    std::min<size_t>(description.colours.size(), showing.colours.size()),
+                    showing.colours.begin());
+    }
+    if (const auto picture = boardPicture(arguments, board)) {
+        auto background = loadBackgroundPicture(*picture);
+        if (!background) {
+            return background.failure();
+        }
+        showing.background = std::move(*background);
+    }
+    return std::nullopt;
 }
 
 FileFailure readFiles(const Arguments& arguments, Showing& showing) {
@@ -99,19 +137,31 @@ FileFailure readFiles(const Arguments& arguments, Showing& showing) {
     return std::nullopt;
 }
 
-/// Reads the numbers of the command line; returns what is wrong with them.
-Failure<> readNumbers(const Arguments& arguments, Showing& showing) {
-    const auto channels = parseNumber(arguments.value("channels").value_or("8"), 8, 32);
-    if (!channels || *channels % 8 != 0) {
+/// Reads the numbers of the command line, the board's where it gives none; returns what is
+/// wrong with them.
+Failure<> readNumbers(const Arguments& arguments, const std::optional<ToolBoard>& board,
+                      Showing& showing) {
+    const auto channels = chosenChannels(arguments, board, 8);
+    if (!channels) {
         return QStringLiteral("--channels: 8, 16, 24 или 32");
     }
-    showing.channels = static_cast<int>(*channels);
+    showing.channels = *channels;
+    const auto program = readChosenProgram(arguments, board);
+    if (!program) {
+        return program.failure();
+    }
+    if (*program && arguments.has("at")) {
+        return QStringLiteral("--at и --program вместе не бывают: программа сама задаёт адрес");
+    }
     const auto address =
         parseNumber(arguments.value("at").value_or("0"), 0, std::numeric_limits<qint32>::max());
     if (!address) {
         return QStringLiteral("--at: адрес, десятичный или с 0x");
     }
-    showing.address = *address;
+    showing.address = *program ? (*program)->firstAddress(showing.channels / 8) : *address;
+    if (*program) {
+        showing.steps = (*program)->stepsPerProgram;
+    }
     if (const auto steps = arguments.value("steps")) {
         const auto parsed = parseNumber(*steps, 1, MaxFrames);
         if (!parsed) {
@@ -119,8 +169,10 @@ Failure<> readNumbers(const Arguments& arguments, Showing& showing) {
         }
         showing.steps = *parsed;
     }
+    const int boardInterval =
+        board ? board->description.intervalMs.value_or(DefaultInterval) : DefaultInterval;
     const auto interval =
-        parseNumber(arguments.value("interval").value_or(QString::number(DefaultInterval)), 1,
+        parseNumber(arguments.value("interval").value_or(QString::number(boardInterval)), 1,
                     GifAnimation::LongestDelay * qint64{10});
     if (!interval) {
         return QStringLiteral("--interval: от 1 до %1 мс").arg(GifAnimation::LongestDelay * 10);
@@ -170,14 +222,23 @@ int runGif(const Arguments& arguments) {
     if (!outputPath) {
         return usageError(GifName, QStringLiteral("нужен -o ВЫХОД.gif"));
     }
+    const auto board = readToolBoard(arguments, imagePath);
+    if (!board) {
+        printFailure(board.failure());
+        return ExitFailure;
+    }
     Showing showing;
-    if (const auto fault = readNumbers(arguments, showing)) {
+    if (const auto fault = readNumbers(arguments, *board, showing)) {
         return usageError(GifName, *fault);
     }
-    if (const auto fault = overwrittenInput(*outputPath, inputFiles(arguments))) {
+    if (const auto fault = overwrittenInput(*outputPath, inputFiles(arguments, *board))) {
         return usageError(GifName, *fault);
     }
     if (auto failure = readFiles(arguments, showing)) {
+        printFailure(*failure);
+        return ExitFailure;
+    }
+    if (auto failure = takeBoard(arguments, *board, showing)) {
         printFailure(*failure);
         return ExitFailure;
     }

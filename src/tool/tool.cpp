@@ -11,9 +11,31 @@ namespace {
 constexpr OptionSpec ExportOptions[] = {{"format"}, {"record-size"}, {"base"}, {"output", 'o'}};
 constexpr OptionSpec ImportOptions[] = {{"fill"}, {"size"}, {"base"}, {"window"}, {"output", 'o'}};
 constexpr OptionSpec NewOptions[] = {{"chip"}, {"size"}, {"fill"}};
-constexpr OptionSpec GenerateOptions[] = {{"channels"}, {"steps"}, {"at"}, {"lit"}, {"seed"}};
-constexpr OptionSpec GifOptions[] = {{"channels"}, {"layout"}, {"background"}, {"colours"},
-                                     {"at"},       {"steps"},  {"interval"},   {"output", 'o'}};
+constexpr OptionSpec GenerateOptions[] = {
+    {"channels"},
+    {"steps"},
+    {"at"},
+    {"lit"},
+    {"seed"},
+    {"program"},
+    {"board"},
+    {"no-board", '\0', false},
+    {"steps-per-program"},
+};
+constexpr OptionSpec GifOptions[] = {
+    {"channels"},
+    {"layout"},
+    {"background"},
+    {"colours"},
+    {"at"},
+    {"steps"},
+    {"interval"},
+    {"output", 'o'},
+    {"program"},
+    {"board"},
+    {"no-board", '\0', false},
+    {"steps-per-program"},
+};
 
 /// Runs a command line; `troubleStatus` becomes the status of the command that ran for an
 /// output it could not write.
