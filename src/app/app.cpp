@@ -2,6 +2,7 @@
 
 #include "core/files/colourfile.h"
 #include "core/files/fileio.h"
+#include "core/files/layoutfile.h"
 #include "core/files/regularfile.h"
 #include "core/formats/recordfile.h"
 #include "core/page/lamplighting.h"
@@ -32,7 +33,9 @@ App::App()
     , m_simulator([this] { return createSimulator(); })
     , m_colourPanel([this] { return createColourPanel(); })
     , m_stepEditor([this] { return createStepEditor(); })
+    , m_boardWindow([this] { return createBoardWindow(); })
     , m_stepEditorAction(new QAction(QString::fromUtf8("Шаги эффекта…"), this))
+    , m_boardAction(new QAction(QString::fromUtf8("Плата…"), this))
     , m_newImageAction(new QAction(QString::fromUtf8("Новый образ…"), this)) {
     m_newImageAction->setObjectName(QStringLiteral("ActionNewImage"));
     m_newImageAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
@@ -48,6 +51,12 @@ App::App()
     m_stepEditorAction->setShortcutContext(Qt::WindowShortcut);
     m_stepEditorAction->setToolTip(QString::fromUtf8("Всё изображение эффекта: шаги и каналы"));
     connect(m_stepEditorAction, &QAction::triggered, this, &App::showStepEditor);
+    m_boardAction->setObjectName(QStringLiteral("ActionBoard"));
+    m_boardAction->setShortcut(QKeySequence(Qt::Key_F4));
+    m_boardAction->setShortcutContext(Qt::WindowShortcut);
+    m_boardAction->setToolTip(QString::fromUtf8("Лампы на картинке платы: расставить, "
+                                                "сосчитать, раскрасить"));
+    connect(m_boardAction, &QAction::triggered, this, &App::showBoardWindow);
     connect(&m_page, &PageRows::rowsChanged, this, [this] {
         if (m_display.isHeld()) {
             m_lampsHeld = true;
@@ -68,6 +77,11 @@ App::App()
     connect(&m_document, &ImageDocument::openedImageChanged, this, [this] {
         if (SimulatorWindow* simulator = m_simulator.existing()) {
             simulator->setFallbackFolder(imageFolder());
+        }
+    });
+    connect(&m_boardLamps, &BoardLamps::changed, this, [this] {
+        if (SimulatorWindow* simulator = m_simulator.existing()) {
+            simulator->setLayout(m_boardLamps.shownLayout());
         }
     });
     // The board is applied to an image opened before anything else follows it.
@@ -140,6 +154,11 @@ void App::shutDown() {
     stored.setValue(QStringLiteral("steps/open"),
                     m_stepEditor.existing() && m_stepEditor.existing()->isVisible());
     m_stepEditor.unload();
+    if (BoardWindow* board = m_boardWindow.existing()) {
+        // Nobody is there to answer at a shut-down by a signal.
+        board->setAskOnClose(m_reports.shownInBoxes());
+    }
+    m_boardWindow.unload();
     m_simulator.unload();
     m_colourPanel.unload();
     if (auto failure = m_document.close()) {
@@ -202,6 +221,20 @@ SimulatorWindow* App::createSimulator() {
     simulator->setProtectedFiles(&m_document.protectedFiles());
     addCommonActions(*simulator);
     simulator->setFallbackFolder(imageFolder());
+    simulator->setLayout(m_boardLamps.shownLayout());
+    connect(simulator, &SimulatorWindow::layoutEdited, this,
+            [this, simulator] { m_boardLamps.takeShownLayout(simulator->layout()); });
+    connect(simulator, &SimulatorWindow::backgroundEdited, this, [this, simulator] {
+        if (BoardWindow* board = m_boardWindow.existing()) {
+            board->showPicture(simulator->background());
+        }
+    });
+    // The simulator goes with its layout when it closes, as it always has: the board's
+    // lamps start again where a new simulator puts them.
+    connect(simulator, &SimulatorWindow::unloaded, this, [this] {
+        m_boardLamps.setPositions(LampStartPositions);
+        m_boardLamps.setCount(LampCount);
+    });
     // A simulator created again shows the current step at once, not its design colours.
     // The first one, made before the colour panel exists, opens in its design colours.
     if (m_lampsFollowPage) {
@@ -245,6 +278,7 @@ void App::addCommonActions(QWidget& window) {
     window.addAction(m_historyActions.undoAction());
     window.addAction(m_historyActions.redoAction());
     window.addAction(m_stepEditorAction);
+    window.addAction(m_boardAction);
     window.addAction(m_newImageAction);
 }
 
@@ -275,8 +309,8 @@ void App::countImageSteps() {
 StepEditorWindow* App::createStepEditor() {
     auto* editor = new StepEditorWindow(m_document, m_page, m_kanalCount, m_channelColours,
                                         m_reports, m_display, m_programs, m_playback);
-    editor->addCommonActions(
-        {m_historyActions.undoAction(), m_historyActions.redoAction(), m_stepEditorAction});
+    editor->addCommonActions({m_historyActions.undoAction(), m_historyActions.redoAction(),
+                              m_stepEditorAction, m_boardAction});
     editor->addFileActions({m_newImageAction});
     editor->setPlaying(m_playback.isPlaying());
     editor->setAnimationSource([this] { return animationSource(); });
@@ -285,93 +319,13 @@ StepEditorWindow* App::createStepEditor() {
     connect(editor, &StepEditorWindow::saveAsRequested, this,
             [this, editor] { saveImageAs(editor); });
     connect(editor, &StepEditorWindow::saveBoardRequested, m_board,
-            [this, editor] { m_board->saveBoard(editor); });
+            [this, editor] { static_cast<void>(m_board->saveBoard(editor)); });
     connect(editor, &StepEditorWindow::openBoardRequested, m_board,
             [this, editor] { m_board->openBoard(editor); });
     m_board->restoreStepEditorPosition(*editor);
     connect(editor, &StepEditorWindow::pageRequested, m_codeView.get(),
             &CodeViewWindow::showPageAt);
     return editor;
-}
-
-void App::importRecordFile(QWidget* parent) {
-    const QString start = m_document.hasImage() ? imageFolder() : QDir::currentPath();
-    const auto recordsPath =
-        chooseFileToOpen(parent, QString::fromUtf8("Открыть Intel HEX или S-записи"), start);
-    if (!recordsPath) {
-        return;
-    }
-    RecordReadResult read;
-    auto failure = chaserom::importRecordFile(*recordsPath, RecordReadOptions{}, read);
-    // A file read to its end knows where its data lies; data that does not start at 0 (or
-    // lies past 16 MiB) is placed as the user says.
-    if (read.extent && (read.extent->lowest != 0 || failure)) {
-        const auto placement = RecordPlacementDialog::ask(parent, *read.extent);
-        if (!placement) {
-            return;
-        }
-        failure = chaserom::importRecordFile(*recordsPath, *placement, read);
-    }
-    if (failure) {
-        m_reports.report(parent, *failure);
-        return;
-    }
-    const QFileInfo records(*recordsPath);
-    const auto imagePath = chooseFileToSave(
-        parent, QString::fromUtf8("Сохранить образ как"),
-        records.dir().filePath(records.completeBaseName() + QStringLiteral(".bin")));
-    if (!imagePath) {
-        return;
-    }
-    // Compared by file identity: a relative path or a link to the open image is the image.
-    if (auto failure = m_document.protectedFiles().checkTarget(*imagePath, FileAction::WriteImage,
-                                                               {*recordsPath})) {
-        m_reports.report(parent, *failure);
-        return;
-    }
-    if (auto failure = writeFileAtomically(*imagePath, read.image, FileAction::WriteImage)) {
-        m_reports.report(parent, *failure);
-        return;
-    }
-    openImage(*imagePath);
-}
-
-void App::createNewImage(QWidget* parent) {
-    const auto request = NewImageDialog::ask(parent);
-    if (!request) {
-        return;
-    }
-    const QString folder = m_document.hasImage() ? imageFolder() : QDir::currentPath();
-    const auto path = chooseFileToSave(parent, QString::fromUtf8("Новый образ"),
-                                       QDir(folder).filePath(QStringLiteral("new.bin")));
-    if (!path) {
-        return;
-    }
-    auto failure = m_document.protectedFiles().checkTarget(*path, FileAction::WriteImage);
-    if (!failure) {
-        failure = writeFileAtomically(*path, QByteArray(request->size, request->fill),
-                                      FileAction::WriteImage);
-    }
-    if (failure) {
-        m_reports.report(parent, *failure);
-        return;
-    }
-    openImage(*path);
-}
-
-void App::saveImageAs(QWidget* parent) {
-    if (!m_document.hasImage()) {
-        m_reports.report(parent, messages::noImageOpen());
-        return;
-    }
-    const auto target = chooseFileToSave(parent, QString::fromUtf8("Сохранить образ как"),
-                                         QFileInfo(m_document.path()).absolutePath());
-    if (!target) {
-        return;
-    }
-    if (auto failure = m_document.saveAs(*target)) {
-        m_reports.report(parent, *failure);
-    }
 }
 
 SimulatorAnimation App::animationSource() {
@@ -384,6 +338,54 @@ SimulatorAnimation App::animationSource() {
     // GIF counts time in hundredths of a second, and readers show less than 2 as 10.
     animation.centiseconds = std::max(2, (m_playback.interval() + 5) / 10);
     return animation;
+}
+
+BoardWindow* App::createBoardWindow() {
+    auto* board = new BoardWindow(m_boardLamps, m_channelColours, m_kanalCount);
+    board->showPicture(simulator().background());
+    connect(board, &BoardWindow::saveBoardRequested, m_board, [this, board] {
+        if (m_board->saveBoard(board)) {
+            board->markSaved();
+        }
+    });
+    connect(board, &BoardWindow::exportLayoutRequested, this,
+            [this, board] { exportBoardLayout(board); });
+    connect(board, &BoardWindow::pictureChanged, this, &App::setBoardPicture);
+    for (QAction* action : {m_stepEditorAction, m_newImageAction}) {
+        board->addAction(action);
+    }
+    return board;
+}
+
+void App::showBoardWindow() {
+    BoardWindow& board = m_boardWindow.get();
+    board.show();
+    board.raise();
+    board.activateWindow();
+}
+
+void App::setBoardPicture(const QImage& picture, const QString& path) {
+    simulator().setBackground(picture);
+    m_document.protectedFiles().set(ProtectedFiles::Role::Picture, path);
+    if (BoardWindow* board = m_boardWindow.existing()) {
+        board->showPicture(picture);
+    }
+}
+
+void App::exportBoardLayout(QWidget* parent) {
+    const auto path = chooseFileToSave(parent, QString::fromUtf8("Экспорт раскладки"),
+                                       QDir(imageFolder()).filePath(QStringLiteral("layout.txt")));
+    if (!path) {
+        return;
+    }
+    auto failure = m_document.protectedFiles().checkTarget(*path, FileAction::WriteLayout, {},
+                                                           ProtectedFiles::Role::Layout);
+    if (!failure) {
+        failure = saveLayoutFile(*path, m_boardLamps.shownLayout());
+    }
+    if (failure) {
+        m_reports.report(parent, *failure);
+    }
 }
 
 void App::showStepEditor() {

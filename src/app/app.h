@@ -1,12 +1,14 @@
 #pragma once
 
 #include "app/boardkeeper.h"
+#include "core/board/boardlamps.h"
 #include "core/board/programchoice.h"
 #include "core/colours/channelcolourmodel.h"
 #include "core/image/imagedocument.h"
 #include "core/page/kanalcount.h"
 #include "core/page/pagerows.h"
 #include "core/page/playback.h"
+#include "windows/board/boardwindow.h"
 #include "windows/colours/colourpanel.h"
 #include "windows/common/displayhold.h"
 #include "windows/common/failurereports.h"
@@ -51,6 +53,7 @@ public:
     [[nodiscard]] PageRows& page() { return m_page; }
     [[nodiscard]] Playback& playback() { return m_playback; }
     [[nodiscard]] ProgramChoice& programs() { return m_programs; }
+    [[nodiscard]] BoardLamps& boardLamps() { return m_boardLamps; }
     [[nodiscard]] KanalCount& kanalCount() { return m_kanalCount; }
     [[nodiscard]] ChannelColourModel& channelColours() { return m_channelColours; }
     [[nodiscard]] FailureReports& reports() { return m_reports; }
@@ -61,6 +64,12 @@ public:
     [[nodiscard]] ColourPanel* existingColourPanel() const { return m_colourPanel.existing(); }
     /// The step editor, created hidden if it does not exist.
     [[nodiscard]] StepEditorWindow& stepEditor() { return m_stepEditor.get(); }
+    [[nodiscard]] BoardWindow& boardWindow() { return m_boardWindow.get(); }
+    [[nodiscard]] BoardWindow* existingBoardWindow() const { return m_boardWindow.existing(); }
+    void showBoardWindow();
+    /// The board's picture, shown by the simulator and the board window and kept from being
+    /// written over.
+    void setBoardPicture(const QImage& picture, const QString& path);
     [[nodiscard]] StepEditorWindow* existingStepEditor() const { return m_stepEditor.existing(); }
     /// Shows the step editor, raised.
     void showStepEditor();
@@ -93,6 +102,9 @@ private:
     void loadColours(QWidget* over);
     void saveColours(QWidget* over);
     StepEditorWindow* createStepEditor();
+    BoardWindow* createBoardWindow();
+    /// Writes the board's shown layout to a layout file the simulator's «Загрузить» reads.
+    void exportBoardLayout(QWidget* parent);
     [[nodiscard]] std::array<Bgr, LampCount> lampColours();
     void relightLamps();
     /// The board's programs follow the image's steps, and playback loops the chosen one.
@@ -131,6 +143,7 @@ private:
     PageRows m_page;
     Playback m_playback;
     ProgramChoice m_programs;
+    BoardLamps m_boardLamps;
     BoardKeeper* m_board = nullptr;
     ChannelColourModel m_channelColours;
     HistoryActions m_historyActions;
@@ -138,8 +151,10 @@ private:
     LazyWindow<SimulatorWindow> m_simulator;
     LazyWindow<ColourPanel> m_colourPanel;
     LazyWindow<StepEditorWindow> m_stepEditor;
+    LazyWindow<BoardWindow> m_boardWindow;
     /// "Шаги эффекта…" (F2), offered in every window.
     QAction* m_stepEditorAction = nullptr;
+    QAction* m_boardAction = nullptr;
     /// "Новый образ…" (Ctrl+N), offered in every window.
     QAction* m_newImageAction = nullptr;
     bool m_shutDown = false;

@@ -91,7 +91,13 @@ void BoardKeeper::applyBoard(const BoardDescription& board, const QString& folde
         m_app.channelColours().setColour(static_cast<int>(channel), board.colours[channel]);
     }
     if (board.lamps) {
-        m_app.simulator().setLayout(boardLampLayout(*board.lamps));
+        // Lamps not listed are hidden; they come back at their first places if the board
+        // grows.
+        LampLayout positions = LampStartPositions;
+        std::copy_n(board.lamps->begin(), std::min<size_t>(board.lamps->size(), LampCount),
+                    positions.begin());
+        m_app.boardLamps().setPositions(positions);
+        m_app.boardLamps().setCount(static_cast<int>(board.lamps->size()));
     }
     if (board.picture) {
         const QString picturePath = QDir(folder).filePath(*board.picture);
@@ -100,8 +106,7 @@ void BoardKeeper::applyBoard(const BoardDescription& board, const QString& folde
             m_app.reports().report(&m_app.codeView(), picture.failure());
             return;
         }
-        m_app.simulator().setBackground(*picture);
-        m_app.document().protectedFiles().set(ProtectedFiles::Role::Picture, picturePath);
+        m_app.setBoardPicture(*picture, picturePath);
     }
 }
 
@@ -170,18 +175,19 @@ BoardDescription BoardKeeper::describeBoard() const {
     } else {
         board.picture = m_loaded.picture;
     }
-    const LampLayout& layout = m_app.simulator().layout();
-    board.lamps = std::vector<LampPosition>(layout.begin(), layout.end());
+    const LampLayout& positions = m_app.boardLamps().positions();
+    board.lamps = std::vector<LampPosition>(positions.begin(),
+                                            positions.begin() + m_app.boardLamps().count());
     const ChannelColours& colours = m_app.channelColours().colours();
     board.colours.assign(colours.begin(), colours.end());
     return board;
 }
 
-void BoardKeeper::saveBoard(QWidget* parent) {
+bool BoardKeeper::saveBoard(QWidget* parent) {
     if (!m_app.document().hasImage()) {
         m_app.reports().report(parent, QString::fromUtf8("Файл образа не открыт: плата "
                                                          "хранится в папке образа."));
-        return;
+        return false;
     }
     const QString path = boardPath();
     auto failure = m_app.document().protectedFiles().checkTarget(path, FileAction::WriteBoard);
@@ -194,7 +200,9 @@ void BoardKeeper::saveBoard(QWidget* parent) {
     }
     if (failure) {
         m_app.reports().report(parent, *failure);
+        return false;
     }
+    return true;
 }
 
 void BoardKeeper::openBoard(QWidget* parent) {

@@ -26,8 +26,9 @@ public:
 
     /// The open image changed: its board file and memory are applied.
     void imageOpened();
-    /// Writes the board as the windows show it to the board file in the image's folder.
-    void saveBoard(QWidget* parent);
+    /// Writes the board as the windows show it to the board file in the image's folder;
+    /// whether it was written.
+    bool saveBoard(QWidget* parent);
     /// Asks for a board file and applies it.
     void openBoard(QWidget* parent);
     /// Keeps the step editor's cursor for the open image, before it closes.

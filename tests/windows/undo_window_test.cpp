@@ -128,8 +128,8 @@ private slots:
         QCOMPARE(seen->texts,
                  (QStringList{QString::fromUtf8("Отменить: перестановка 0–15"),
                               QString::fromUtf8("Повторить"), QString::fromUtf8("Шаги эффекта…"),
-                              QString::fromUtf8("Новый образ…")}));
-        QCOMPARE(seen->enabled, (QList<bool>{true, false, true, true}));
+                              QString::fromUtf8("Плата…"), QString::fromUtf8("Новый образ…")}));
+        QCOMPARE(seen->enabled, (QList<bool>{true, false, true, true, true}));
         QVERIFY(QTest::qWaitFor([&] { return !m_app->document().canUndo(); }));
         QCOMPARE(m_folder->read(QStringLiteral("e.bin")), countingBytes(16));
         QCOMPARE(row(0)->text(), QStringLiteral("00"));

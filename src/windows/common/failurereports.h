@@ -35,6 +35,7 @@ public:
     /// While off, reports are written to the standard error stream instead of a box: for a
     /// shut-down that nobody is there to answer (the session ends, the terminal closed).
     void setShownInBoxes(bool shown) { m_shownInBoxes = shown; }
+    [[nodiscard]] bool shownInBoxes() const { return m_shownInBoxes; }
 
 private:
     /// Texts of the reports waiting or showing, so that a failure repeated by every step of

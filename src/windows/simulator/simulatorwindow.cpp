@@ -100,6 +100,7 @@ void SimulatorWindow::formMouseMove(int buttons, float x, float y) {
     m_labelKanal->move(twipsToPixels(x + LabelOffset), twipsToPixels(y + LabelOffset));
     if (buttons == 1) {
         moveLamp(*lamp, {x - DragOffset, y - DragOffset});
+        emit layoutEdited();
     }
 }
 
@@ -144,6 +145,7 @@ void SimulatorWindow::loadLayout() {
             return;
         }
         setLayout(layout);
+        emit layoutEdited();
         if (m_protectedFiles) {
             m_protectedFiles->set(ProtectedFiles::Role::Layout, *path);
         }
@@ -158,6 +160,7 @@ void SimulatorWindow::changeBackground() {
             return;
         }
         setBackground(*picture);
+        emit backgroundEdited();
         if (m_protectedFiles) {
             m_protectedFiles->set(ProtectedFiles::Role::Picture, *path);
         }

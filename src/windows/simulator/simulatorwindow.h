@@ -57,6 +57,10 @@ public:
 signals:
     /// The window was closed: it is gone, with its layout and picture.
     void unloaded();
+    /// The user moved a lamp or loaded a layout.
+    void layoutEdited();
+    /// The user chose another picture.
+    void backgroundEdited();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
