@@ -1,6 +1,9 @@
 // Speed of the program on its real windows, under whatever platform plugin runs it
 // (offscreen under `make bench`). Prints a plain table.
 #include "app/app.h"
+#include "windows/board/boardview.h"
+#include "windows/board/boardwindow.h"
+#include "windows/board/lampitem.h"
 #include "windows/codeview/codeviewwindow.h"
 #include "windows/steps/stepeditorwindow.h"
 #include "windows/steps/stepgridview.h"
@@ -455,6 +458,46 @@ void wholeChipStepEditor(const QTemporaryDir& dir) {
     app.shutDown();
 }
 
+/// Dragging a lamp in the board window over a 1600 × 1000 picture with all 256 lamps shown:
+/// a pointer move, the lamp following it and the repaint of what changed.
+void boardDrag(const QTemporaryDir& dir) {
+    App app;
+    app.start(writeImage(dir, QStringLiteral("board.bin"), 2048));
+    QImage picture(1600, 1000, QImage::Format_RGB32);
+    picture.fill(QColor(20, 70, 40));
+    app.setBoardPicture(picture, QString());
+    app.showBoardWindow();
+    BoardWindow& board = app.boardWindow();
+    board.resize(1400, 900);
+    QApplication::processEvents();
+    QWidget* viewport = board.view().viewport();
+    const LampPosition lamp = app.boardLamps().positions()[100];
+    const QPoint start = board.view().mapFromScene(
+        QPointF(lamp.left / 15 + LampItem::Diameter / 2, lamp.top / 15 + LampItem::Diameter / 2));
+    const auto send = [&](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, QPointF(at), viewport->mapToGlobal(QPointF(at)), Qt::LeftButton,
+                          buttons, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &event);
+    };
+    send(QEvent::MouseButtonPress, start, Qt::LeftButton);
+    Durations moves;
+    for (int i = 1; i <= 400; ++i) {
+        const QPoint at = start + QPoint((i * 7) % 600, (i * 3) % 300);
+        QElapsedTimer clock;
+        clock.start();
+        send(QEvent::MouseMove, at, Qt::LeftButton);
+        QApplication::processEvents(); // what the move marked for painting, painted now
+        moves.nanoseconds.push_back(clock.nsecsElapsed());
+    }
+    send(QEvent::MouseButtonRelease, start, Qt::NoButton);
+    row(QStringLiteral("board window: dragging a lamp, per pointer move, median"),
+        QStringLiteral("%1 ms (99th percentile %2 ms)")
+            .arg(moves.percentileMicroseconds(0.5) / 1000.0, 0, 'f', 2)
+            .arg(moves.percentileMicroseconds(0.99) / 1000.0, 0, 'f', 2));
+    board.setAskOnClose(false);
+    app.shutDown();
+}
+
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QTemporaryDir dir;
@@ -466,6 +509,10 @@ int main(int argc, char** argv) {
     out << "chaserom benchmark (" << QApplication::platformName() << " platform)\n";
     if (qEnvironmentVariable("CHASEROM_BENCH_ONLY") == QLatin1String("wholechip")) {
         wholeChipStepEditor(dir);
+        return 0;
+    }
+    if (qEnvironmentVariable("CHASEROM_BENCH_ONLY") == QLatin1String("board")) {
+        boardDrag(dir);
         return 0;
     }
     App app;
@@ -495,5 +542,6 @@ int main(int argc, char** argv) {
     app.shutDown();
     wholeImageOperations(dir);
     wholeChipStepEditor(dir);
+    boardDrag(dir);
     return 0;
 }

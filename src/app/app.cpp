@@ -154,9 +154,9 @@ void App::shutDown() {
     stored.setValue(QStringLiteral("steps/open"),
                     m_stepEditor.existing() && m_stepEditor.existing()->isVisible());
     m_stepEditor.unload();
-    if (BoardWindow* board = m_boardWindow.existing()) {
+    if (BoardWindow* board = m_boardWindow.existing(); board && !m_reports.shownInBoxes()) {
         // Nobody is there to answer at a shut-down by a signal.
-        board->setAskOnClose(m_reports.shownInBoxes());
+        board->setAskOnClose(false);
     }
     m_boardWindow.unload();
     m_simulator.unload();

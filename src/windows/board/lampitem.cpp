@@ -8,9 +8,13 @@ namespace chaserom {
 
 namespace {
 
-/// Room beside the circle for "lamp:channel".
-constexpr qreal LabelWidth = 44;
-constexpr qreal LabelHeight = 12;
+/// Room under the circle for the channel number.
+constexpr qreal ChannelHeight = 9;
+
+/// Black or white, whichever reads on `background`.
+QColor textOn(const QColor& background) {
+    return background.lightness() > 140 ? Qt::black : Qt::white;
+}
 
 } // namespace
 
@@ -30,7 +34,7 @@ void LampItem::setLook(const QColor& colour, int channel) {
 }
 
 QRectF LampItem::boundingRect() const {
-    return {-2, -2, Diameter + 4 + LabelWidth, Diameter + 4};
+    return {-2, -2, Diameter + 4, Diameter + 4 + ChannelHeight};
 }
 
 void LampItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* option,
@@ -39,17 +43,20 @@ void LampItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* option,
     painter->setRenderHint(QPainter::Antialiasing);
     painter->setPen(QPen(selected ? QColor(255, 200, 0) : Qt::black, selected ? 3 : 1));
     painter->setBrush(m_colour);
-    painter->drawEllipse(QRectF(0, 0, Diameter, Diameter));
-    const QRectF label(Diameter + 2, (Diameter - LabelHeight) / 2, LabelWidth, LabelHeight);
-    painter->setPen(Qt::NoPen);
-    painter->setBrush(QColor(255, 255, 255, 200));
-    painter->drawRect(label);
+    const QRectF circle(0, 0, Diameter, Diameter);
+    painter->drawEllipse(circle);
+    // The lamp's number inside it, its channel's under it, small enough for lamps side by
+    // side.
     QFont small = painter->font();
-    small.setPixelSize(10);
+    small.setPixelSize(m_lamp >= 100 ? 7 : 9);
     painter->setFont(small);
-    painter->setPen(Qt::black);
-    painter->drawText(label, Qt::AlignLeft | Qt::AlignVCenter,
-                      QStringLiteral("%1:%2").arg(m_lamp).arg(m_channel));
+    painter->setPen(textOn(m_colour));
+    painter->drawText(circle, Qt::AlignCenter, QString::number(m_lamp));
+    small.setPixelSize(8);
+    painter->setFont(small);
+    painter->setPen(QColor(40, 40, 160));
+    painter->drawText(QRectF(0, Diameter, Diameter, ChannelHeight), Qt::AlignCenter,
+                      QStringLiteral("к%1").arg(m_channel));
 }
 
 QVariant LampItem::itemChange(GraphicsItemChange change, const QVariant& value) {
