@@ -5,6 +5,9 @@
 #include "app/app.h"
 #include "core/files/layoutfile.h"
 #include "render/backgroundpicture.h"
+#include "windows/board/boardview.h"
+#include "windows/board/boardwindow.h"
+#include "windows/board/lampitem.h"
 #include "windows/codeview/codeviewwindow.h"
 #include "windows/steps/stepeditorwindow.h"
 #include "windows/steps/stepgridview.h"
@@ -83,8 +86,8 @@ int main(int argc, char** argv) {
         QTextStream(stderr) << "cannot read the example board\n";
         return 1;
     }
-    app.simulator().setLayout(layout);
-    app.simulator().setBackground(*board);
+    app.boardLamps().setPositions(layout);
+    app.setBoardPicture(*board, examples.filePath(QStringLiteral("board.png")));
     app.codeView().findChild<QScrollBar*>(QStringLiteral("VScroll1"))->setValue(4 * 40);
     QApplication::processEvents();
     framed(app.simulator()).save(output.filePath(QStringLiteral("board.png")));
@@ -97,5 +100,16 @@ int main(int argc, char** argv) {
     steps.grid().setCursor(41, 5);
     QApplication::processEvents();
     framed(steps).save(output.filePath(QStringLiteral("steps.png")));
+
+    // «Плата» on the example board, the marquee's first row selected.
+    chaserom::BoardWindow& boardWindow = app.boardWindow();
+    boardWindow.resize(980, 640);
+    boardWindow.show();
+    for (int lamp = 0; lamp < 12; ++lamp) {
+        boardWindow.view().lampItem(lamp)->setSelected(true);
+    }
+    QApplication::processEvents();
+    framed(boardWindow).save(output.filePath(QStringLiteral("boardwindow.png")));
+    boardWindow.setAskOnClose(false);
     return 0;
 }
