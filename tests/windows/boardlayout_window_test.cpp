@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QColorDialog>
+#include <QImage>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -133,6 +134,12 @@ private slots:
 
     void aSavedBoardComesBackWithTheImage() {
         drag(3, {100 + 60 + 8, 108}, {{300, 200}});
+        QImage picture(320, 200, QImage::Format_RGB32);
+        picture.fill(QColor(90, 20, 20));
+        const QString picturePath = m_folder->path(QStringLiteral("photo.png"));
+        QVERIFY(picture.save(picturePath));
+        m_app->setBoardPicture(picture, picturePath);
+        m_app->channelColours().setColour(4, 0x123456);
         control<QAction>(&board(), QStringLiteral("ActionSaveBoard"))->trigger();
         QVERIFY(board().history().isClean());
         const LampLayout saved = m_app->boardLamps().positions();
@@ -143,6 +150,8 @@ private slots:
             QCOMPARE(m_app->boardLamps().positions()[lamp], saved[lamp]);
             QCOMPARE(m_app->simulator().layout()[lamp], saved[lamp]);
         }
+        QCOMPARE(m_app->simulator().background().size(), QSize(320, 200));
+        QCOMPARE(m_app->channelColours().colour(4), Bgr{0x123456});
         m_app->showBoardWindow();
     }
 
