@@ -31,6 +31,21 @@ double counterClockwise(double start, double end) {
     return std::fmod(std::fmod(end - start, full) + full, full);
 }
 
+/// Every lamp at the smallest value of one coordinate among them.
+std::vector<LampPosition> alignedOn(const std::vector<LampPosition>& lamps,
+                                    float LampPosition::*coordinate) {
+    std::vector<LampPosition> arranged = lamps;
+    if (lamps.empty()) {
+        return arranged;
+    }
+    const auto lowest = std::min_element(
+        lamps.begin(), lamps.end(), [&](auto a, auto b) { return a.*coordinate < b.*coordinate; });
+    for (LampPosition& lamp : arranged) {
+        lamp.*coordinate = (*lowest).*coordinate;
+    }
+    return arranged;
+}
+
 } // namespace
 
 std::vector<LampPosition> arrangedInRow(const std::vector<LampPosition>& lamps) {
@@ -106,31 +121,11 @@ std::vector<LampPosition> arrangedInGrid(const std::vector<LampPosition>& lamps,
 }
 
 std::vector<LampPosition> alignedTop(const std::vector<LampPosition>& lamps) {
-    std::vector<LampPosition> arranged = lamps;
-    if (lamps.empty()) {
-        return arranged;
-    }
-    const float top = std::min_element(lamps.begin(), lamps.end(), [](auto a, auto b) {
-                          return a.top < b.top;
-                      })->top;
-    for (LampPosition& lamp : arranged) {
-        lamp.top = top;
-    }
-    return arranged;
+    return alignedOn(lamps, &LampPosition::top);
 }
 
 std::vector<LampPosition> alignedLeft(const std::vector<LampPosition>& lamps) {
-    std::vector<LampPosition> arranged = lamps;
-    if (lamps.empty()) {
-        return arranged;
-    }
-    const float left = std::min_element(lamps.begin(), lamps.end(), [](auto a, auto b) {
-                           return a.left < b.left;
-                       })->left;
-    for (LampPosition& lamp : arranged) {
-        lamp.left = left;
-    }
-    return arranged;
+    return alignedOn(lamps, &LampPosition::left);
 }
 
 LampPosition snapped(LampPosition position, float step) {
