@@ -5,6 +5,7 @@
 #include "core/formats/hexrecordtext.h"
 #include "core/formats/recordfile.h"
 #include "core/image/checksums.h"
+#include "core/image/copynaming.h"
 #include "core/image/imagedocument.h"
 #include "core/image/romchips.h"
 #include "core/page/playback.h"
@@ -21,6 +22,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTimer>
@@ -262,8 +264,7 @@ void StepEditorWindow::createGoActions() {
 void StepEditorWindow::createBoardTools() {
     // On a row of its own, so that it is never folded into an overflow menu.
     addToolBarBreak();
-    m_boardTools = new ProgramToolBar(m_programs, m_playback, this);
-    addToolBar(m_boardTools);
+    addToolBar(new ProgramToolBar(m_programs, m_playback, this));
     m_grid->setPrograms(&m_programs);
     connect(m_grid, &StepGridView::selectionChanged, this, [this] {
         if (!m_grid->selection()) {
@@ -291,8 +292,9 @@ void StepEditorWindow::createStatusBar() {
     m_checksumLabel->setObjectName(QStringLiteral("StatusChecksums"));
     m_checksumLabel->setToolTip(uiText("Контрольные суммы образа, каким его показывает это окно, "
                                        "как их показывают программаторы"));
-    statusBar()->addWidget(m_lengthLabel);
-    statusBar()->addWidget(m_selectionLabel);
+    // Fixed fields on the right; passing messages have the left to themselves.
+    statusBar()->addPermanentWidget(m_lengthLabel);
+    statusBar()->addPermanentWidget(m_selectionLabel);
     statusBar()->addPermanentWidget(m_checksumLabel);
     showStatus();
     showChecksumsNow();
@@ -340,9 +342,53 @@ void StepEditorWindow::restoreSettings() {
         stored.value(QStringLiteral("steps/channelColours"), true).toBool());
     m_follow->setChecked(stored.value(QStringLiteral("steps/follow"), true).toBool());
     if (stored.value(QStringLiteral("steps/geometry")).isNull()) {
-        // Wide enough for the board's tool bar, which never folds into an overflow menu.
-        resize(std::max(560, m_boardTools->sizeHint().width() + 16), 640);
+        placeAtFirstOpening();
+    } else {
+        keepOnScreen();
     }
+}
+
+void StepEditorWindow::placeAtFirstOpening() {
+    // Wide enough that no tool bar folds into an overflow menu and the status bar shows its
+    // fields whole.
+    int width = statusBar()->sizeHint().width();
+    for (const QToolBar* tools : findChildren<QToolBar*>()) {
+        width = std::max(width, tools->sizeHint().width() + 24);
+    }
+    // The editor's own tool bars share the first row.
+    int firstRow = 24;
+    for (const char* name : {"EditTools", "ViewTools", "GoTools"}) {
+        if (const auto* tools = findChild<QToolBar*>(QLatin1String(name))) {
+            firstRow += tools->sizeHint().width();
+        }
+    }
+    resize(std::max({560, width, firstRow}), 640);
+    const QScreen* shown = screen();
+    if (!shown) {
+        return;
+    }
+    const QRect available = shown->availableGeometry();
+    // Beside the described windows, at the right of the screen, where it allows.
+    move(available.right() - frameGeometry().width(), available.top());
+    keepOnScreen();
+}
+
+void StepEditorWindow::keepOnScreen() {
+    const QScreen* shown = screen();
+    if (!shown) {
+        return;
+    }
+    const QRect available = shown->availableGeometry();
+    const QSize size(std::min(width(), available.width()), std::min(height(), available.height()));
+    if (size != this->size()) {
+        resize(size);
+    }
+    QRect frame = frameGeometry();
+    frame.moveLeft(std::clamp(frame.left(), available.left(),
+                              std::max(available.left(), available.right() - frame.width())));
+    frame.moveTop(std::clamp(frame.top(), available.top(),
+                             std::max(available.top(), available.bottom() - frame.height())));
+    move(frame.topLeft());
 }
 
 void StepEditorWindow::saveSettings() const {
@@ -351,6 +397,12 @@ void StepEditorWindow::saveSettings() const {
     stored.setValue(QStringLiteral("steps/zoom"), m_grid->cell());
     stored.setValue(QStringLiteral("steps/channelColours"), m_channelColours->isChecked());
     stored.setValue(QStringLiteral("steps/follow"), m_follow->isChecked());
+}
+
+void StepEditorWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // Once shown, the window's frame is known: the whole of it is kept on the screen.
+    QTimer::singleShot(0, this, &StepEditorWindow::keepOnScreen);
 }
 
 void StepEditorWindow::closeEvent(QCloseEvent* event) {
@@ -372,8 +424,9 @@ void StepEditorWindow::compareWithImage() {
         m_reports.report(this, messages::noImageOpen());
         return;
     }
-    const auto path = chooseFileToOpen(this, uiText("Сравнить с образом"),
-                                       QFileInfo(m_document.path()).absolutePath());
+    // The image's backup is what it is most often compared with.
+    const auto path =
+        chooseFileToOpen(this, uiText("Сравнить с образом"), backupPathFor(m_document.path()));
     if (!path) {
         return;
     }

@@ -70,6 +70,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void createGrid();
@@ -83,6 +84,11 @@ private:
     void playSelection();
     void createStatusBar();
     void restoreSettings();
+    /// The first opening: a size that shows every tool and status field, beside the other
+    /// windows, inside the screen.
+    void placeAtFirstOpening();
+    /// A remembered place kept inside the screen's available area, as screens change.
+    void keepOnScreen();
     void saveSettings() const;
 
     QAction* addAction(QMenu* menu, const QString& name, const QString& text,
@@ -105,7 +111,6 @@ private:
     StepExports m_exports;
     StepNavigation m_navigation;
     DifferencesPanel* m_differences = nullptr;
-    QToolBar* m_boardTools = nullptr;
     QMenu* m_fileMenu = nullptr;
     QMenu* m_editMenu = nullptr;
     QAction* m_editStart = nullptr;
