@@ -113,9 +113,10 @@ std::vector<LampPosition> arrangedInGrid(const std::vector<LampPosition>& lamps,
     const LampPosition origin = lamps.front();
     std::vector<LampPosition> arranged;
     for (size_t i = 0; i < lamps.size(); ++i) {
-        const auto column = static_cast<float>(static_cast<int>(i) % columns);
-        const auto row = static_cast<float>(static_cast<int>(i) / columns);
-        arranged.push_back({origin.left + column * spacing, origin.top + row * spacing});
+        const int column = static_cast<int>(i) % columns;
+        const int row = static_cast<int>(i) / columns; // whole rows above this lamp
+        arranged.push_back({origin.left + static_cast<float>(column) * spacing,
+                            origin.top + static_cast<float>(row) * spacing});
     }
     return arranged;
 }

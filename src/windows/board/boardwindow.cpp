@@ -213,6 +213,7 @@ void BoardWindow::arrange(
     }
     const LampLayout before = m_lamps.positions();
     std::vector<LampPosition> places;
+    places.reserve(selected.size());
     for (const int lamp : selected) {
         places.push_back(before[lamp]);
     }
@@ -263,11 +264,9 @@ void BoardWindow::choosePicture() {
     }
     const QImage before = m_picture;
     const QString beforePath = m_picturePath;
-    const QImage after = *picture;
-    const QString afterPath = *path;
     change(
         uiText("картинка"),
-        [this, after, afterPath] {
+        [this, after = *picture, afterPath = *path] {
             m_picturePath = afterPath;
             showPicture(after);
             emit pictureChanged(after, afterPath);
