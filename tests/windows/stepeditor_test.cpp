@@ -2,6 +2,9 @@
 // answered, and the image file read back after every change.
 #include "stepeditorfixture.h"
 
+#include <QSettings>
+#include <QSpinBox>
+
 using namespace chaserom;
 using namespace testing_support;
 
@@ -236,6 +239,34 @@ private slots:
         QCOMPARE(file(), QByteArray(8, '\x00'));
         QCOMPARE(shown(1, 3), Lit);
         QVERIFY(!document().canUndo());
+    }
+
+    void thePatternDialogRemembersTheLastPatternMade() {
+        QVERIFY(start(QByteArray(64, '\xFF'), 8));
+        whenModal("chaserom::PatternDialog", [](QWidget* dialog) {
+            auto* pattern = control<QComboBox>(dialog, QStringLiteral("Pattern"));
+            pattern->setCurrentIndex(
+                pattern->findText(QStringLiteral("random"), Qt::MatchContains));
+            control<QSpinBox>(dialog, QStringLiteral("Lit"))->setValue(3);
+            control<QSpinBox>(dialog, QStringLiteral("Seed"))->setValue(42);
+            dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+        action(QStringLiteral("ActionGenerate"))->trigger();
+        QString shownPattern;
+        int lit = 0;
+        int seed = 0;
+        whenModal("chaserom::PatternDialog", [&](QWidget* dialog) {
+            shownPattern = control<QComboBox>(dialog, QStringLiteral("Pattern"))->currentText();
+            lit = control<QSpinBox>(dialog, QStringLiteral("Lit"))->value();
+            seed = control<QSpinBox>(dialog, QStringLiteral("Seed"))->value();
+            dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
+        });
+        action(QStringLiteral("ActionGenerate"))->trigger();
+        QVERIFY2(shownPattern.contains(QStringLiteral("random")), qPrintable(shownPattern));
+        QCOMPARE(lit, 3);
+        QCOMPARE(seed, 42);
+        // The next run starts from the chase again, as the tests before this one expect.
+        QSettings().remove(QStringLiteral("steps/pattern"));
     }
 
     void goToTakesAddressesStepsAndMoves() {

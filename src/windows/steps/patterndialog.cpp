@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QSettings>
 #include <QSpinBox>
 
 namespace chaserom {
@@ -61,7 +62,11 @@ PatternDialog::PatternDialog(QWidget* parent, int channels,
     form->addRow(QString::fromUtf8("Зерно:"), m_seed);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     form->addRow(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    restoreLastChoice();
+    connect(buttons, &QDialogButtonBox::accepted, this, [this] {
+        keepChoice();
+        accept();
+    });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_pattern, &QComboBox::currentIndexChanged, this, &PatternDialog::choiceChanged);
     connect(m_lit, &QSpinBox::valueChanged, this, &PatternDialog::choiceChanged);
@@ -76,6 +81,24 @@ PatternRequest PatternDialog::request() const {
     request.lit = m_lit->value();
     request.seed = static_cast<quint64>(m_seed->value());
     return request;
+}
+
+void PatternDialog::restoreLastChoice() {
+    // The pattern last made, with its settings: the next one is often a variation of it.
+    const QSettings stored;
+    const int index = m_pattern->findData(stored.value(QStringLiteral("steps/pattern"), -1));
+    if (index >= 0) {
+        m_pattern->setCurrentIndex(index);
+    }
+    m_lit->setValue(stored.value(QStringLiteral("steps/patternLit"), m_lit->value()).toInt());
+    m_seed->setValue(stored.value(QStringLiteral("steps/patternSeed"), m_seed->value()).toInt());
+}
+
+void PatternDialog::keepChoice() const {
+    QSettings stored;
+    stored.setValue(QStringLiteral("steps/pattern"), m_pattern->currentData());
+    stored.setValue(QStringLiteral("steps/patternLit"), m_lit->value());
+    stored.setValue(QStringLiteral("steps/patternSeed"), m_seed->value());
 }
 
 void PatternDialog::choiceChanged() {

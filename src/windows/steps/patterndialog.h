@@ -25,6 +25,8 @@ public:
     [[nodiscard]] PatternRequest request() const;
 
 private:
+    void restoreLastChoice();
+    void keepChoice() const;
     void choiceChanged();
 
     int m_channels;
