@@ -110,9 +110,14 @@ tidy: deps
 clean:
 	rm -rf build
 
-# Grabs the windows on the example images into docs/, offscreen.
+# Grabs the windows on the example images into docs/, offscreen, on a screen of 1600×1000;
+# the step editor again at a scale of 1.5.
+SCREENSHOT_SCREEN = QT_QPA_PLATFORM=offscreen:configfile=$(CURDIR)/tests/windows/screen1600x1000.json
 screenshots: build
 	rm -rf $(RUN_DIR)/screenshots && mkdir -p $(RUN_DIR)/screenshots
 	cp examples/* $(RUN_DIR)/screenshots/
-	cd $(RUN_DIR)/screenshots && QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME=$(CURDIR)/$(RUN_DIR)/config \
+	rm -rf $(RUN_DIR)/screenshots-config
+	cd $(RUN_DIR)/screenshots && $(SCREENSHOT_SCREEN) XDG_CONFIG_HOME=$(CURDIR)/$(RUN_DIR)/screenshots-config/1 \
 		../../app/bin/chaserom-screenshots . $(CURDIR)/docs
+	cd $(RUN_DIR)/screenshots && $(SCREENSHOT_SCREEN) XDG_CONFIG_HOME=$(CURDIR)/$(RUN_DIR)/screenshots-config/1.5 \
+		QT_SCALE_FACTOR=1.5 ../../app/bin/chaserom-screenshots . $(CURDIR)/docs --steps-only -1.5x

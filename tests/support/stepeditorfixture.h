@@ -6,6 +6,7 @@
 #include "core/formats/recordfile.h"
 #include "windows/codeview/codeviewwindow.h"
 #include "windows/steps/stepeditorwindow.h"
+#include "windows/steps/stepgridheader.h"
 #include "windows/steps/stepgridview.h"
 #include "windowtesting.h"
 
@@ -32,7 +33,7 @@
 namespace testing_support {
 
 inline const QColor Lit(255, 255, 255);
-inline const QColor Dark(0, 0, 0);
+inline const QColor Dark(0x20, 0x20, 0x20);
 
 inline QByteArray hex(const char* text) {
     return QByteArray::fromHex(text);

@@ -46,6 +46,36 @@ private slots:
         QCOMPARE(document().history().size(), 3);
     }
 
+    void aLampLitInADarkColourReadsAsLitAndTheHeaderMarksTheCursor() {
+        QByteArray bytes(16, '\xFF');
+        bytes[2] = '\x7F'; // step 2: channel 1 lit
+        QVERIFY(start(bytes));
+        action(QStringLiteral("ActionChannelColours"))->setChecked(true);
+        m_app->channelColours().setColour(0, 0x000030); // a red so dark it is nearly black
+        const QColor darkRed(0x30, 0, 0);
+        const QRect lamp = editor().grid().cellRect(2, 0);
+        QImage shot = viewport()->grab().toImage();
+        QCOMPARE(shot.pixelColor(lamp.center()), darkRed);
+        QCOMPARE(shot.pixelColor(lamp.topLeft()), QColor(235, 235, 235));
+        QCOMPARE(shown(3, 0), Dark);
+
+        // As on the board: dark lamps black, lit ones with no outline; remembered.
+        action(QStringLiteral("ActionBoardLook"))->setChecked(true);
+        shot = viewport()->grab().toImage();
+        QCOMPARE(shot.pixelColor(lamp.topLeft()), darkRed);
+        QCOMPARE(shown(3, 0), QColor(0, 0, 0));
+        editor().close();
+        QVERIFY(QSettings().value(QStringLiteral("steps/boardLook")).toBool());
+
+        // The header over the grid numbers the channels from 1 and marks the cursor's.
+        editor().grid().setCursor(1, 5);
+        const QImage top = editor().grid().header().grab().toImage();
+        const QRect cursorCell = editor().grid().cellRect(1, 5);
+        QCOMPARE(top.pixelColor(cursorCell.left() + 1, 1), StepGridView::CursorColour);
+        QVERIFY(top.pixelColor(editor().grid().cellRect(1, 4).left() + 1, 1) !=
+                StepGridView::CursorColour);
+    }
+
     void keysMoveTheCursorSpaceFlipsAndCtrlWheelZooms() {
         QVERIFY(start(QByteArray(64, '\xFF')));
         StepGridView& grid = editor().grid();

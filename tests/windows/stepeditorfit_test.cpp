@@ -1,12 +1,16 @@
 // The step editor's first opening on a screen of 1600 × 1000 (and at a scale of 1.5, as the
 // second run of this test has it): every tool bar whole, with no overflow menu, every status
-// field showing its whole text, and the window inside the screen.
+// field showing its whole text, 32 channels without scrolling sideways, and the window inside
+// the screen.
 #include "app/app.h"
+#include "windows/codeview/codeviewwindow.h"
 #include "windows/steps/stepeditorwindow.h"
+#include "windows/steps/stepgridview.h"
 #include "windowtesting.h"
 
 #include <QLabel>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTest>
@@ -63,6 +67,10 @@ private slots:
                                 .arg(editor.frameGeometry().height())
                                 .arg(available.width())
                                 .arg(available.height())));
+
+        m_app->codeView().chooseChannelOption(3);
+        QApplication::processEvents();
+        QCOMPARE(editor.grid().horizontalScrollBar()->maximum(), 0);
     }
 
 private:

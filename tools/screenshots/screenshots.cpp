@@ -1,7 +1,9 @@
 // Grabs the windows of the program into PNG pictures for the README:
-//   chaserom-screenshots EXAMPLES_FOLDER OUTPUT_FOLDER
-// the three windows on the 8-channel demo, and the simulator with the example board, its
-// layout and the 32-channel effect. Runs under any platform plugin, offscreen included.
+//   chaserom-screenshots EXAMPLES_FOLDER OUTPUT_FOLDER [--steps-only SUFFIX]
+// the three windows on the 8-channel demo, the simulator with the example board, its
+// layout and the 32-channel effect, and the step editor at its opening size on 8 and 32
+// channels. With --steps-only, only the step editor, its pictures named with SUFFIX (run at
+// another QT_SCALE_FACTOR). Runs under any platform plugin, offscreen included.
 #include "app/app.h"
 #include "core/files/layoutfile.h"
 #include "render/backgroundpicture.h"
@@ -23,8 +25,10 @@ namespace {
 
 QPixmap framed(QWidget& window) {
     // A plain title bar over each grab, so the pictures read as windows.
-    constexpr int TitleHeight = 22;
-    const QPixmap content = window.grab();
+    // Grabbed at the screen's scale, drawn pixel for pixel.
+    QPixmap content = window.grab();
+    const int TitleHeight = qRound(22 * content.devicePixelRatio());
+    content.setDevicePixelRatio(1.0);
     QPixmap picture(content.width() + 2, content.height() + TitleHeight + 1);
     picture.fill(QColor(0x4a, 0x6e, 0xa9));
     QPainter painter(&picture);
@@ -38,15 +42,30 @@ QPixmap framed(QWidget& window) {
     return picture;
 }
 
+/// The step editor as it first opens, on the image open now, a few steps selected.
+void grabStepEditor(chaserom::App& app, int firstStep, const QString& file) {
+    chaserom::StepEditorWindow& steps = app.stepEditor();
+    steps.show();
+    steps.grid().setSelection(chaserom::StepSpan{firstStep + 3, 6});
+    steps.grid().setCursor(firstStep, 5);
+    steps.grid().verticalScrollBar()->setValue(0);
+    steps.grid().ensureStepVisible(firstStep + 20);
+    QApplication::processEvents();
+    framed(steps).save(file);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     const QStringList arguments = QApplication::arguments();
-    if (arguments.size() != 3) {
-        QTextStream(stderr) << "usage: chaserom-screenshots EXAMPLES_FOLDER OUTPUT_FOLDER\n";
+    const bool stepsOnly = arguments.size() == 5 && arguments[3] == QLatin1String("--steps-only");
+    if (arguments.size() != 3 && !stepsOnly) {
+        QTextStream(stderr) << "usage: chaserom-screenshots EXAMPLES_FOLDER OUTPUT_FOLDER "
+                               "[--steps-only SUFFIX]\n";
         return 2;
     }
+    const QString suffix = stepsOnly ? arguments[4] : QString();
     const QDir output(QFileInfo(arguments[2]).absoluteFilePath());
     // The images are opened by their bare names, as the path box then shows them.
     QDir::setCurrent(arguments[1]);
@@ -56,6 +75,14 @@ int main(int argc, char** argv) {
     // A step into the effect, where the lamps show something.
     app.codeView().findChild<QScrollBar*>(QStringLiteral("VScroll1"))->setValue(40);
     QApplication::processEvents();
+    grabStepEditor(app, 40, output.filePath(QStringLiteral("steps-8%1.png").arg(suffix)));
+    app.stepEditor().hide();
+    if (stepsOnly) {
+        app.openImage(QStringLiteral("demo32.bin"));
+        app.codeView().chooseChannelOption(3);
+        grabStepEditor(app, 40, output.filePath(QStringLiteral("steps-32%1.png").arg(suffix)));
+        return 0;
+    }
 
     const QPixmap codeView = framed(app.codeView());
     const QPixmap simulator = framed(app.simulator());
@@ -92,14 +119,7 @@ int main(int argc, char** argv) {
     QApplication::processEvents();
     framed(app.simulator()).save(output.filePath(QStringLiteral("board.png")));
 
-    // The step editor on the 32-channel effect, a few steps selected.
-    chaserom::StepEditorWindow& steps = app.stepEditor();
-    steps.resize(720, 560);
-    steps.show();
-    steps.grid().setSelection(chaserom::StepSpan{44, 6});
-    steps.grid().setCursor(41, 5);
-    QApplication::processEvents();
-    framed(steps).save(output.filePath(QStringLiteral("steps.png")));
+    grabStepEditor(app, 40, output.filePath(QStringLiteral("steps-32.png")));
 
     // «Плата» on the example board, the marquee's first row selected.
     chaserom::BoardWindow& boardWindow = app.boardWindow();

@@ -28,6 +28,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <algorithm>
+#include <array>
 
 namespace chaserom {
 
@@ -62,7 +63,30 @@ StepEditorWindow::StepEditorWindow(ImageDocument& document, const PageRows& page
     createBoardTools();
     createStatusBar();
     createDifferencesPanel();
+    setThemeIcons();
     restoreSettings();
+}
+
+void StepEditorWindow::setThemeIcons() {
+    // The desktop theme's icons make the tool bars short; with no theme the captions show.
+    struct ThemeIcon {
+        const char* action;
+        const char* icon;
+    };
+    static constexpr std::array<ThemeIcon, 7> Icons{{
+        {"ActionCut", "edit-cut"},
+        {"ActionCopy", "edit-copy"},
+        {"ActionPasteOver", "edit-paste"},
+        {"ActionZoomIn", "zoom-in"},
+        {"ActionZoomOut", "zoom-out"},
+        {"ActionGoTo", "go-jump"},
+        {"ActionFind", "edit-find"},
+    }};
+    for (const ThemeIcon& icon : Icons) {
+        if (auto* action = findChild<QAction*>(QLatin1String(icon.action))) {
+            action->setIcon(QIcon::fromTheme(QLatin1String(icon.icon)));
+        }
+    }
 }
 
 void StepEditorWindow::createGrid() {
@@ -130,7 +154,14 @@ QAction* StepEditorWindow::addAction(QMenu* menu, const QString& name, const QSt
                                      const std::function<void()>& slot) {
     auto* action = new QAction(caption, this);
     action->setObjectName(name);
-    action->setToolTip(toolTip);
+    // The caption and its key say what a tool bar button is; the longer description is
+    // the status bar's while the pointer rests on it.
+    const QString shown = QString(caption).remove(u'&').remove(u'…');
+    action->setToolTip(keys.isEmpty()
+                           ? shown
+                           : QStringLiteral("%1 (%2)").arg(
+                                 shown, keys.first().toString(QKeySequence::NativeText)));
+    action->setStatusTip(toolTip);
     action->setShortcuts(keys);
     action->setShortcutContext(Qt::WindowShortcut);
     connect(action, &QAction::triggered, this, slot);
@@ -219,13 +250,19 @@ void StepEditorWindow::createViewActions() {
     menu->addSeparator();
     m_channelColours = menu->addAction(uiText("Цвета каналов"));
     m_channelColours->setObjectName(QStringLiteral("ActionChannelColours"));
-    m_channelColours->setToolTip(uiText("Горящие лампы в цветах их каналов, а не белые"));
+    m_channelColours->setStatusTip(uiText("Горящие лампы в цветах их каналов, а не белые"));
     m_channelColours->setCheckable(true);
     m_channelColours->setChecked(true);
     connect(m_channelColours, &QAction::toggled, m_grid, &StepGridView::setChannelColoursShown);
+    m_boardLook = menu->addAction(uiText("Лампы как на плате"));
+    m_boardLook->setObjectName(QStringLiteral("ActionBoardLook"));
+    m_boardLook->setStatusTip(
+        uiText("Погасшие лампы чёрные, горящие без светлой каймы, как на плате"));
+    m_boardLook->setCheckable(true);
+    connect(m_boardLook, &QAction::toggled, m_grid, &StepGridView::setBoardLook);
     m_follow = menu->addAction(uiText("Следовать за воспроизведением"));
     m_follow->setObjectName(QStringLiteral("ActionFollowPlayback"));
-    m_follow->setToolTip(uiText("Во время симуляции держать текущий шаг на виду"));
+    m_follow->setStatusTip(uiText("Во время симуляции держать текущий шаг на виду"));
     m_follow->setCheckable(true);
     m_follow->setChecked(true);
     connect(m_follow, &QAction::toggled, m_grid, &StepGridView::setFollowPlayback);
@@ -341,6 +378,7 @@ void StepEditorWindow::restoreSettings() {
     m_channelColours->setChecked(
         stored.value(QStringLiteral("steps/channelColours"), true).toBool());
     m_follow->setChecked(stored.value(QStringLiteral("steps/follow"), true).toBool());
+    m_boardLook->setChecked(stored.value(QStringLiteral("steps/boardLook"), false).toBool());
     if (stored.value(QStringLiteral("steps/geometry")).isNull()) {
         placeAtFirstOpening();
     } else {
@@ -362,6 +400,8 @@ void StepEditorWindow::placeAtFirstOpening() {
             firstRow += tools->sizeHint().width();
         }
     }
+    // 32 channels show without scrolling sideways.
+    width = std::max(width, m_grid->widthShowing(32));
     resize(std::max({560, width, firstRow}), 640);
     const QScreen* shown = screen();
     if (!shown) {
@@ -397,6 +437,7 @@ void StepEditorWindow::saveSettings() const {
     stored.setValue(QStringLiteral("steps/zoom"), m_grid->cell());
     stored.setValue(QStringLiteral("steps/channelColours"), m_channelColours->isChecked());
     stored.setValue(QStringLiteral("steps/follow"), m_follow->isChecked());
+    stored.setValue(QStringLiteral("steps/boardLook"), m_boardLook->isChecked());
 }
 
 void StepEditorWindow::showEvent(QShowEvent* event) {

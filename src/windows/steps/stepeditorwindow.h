@@ -83,6 +83,7 @@ private:
     /// Loops the selected steps until playback stops or the selection is cleared.
     void playSelection();
     void createStatusBar();
+    void setThemeIcons();
     void restoreSettings();
     /// The first opening: a size that shows every tool and status field, beside the other
     /// windows, inside the screen.
@@ -116,6 +117,7 @@ private:
     QAction* m_editStart = nullptr;
     QAction* m_channelColours = nullptr;
     QAction* m_follow = nullptr;
+    QAction* m_boardLook = nullptr;
     QLabel* m_lengthLabel = nullptr;
     QLabel* m_selectionLabel = nullptr;
     QLabel* m_checksumLabel = nullptr;

@@ -2,10 +2,13 @@
 
 #include "core/board/programchoice.h"
 #include "core/colours/channelcolourmodel.h"
+#include "core/steps/steprowtexts.h"
 #include "core/steps/stepsmodel.h"
 #include "render/bgrcolour.h"
 #include "windows/common/displayhold.h"
+#include "windows/steps/stepgridheader.h"
 
+#include <QFontDatabase>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -16,16 +19,27 @@ namespace chaserom {
 
 namespace {
 
-constexpr QColor Dark = QColor(0, 0, 0);
 constexpr QColor Lit = QColor(255, 255, 255);
-/// The rows' background, seen in the gaps between cells.
-constexpr QColor Gaps = QColor(64, 64, 64);
+/// How dark lamps and the lines between cells look. Dark grey rather than black lets a lamp
+/// lit in a dark channel colour stand out by its light outline.
+struct CellLook {
+    QColor dark;
+    QColor gaps;
+    bool outlined;
+};
+constexpr CellLook ReadingLook{QColor(0x20, 0x20, 0x20), QColor(0x48, 0x48, 0x48), true};
+/// As the board shows lamps: dark ones black, lit ones without an outline.
+constexpr CellLook BoardLook{QColor(0, 0, 0), QColor(64, 64, 64), false};
+constexpr QColor Outline = QColor(235, 235, 235);
+/// Outlines show from this cell size up; smaller cells are all outline.
+constexpr int SmallestOutlinedCell = 8;
 constexpr QColor PageMark = QColor(255, 240, 170);
 constexpr QColor PlayingMark = QColor(255, 170, 60);
 constexpr QColor DifferenceMark = QColor(235, 90, 90);
-constexpr QColor CursorFrame = QColor(255, 200, 0);
 /// The line over every program's first step.
 constexpr QColor ProgramLine = QColor(80, 160, 255);
+/// Blank between the left column's fields, in characters of its font.
+constexpr int FieldGap = 2;
 
 } // namespace
 
@@ -34,13 +48,23 @@ StepGridView::StepGridView(const StepsModel& steps, const ChannelColourModel& co
     : QAbstractScrollArea(parent)
     , m_steps(steps)
     , m_colours(colours)
-    , m_display(display) {
+    , m_display(display)
+    , m_header(new StepGridHeader(*this, this)) {
     setObjectName(QStringLiteral("StepGrid"));
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setMouseTracking(false);
+    setViewportMargins(0, m_header->neededHeight(), 0, 0);
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, m_header,
+            qOverload<>(&QWidget::update));
     connectModel();
     updateScrollBars();
+}
+
+void StepGridView::placeHeader() {
+    const QRect view = viewport()->geometry();
+    m_header->setGeometry(view.left(), view.top() - m_header->neededHeight(), view.width(),
+                          m_header->neededHeight());
 }
 
 void StepGridView::connectModel() {
@@ -54,6 +78,7 @@ void StepGridView::connectModel() {
         }
         updateScrollBars();
         viewport()->update();
+        m_header->update();
     });
     connect(&m_steps, &StepsModel::stepsChanged, this, &StepGridView::repaintSteps);
     connect(&m_steps, &StepsModel::pageMoved, this, [this] {
@@ -97,15 +122,47 @@ void StepGridView::repaintSteps(int first, int last) {
                              grid.stepTop(last + 1) - grid.stepTop(first)));
 }
 
-int StepGridView::addressColumnWidth() const {
-    const int address = fontMetrics().horizontalAdvance(QStringLiteral("32766  7FFE")) + 12;
+QFont StepGridView::rowFont() const {
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fixed.setPointSizeF(font().pointSizeF());
+    return fixed;
+}
+
+StepRowFields StepGridView::rowFields() const {
+    return rowFields(StepRowColumns(m_steps.length(), m_steps.stepLength()));
+}
+
+int StepGridView::widthShowing(int channels) const {
+    const StepRowFields fields = rowFields(StepRowColumns(m_steps.length(), channels / 8));
+    return StepGridLayout(m_cell, channels, fields.width).width() +
+           verticalScrollBar()->sizeHint().width() + 2 * frameWidth();
+}
+
+StepRowFields StepGridView::rowFields(const StepRowColumns& columns) const {
+    const QFontMetrics metrics(rowFont());
+    const StepRowTexts widest = columns.widest();
+    const int gap = FieldGap * metrics.horizontalAdvance(u'0');
+    const auto field = [&](int left, const QString& text, const QString& caption) {
+        return StepRowFields::Field{
+            left, std::max(metrics.horizontalAdvance(text), metrics.horizontalAdvance(caption))};
+    };
+    const StepRowTexts captions = StepGridHeader::captions();
+    StepRowFields fields{};
+    fields.number = field(6, widest.number, captions.number);
+    fields.address =
+        field(fields.number.left + fields.number.width + gap, widest.address, captions.address);
+    fields.bytes =
+        field(fields.address.left + fields.address.width + gap, widest.bytes, captions.bytes);
+    fields.width = fields.bytes.left + fields.bytes.width + 8;
     // Room for the program numbers while the board has programs.
-    const bool programs = m_programs && m_programs->stepsPerProgram() != 0;
-    return programs ? address + fontMetrics().horizontalAdvance(QStringLiteral("P99999")) : address;
+    if (m_programs && m_programs->stepsPerProgram() != 0) {
+        fields.width += fontMetrics().horizontalAdvance(QStringLiteral("P99999"));
+    }
+    return fields;
 }
 
 StepGridLayout StepGridView::layout() const {
-    return {m_cell, m_steps.channelCount(), addressColumnWidth()};
+    return {m_cell, m_steps.channelCount(), rowFields().width};
 }
 
 void StepGridView::setCell(int cell) {
@@ -119,6 +176,7 @@ void StepGridView::setCell(int cell) {
     updateScrollBars();
     verticalScrollBar()->setValue(topStep * m_cell);
     viewport()->update();
+    m_header->update();
 }
 
 void StepGridView::zoom(int direction) {
@@ -127,6 +185,11 @@ void StepGridView::zoom(int direction) {
 
 void StepGridView::setChannelColoursShown(bool shown) {
     m_channelColours = shown;
+    viewport()->update();
+}
+
+void StepGridView::setBoardLook(bool boardLook) {
+    m_boardLook = boardLook;
     viewport()->update();
 }
 
@@ -144,6 +207,9 @@ void StepGridView::setCursor(int step, int channel) {
         return;
     }
     repaintSteps(m_cursorStep, m_cursorStep);
+    if (channel != m_cursorChannel) {
+        m_header->update();
+    }
     m_cursorStep = step;
     m_cursorChannel = channel;
     repaintSteps(step, step);
@@ -215,6 +281,7 @@ void StepGridView::updateScrollBars() {
 
 void StepGridView::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
+    placeHeader();
     updateScrollBars();
 }
 
@@ -242,9 +309,10 @@ void StepGridView::paintEvent(QPaintEvent* event) {
     const int left = horizontalScrollBar()->value();
     const auto visible = grid.visibleSteps(top + area.top(), area.height(), m_steps.stepCount());
     painter.translate(-left, 0);
+    const StepRowFields fields = rowFields();
     for (int step = visible.first; step <= visible.last; ++step) {
         const int y = grid.stepTop(step) - top;
-        paintAddress(painter, step, QRect(0, y, grid.addressWidth(), m_cell));
+        paintRowTexts(painter, step, fields, y);
         paintCells(painter, step, grid, y);
         paintProgramStart(painter, step, grid, y);
     }
@@ -256,9 +324,11 @@ void StepGridView::setPrograms(const ProgramChoice* programs) {
         connect(m_programs, &ProgramChoice::changed, this, [this] {
             updateScrollBars();
             viewport()->update();
+            m_header->update();
         });
     }
     viewport()->update();
+    m_header->update();
 }
 
 void StepGridView::paintProgramStart(QPainter& painter, int step, const StepGridLayout& grid,
@@ -281,7 +351,21 @@ void StepGridView::paintProgramStart(QPainter& painter, int step, const StepGrid
     painter.setFont(font());
 }
 
-void StepGridView::paintAddress(QPainter& painter, int step, const QRect& rect) const {
+QByteArray StepGridView::shownStepBytes(int step) const {
+    const qint64 first = qint64{step} * m_steps.stepLength();
+    const qint64 end = std::min(first + m_steps.stepLength(), m_steps.length());
+    QByteArray bytes;
+    for (qint64 address = first; address < end; ++address) {
+        bytes.append(m_preview && address < m_preview->size()
+                         ? m_preview->at(address)
+                         : static_cast<char>(m_steps.byteAt(address)));
+    }
+    return bytes;
+}
+
+void StepGridView::paintRowTexts(QPainter& painter, int step, const StepRowFields& fields,
+                                 int y) const {
+    const QRect row(0, y, fields.width, m_cell);
     const bool onPage = step >= m_steps.firstPageStep() && step <= m_steps.lastPageStep();
     const bool selected =
         m_selection && step >= m_selection->first && step < m_selection->first + m_selection->count;
@@ -292,45 +376,69 @@ void StepGridView::paintAddress(QPainter& painter, int step, const QRect& rect) 
     if (selected) {
         background = palette().color(QPalette::Highlight);
     }
-    painter.fillRect(rect, background);
+    painter.fillRect(row, background);
+    if (step == m_cursorStep) {
+        painter.fillRect(QRect(fields.number.left - 4, y, fields.number.width + 8, m_cell),
+                         CursorColour);
+    }
     const bool differs =
         std::any_of(m_differences.begin(), m_differences.end(),
                     [step](StepSpan s) { return step >= s.first && step < s.first + s.count; });
     if (differs) {
-        painter.fillRect(QRect(rect.left(), rect.top(), 4, rect.height()), DifferenceMark);
+        painter.fillRect(QRect(row.left(), row.top(), 4, row.height()), DifferenceMark);
     }
-    const int textHeight = fontMetrics().height();
-    // Small rows show an address every few steps, where it fits.
+    const QFont font = rowFont();
+    const int textHeight = QFontMetrics(font).height();
+    // Small rows are written every few steps, where the text fits; the cursor's always.
     const int every = std::max(1, (textHeight + m_cell - 1) / m_cell);
-    if (step % every != 0) {
+    if (step % every != 0 && step != m_cursorStep) {
         return;
     }
-    const int address = step * m_steps.stepLength();
-    painter.setPen(palette().color(selected ? QPalette::HighlightedText : QPalette::Text));
-    painter.drawText(QRect(rect.left() + 6, rect.top(), rect.width() - 8, textHeight),
-                     Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("%1  %2")
-                         .arg(address, 5)
-                         .arg(QString::number(address, 16).toUpper(), 4, u'0'));
+    const StepRowTexts texts =
+        StepRowColumns(m_steps.length(), m_steps.stepLength()).texts(step, shownStepBytes(step));
+    painter.setFont(font);
+    const QColor text = palette().color(selected ? QPalette::HighlightedText : QPalette::Text);
+    const auto write = [&](const StepRowFields::Field& field, const QString& value,
+                           Qt::Alignment alignment) {
+        painter.drawText(QRect(field.left, y, field.width, textHeight),
+                         alignment | Qt::AlignVCenter, value);
+    };
+    painter.setPen(step == m_cursorStep ? QColor(Qt::black) : text);
+    write(fields.number, texts.number, Qt::AlignRight);
+    painter.setPen(text);
+    write(fields.address, texts.address, Qt::AlignLeft);
+    write(fields.bytes, texts.bytes, Qt::AlignLeft);
+    painter.setFont(this->font());
 }
 
 void StepGridView::paintCells(QPainter& painter, int step, const StepGridLayout& grid,
                               int y) const {
     const bool selected =
         m_selection && step >= m_selection->first && step < m_selection->first + m_selection->count;
+    const CellLook& look = m_boardLook ? BoardLook : ReadingLook;
     painter.fillRect(QRect(grid.addressWidth(), y, grid.width() - grid.addressWidth(), m_cell),
-                     selected ? palette().color(QPalette::Highlight) : Gaps);
+                     selected ? palette().color(QPalette::Highlight) : look.gaps);
     const qint64 stepAddress = qint64{step} * m_steps.stepLength();
     const int inset = m_cell >= 6 ? 1 : 0;
+    const bool outlined = look.outlined && m_cell >= SmallestOutlinedCell;
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Outline, 1));
     for (int channel = 0; channel < grid.channels(); ++channel) {
         if (stepAddress + channel / 8 >= m_steps.length()) {
             break; // a last step cut short
         }
         const QRect cell(grid.channelLeft(channel), y, m_cell - inset, m_cell - inset);
-        painter.fillRect(cell, shownLit(step, channel) ? litColour(channel) : Dark);
+        if (!shownLit(step, channel)) {
+            painter.fillRect(cell, look.dark);
+            continue;
+        }
+        painter.fillRect(cell, litColour(channel));
+        if (outlined) {
+            painter.drawRect(cell.adjusted(0, 0, -1, -1));
+        }
     }
     if (step == m_cursorStep) {
-        painter.setPen(QPen(CursorFrame, 2));
+        painter.setPen(QPen(CursorColour, 2));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(
             QRect(grid.channelLeft(m_cursorChannel), y, m_cell, m_cell).adjusted(1, 1, -1, -1));

@@ -13,6 +13,8 @@ namespace chaserom {
 class ChannelColourModel;
 class DisplayHold;
 class ProgramChoice;
+class StepGridHeader;
+class StepRowColumns;
 class StepsModel;
 
 /// One lamp the user painted in the grid, and the state it took.
@@ -23,10 +25,24 @@ struct PaintedLamp {
     friend bool operator==(const PaintedLamp&, const PaintedLamp&) = default;
 };
 
-/// The grid of the whole effect: one row per step with its address, one cell per channel,
-/// lit lamps in white or their channel's colour, dark ones black. Only the rows in view are
-/// painted. A click flips a lamp and a drag paints the state the first lamp took; the address
-/// column selects whole steps. It asks for changes with signals and makes none itself.
+/// Where the left column writes a step's number, address and bytes, in grid pixels.
+struct StepRowFields {
+    struct Field {
+        int left;
+        int width;
+    };
+    Field number;
+    Field address;
+    Field bytes;
+    /// The whole column, with room for program numbers while the board has programs.
+    int width;
+};
+
+/// The grid of the whole effect: a header of channel numbers, then one row per step with its
+/// number, address and bytes, one cell per channel, lit lamps in white or their channel's
+/// colour with a light outline, dark ones dark grey. Only the rows in view are painted. A click
+/// flips a lamp and a drag paints the state the first lamp took; the address column selects whole
+/// steps. It asks for changes with signals and makes none itself.
 class StepGridView : public QAbstractScrollArea {
     Q_OBJECT
     Q_DISABLE_COPY(StepGridView)
@@ -42,6 +58,9 @@ public:
 
     [[nodiscard]] bool channelColoursShown() const { return m_channelColours; }
     void setChannelColoursShown(bool shown);
+    /// Lamps as the board shows them: dark ones black, lit ones without an outline.
+    [[nodiscard]] bool boardLook() const { return m_boardLook; }
+    void setBoardLook(bool boardLook);
     /// While playback runs, the page's first step is marked as the one playing, and kept in
     /// view when `follow` is on.
     void setPlaying(bool playing);
@@ -68,6 +87,16 @@ public:
     /// Where a step's address is written, in the viewport's pixels.
     [[nodiscard]] QRect addressRect(int step) const;
     [[nodiscard]] StepGridLayout layout() const;
+    [[nodiscard]] StepRowFields rowFields() const;
+    /// How wide the grid must be to show `channels` channels of this image without scrolling
+    /// sideways.
+    [[nodiscard]] int widthShowing(int channels) const;
+    /// The left column's font: fixed pitch, so that numbers and bytes line up.
+    [[nodiscard]] QFont rowFont() const;
+    [[nodiscard]] StepGridHeader& header() { return *m_header; }
+
+    /// The colour that marks the cursor: its cell's frame, its step and its channel number.
+    static constexpr QColor CursorColour = QColor(255, 200, 0);
 
 signals:
     /// The user flipped or painted lamps: one stroke, to be one step of the history.
@@ -96,10 +125,12 @@ private:
     void repaintSteps(int first, int last);
     void showHeldChanges();
     void followPage();
-    [[nodiscard]] int addressColumnWidth() const;
+    void placeHeader();
+    [[nodiscard]] StepRowFields rowFields(const StepRowColumns& columns) const;
     [[nodiscard]] bool shownLit(int step, int channel) const;
     [[nodiscard]] QColor litColour(int channel) const;
-    void paintAddress(QPainter& painter, int step, const QRect& rect) const;
+    void paintRowTexts(QPainter& painter, int step, const StepRowFields& fields, int y) const;
+    [[nodiscard]] QByteArray shownStepBytes(int step) const;
     void paintCells(QPainter& painter, int step, const StepGridLayout& layout, int y) const;
     void paintProgramStart(QPainter& painter, int step, const StepGridLayout& layout, int y) const;
     [[nodiscard]] QPoint gridPoint(const QPointF& viewportPoint) const;
@@ -112,7 +143,9 @@ private:
     DisplayHold& m_display;
     const ProgramChoice* m_programs = nullptr;
     int m_cell = StepGridLayout::DefaultCell;
+    StepGridHeader* m_header;
     bool m_channelColours = true;
+    bool m_boardLook = false;
     bool m_playing = false;
     bool m_follow = true;
     bool m_repaintHeld = false;

@@ -3,6 +3,7 @@
 #include "core/steps/bytepattern.h"
 #include "core/steps/gotoaddress.h"
 #include "core/steps/hexbytestext.h"
+#include "core/steps/steprowtexts.h"
 
 #include <gtest/gtest.h>
 
@@ -75,6 +76,33 @@ TEST(BytePattern, ReadsWhatAPasteReads) {
     const auto blank = BytePattern::read(QStringLiteral(" \t,"));
     ASSERT_FALSE(blank);
     EXPECT_TRUE(blank.failure().contains(QStringLiteral("Введите байты")));
+}
+
+} // namespace
+
+namespace {
+
+TEST(StepRowColumns, LineUpNumbersAddressesAndBytesOverTheWholeImage) {
+    // A 27C256 at 16 channels: 16384 steps, numbered up to 16383; addresses up to 7FFE.
+    const StepRowColumns rom(32768, 2);
+    const StepRowTexts twelfth = rom.texts(12, QByteArray::fromHex("FE7F"));
+    EXPECT_EQ(twelfth.number, QStringLiteral("   12"));
+    EXPECT_EQ(twelfth.address, QStringLiteral("0018"));
+    EXPECT_EQ(twelfth.bytes, QStringLiteral("FE 7F"));
+    EXPECT_EQ(rom.widest().number.size(), 5);
+    EXPECT_EQ(rom.widest().bytes.size(), twelfth.bytes.size());
+
+    // A 16 MiB flash at 32 channels needs six address digits; a last step cut short shows
+    // the bytes it has.
+    const StepRowColumns flash(16 * 1024 * 1024 + 2, 4);
+    const StepRowTexts last = flash.texts(4 * 1024 * 1024, QByteArray::fromHex("0102"));
+    EXPECT_EQ(last.address, QStringLiteral("1000000"));
+    EXPECT_EQ(last.number, QStringLiteral("4194304"));
+    EXPECT_EQ(last.bytes, QStringLiteral("01 02"));
+    EXPECT_EQ(flash.widest().address.size(), 7);
+
+    // An empty image still has a column to write "0" in.
+    EXPECT_EQ(StepRowColumns(0, 1).widest().number, QStringLiteral("0"));
 }
 
 } // namespace
