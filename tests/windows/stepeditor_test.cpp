@@ -271,6 +271,23 @@ private slots:
         QVERIFY(!document().canUndo());
     }
 
+    void thePatternDialogLeavesItsPreviewInView() {
+        QVERIFY(start(QByteArray(4096, '\x00')));
+        key(Qt::Key_A, Qt::ControlModifier);
+        QRect lamps;
+        QRect dialogFrame;
+        whenModal("chaserom::PatternDialog", [&](QWidget* dialog) {
+            const int width = std::min(viewport()->width(), editor().grid().layout().width());
+            lamps =
+                QRect(viewport()->mapToGlobal(QPoint(0, 0)), QSize(width, viewport()->height()));
+            dialogFrame = dialog->frameGeometry();
+            dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
+        });
+        action(QStringLiteral("ActionGenerate"))->trigger();
+        QVERIFY(!lamps.isEmpty());
+        QVERIFY(!dialogFrame.intersects(lamps));
+    }
+
     void thePatternDialogRemembersTheLastPatternMade() {
         QVERIFY(start(QByteArray(64, '\xFF'), 8));
         whenModal("chaserom::PatternDialog", [](QWidget* dialog) {

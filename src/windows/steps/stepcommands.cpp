@@ -1,5 +1,6 @@
 #include "windows/steps/stepcommands.h"
 
+#include "core/geometry/placebeside.h"
 #include "core/image/imagedocument.h"
 #include "core/patterns/pattern.h"
 #include "core/steps/hexbytestext.h"
@@ -12,6 +13,8 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
+#include <QScreen>
 #include <QStatusBar>
 #include <algorithm>
 #include <array>
@@ -165,6 +168,20 @@ void StepCommands::fill() {
            [&](QByteArray& image) { fillSteps(image, m_steps.stepLength(), span, pattern); });
 }
 
+void StepCommands::placeBesideGrid(QDialog& dialog) const {
+    // The preview shows in the grid: the dialog must not cover the lamps it previews.
+    const QWidget* view = m_grid.viewport();
+    const int shown = std::min(view->width(), m_grid.layout().width());
+    const QRect cells(view->mapToGlobal(QPoint(0, 0)), QSize(shown, view->height()));
+    const QScreen* screen = view->screen();
+    dialog.adjustSize();
+    // The frame's title bar and borders take room too.
+    const QSize frame = dialog.frameGeometry().size().expandedTo(dialog.size() + QSize(16, 40));
+    if (screen) {
+        dialog.move(placeBeside(cells, frame, screen->availableGeometry()));
+    }
+}
+
 void StepCommands::generate() {
     const StepSpan span = targetSteps();
     const QByteArray image = m_steps.shownBytes();
@@ -179,6 +196,7 @@ void StepCommands::generate() {
     PatternDialog dialog(m_parent, m_steps.channelCount(), [&](const PatternRequest& request) {
         m_grid.setPreview(generated(request));
     });
+    placeBesideGrid(dialog);
     const bool accepted = dialog.exec() == QDialog::Accepted;
     m_grid.setPreview(std::nullopt);
     if (!accepted) {

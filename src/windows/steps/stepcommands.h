@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 
+class QDialog;
 class QStatusBar;
 class QWidget;
 
@@ -50,6 +51,8 @@ public:
     void apply(StepEdit edit);
 
 private:
+    /// Moves a dialog that previews into the grid to where it covers none of the grid.
+    void placeBesideGrid(QDialog& dialog) const;
     /// The selected steps, or the cursor's step when none is selected.
     [[nodiscard]] StepSpan targetSteps() const;
     /// Changes the image as one step of the history, reporting a failure.
