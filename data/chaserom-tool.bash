@@ -20,7 +20,7 @@ _chaserom_tool() {
         --chip)
             COMPREPLY=($(compgen -W "2716 2732 2764 27128 27C256 27C512 27C010 27C020 27C040 27C080" -- "$cur"))
             return ;;
-        --record-size|--size|--steps|--at|--lit|--seed|--interval|--base|--window|--program|--steps-per-program) return ;;
+        --record-size|--size|--steps|--at|--lit|--seed|--interval|--base|--window|--program|--steps-per-program|--scale) return ;;
         -o|--output|--layout|--colours|--board) COMPREPLY=($(compgen -f -- "$cur")); return ;;
         --background)
             COMPREPLY=($(compgen -f -X '!*.@(png|PNG|jpg|JPG|jpeg|JPEG|bmp|BMP|gif|GIF)' -- "$cur"))
@@ -39,7 +39,7 @@ _chaserom_tool() {
                 return
             fi ;;
         new) options="--chip --size --fill --help" ;;
-        gif) options="--channels --layout --background --colours --at --steps --interval --steps-per-program --program --board --no-board --output -o --help" ;;
+        gif) options="--channels --layout --background --colours --at --steps --interval --steps-per-program --program --board --no-board --scale --crop-to-lamps --output -o --help" ;;
         *) return ;;
     esac
     if [[ $cur == -* ]]; then

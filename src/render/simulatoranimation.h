@@ -28,7 +28,14 @@ struct SimulatorAnimation {
     LampLayout layout = LampStartPositions;
     ChannelColours colours = DesignColours;
     QImage background;
+    /// The frames' size against the simulator's, in percent (50 to 200).
+    int scalePercent = 100;
+    /// Only the lamps' bounding box and a margin round it, not the whole client area.
+    bool cropToLamps = false;
 };
+
+/// The part of the simulator's client area an animation shows, before it is scaled.
+[[nodiscard]] QRect animationArea(const SimulatorAnimation& animation);
 
 /// How the writing of an animation ended.
 struct AnimationOutcome {

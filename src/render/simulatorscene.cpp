@@ -42,6 +42,16 @@ QRect SimulatorScene::moveLamp(int lamp, LampPosition position) {
     return m_lamps.moveTo(lamp, lampTopLeft(position));
 }
 
+QRect SimulatorScene::lampsBounds() const {
+    QRect bounds;
+    for (int lamp = 0; lamp < m_lamps.size(); ++lamp) {
+        if (m_lamps.isVisible(lamp)) {
+            bounds |= m_lamps.rect(lamp);
+        }
+    }
+    return bounds;
+}
+
 void SimulatorScene::setBackground(const QImage& picture) {
     // The format a window system would give a pixmap of the picture: drawing it then costs
     // a copy, not a conversion at every paint.

@@ -27,6 +27,8 @@ public:
     [[nodiscard]] const LampLayout& layout() const { return m_layout; }
     /// Moves a lamp; returns the area to repaint.
     [[nodiscard]] QRect moveLamp(int lamp, LampPosition position);
+    /// The smallest rectangle that holds every lamp shown.
+    [[nodiscard]] QRect lampsBounds() const;
 
     /// Sets the background picture, drawn at its natural size from the top-left corner,
     /// one picture pixel on one pixel of the client area.

@@ -28,6 +28,8 @@ namespace {
 constexpr char GifName[] = "gif";
 constexpr qint64 MaxFrames = 10000;
 constexpr int DefaultInterval = 300;
+constexpr int MinScalePercent = 50;
+constexpr int MaxScalePercent = 200;
 
 /// What the frames show, read from the command line and the files it names.
 using Showing = SimulatorAnimation;
@@ -177,6 +179,13 @@ Failure<> readNumbers(const Arguments& arguments, const std::optional<ToolBoard>
     if (!interval) {
         return QStringLiteral("--interval: от 1 до %1 мс").arg(GifAnimation::LongestDelay * 10);
     }
+    const auto scale = parseNumber(arguments.value("scale").value_or(QStringLiteral("100")),
+                                   MinScalePercent, MaxScalePercent);
+    if (!scale) {
+        return QStringLiteral("--scale: от %1 до %2 %").arg(MinScalePercent).arg(MaxScalePercent);
+    }
+    showing.scalePercent = static_cast<int>(*scale);
+    showing.cropToLamps = arguments.has("crop-to-lamps");
     // GIF counts time in hundredths of a second, and readers show shorter delays than 2
     // as 10 or not at all.
     showing.centiseconds = std::max(2, static_cast<int>((*interval + 5) / 10));

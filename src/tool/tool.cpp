@@ -35,6 +35,8 @@ constexpr OptionSpec GifOptions[] = {
     {"board"},
     {"no-board", '\0', false},
     {"steps-per-program"},
+    {"scale"},
+    {"crop-to-lamps", '\0', false},
 };
 
 /// Runs a command line; `troubleStatus` becomes the status of the command that ran for an

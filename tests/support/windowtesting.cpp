@@ -4,10 +4,12 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -30,6 +32,12 @@ void whenModal(const char* className, std::function<void(QWidget*)> answer) {
         }
     });
     timer->start();
+}
+
+void acceptModal(const char* className) {
+    whenModal(className, [](QWidget* modal) {
+        modal->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
 }
 
 void answerFileDialog(const QString& path) {

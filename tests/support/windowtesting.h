@@ -27,6 +27,9 @@ template <typename Control> Control* control(QWidget* window, const QString& nam
 /// Runs `answer` on the next modal widget of type Dialog as soon as one is shown.
 void whenModal(const char* className, std::function<void(QWidget*)> answer);
 
+/// Presses OK on the next modal dialog of type `className`, as it was filled in.
+void acceptModal(const char* className);
+
 /// Answers the next file dialog with `path`, or cancels it when `path` is empty.
 void answerFileDialog(const QString& path);
 

@@ -145,6 +145,47 @@ TEST_F(GifTool, TheExampleBoardWithItsPictureAndColoursFile) {
     }
 }
 
+TEST_F(GifTool, ScaledAndCroppedToTheLampsWithExactColours) {
+    m_folder.write(QStringLiteral("effect.bin"), QByteArray::fromHex("7FBE"));
+    const Finished run =
+        tool({QStringLiteral("gif"), QStringLiteral("--scale"), QStringLiteral("50"),
+              QStringLiteral("--crop-to-lamps"), QStringLiteral("-o"), QStringLiteral("small.gif"),
+              QStringLiteral("effect.bin")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+
+    // The lamps' bounding box at their start places, 8 pixels round it, at half size.
+    QRect lamps;
+    for (const LampPosition& lamp : LampStartPositions) {
+        lamps |= QRect(lamp.left / 15, lamp.top / 15, 17, 17);
+    }
+    const QRect area = lamps.adjusted(-8, -8, 8, 8).intersected(QRect(0, 0, 833, 597));
+    const QStringList shown = frames(QStringLiteral("small.gif"));
+    ASSERT_EQ(shown.size(), 2);
+    const QStringList geometry = shown[0].split(u' ');
+    EXPECT_NEAR(geometry[1].toInt(), area.width() / 2, 1) << shown[0].toStdString();
+    EXPECT_NEAR(geometry[2].toInt(), area.height() / 2, 1) << shown[0].toStdString();
+
+    // Scaled without smoothing: a lamp's centre keeps its channel's colour exactly.
+    const std::vector<QImage> images = composed(QStringLiteral("small.gif"));
+    ASSERT_EQ(images.size(), 2U);
+    const auto at = [&](int frame, int lamp) {
+        const QPoint centre = lampCentre(LampStartPositions, lamp) - area.topLeft();
+        return images[static_cast<size_t>(frame)].pixelColor(centre / 2);
+    };
+    for (const int lamp : {0, 8, 248}) {
+        EXPECT_EQ(at(0, lamp), designColour(0));
+        EXPECT_EQ(at(0, lamp + 1), QColor(Qt::black));
+        EXPECT_EQ(at(1, lamp + 7), designColour(7));
+    }
+
+    const Finished tooLarge =
+        tool({QStringLiteral("gif"), QStringLiteral("--scale"), QStringLiteral("300"),
+              QStringLiteral("-o"), QStringLiteral("big.gif"), QStringLiteral("effect.bin")});
+    EXPECT_NE(tooLarge.exitCode, 0);
+    EXPECT_TRUE(tooLarge.err.contains("--scale")) << tooLarge.err.toStdString();
+    EXPECT_FALSE(QFile::exists(m_folder.path(QStringLiteral("big.gif"))));
+}
+
 TEST_F(GifTool, RefusesWhatItCannotShow) {
     m_folder.write(QStringLiteral("short.bin"), "ABC");
     struct Case {

@@ -12,9 +12,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QDialogButtonBox>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScrollBar>
+#include <QSettings>
 #include <QSpinBox>
 #include <QTest>
 #include <QToolBar>
@@ -151,6 +155,36 @@ private slots:
         QCOMPARE(typed->value(), 45);
         QCOMPARE(typed->minimum(), 1);
         QCOMPARE(typed->maximum(), 1000);
+    }
+
+    void theGifExportOffersTheChosenProgramAtTheInterval() {
+        chooseStepsPerProgram(16);
+        control<QSpinBox>(&editor(), QStringLiteral("ProgramNumber"))->setValue(2);
+        control<QSpinBox>(&editor(), QStringLiteral("IntervalMs"))->setValue(120);
+        bool offered = false;
+        whenModal("chaserom::GifExportDialog", [&](QWidget* dialog) {
+            auto* part = control<QComboBox>(dialog, QStringLiteral("AnimationPart"));
+            offered = part->currentText() == QString::fromUtf8("программа 2") &&
+                      control<QSpinBox>(dialog, QStringLiteral("FrameDelay"))->value() == 120;
+            control<QSpinBox>(dialog, QStringLiteral("Scale"))->setValue(50);
+            control<QCheckBox>(dialog, QStringLiteral("CropToLamps"))->setChecked(true);
+            dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+        const QString path = m_folder->path(QStringLiteral("program.gif"));
+        answerFileDialog(path);
+        control<QAction>(&editor(), QStringLiteral("ActionExportGif"))->trigger();
+        QVERIFY(waitForNoModal());
+        QVERIFY(offered);
+
+        // The program's 16 steps, 120 ms each, cropped to the lamps and at half size.
+        QImageReader gif(path);
+        QCOMPARE(gif.imageCount(), 16);
+        const QImage first = gif.read();
+        QCOMPARE(gif.nextImageDelay(), 120);
+        QVERIFY2(first.width() < 833 / 2 && first.height() < 597 / 2,
+                 qPrintable(QStringLiteral("%1x%2").arg(first.width()).arg(first.height())));
+        // The scale and the crop are offered again next time.
+        QCOMPARE(QSettings().value(QStringLiteral("gif/scale")).toInt(), 50);
     }
 
 private:

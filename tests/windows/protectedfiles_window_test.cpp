@@ -81,6 +81,9 @@ private slots:
         const auto replace = command == QStringLiteral("ActionImportRecords")
                                  ? answerSaveDialogReplacing(targetPath, records)
                                  : answerSaveDialogReplacing(targetPath);
+        if (command == QStringLiteral("ActionExportGif")) {
+            acceptModal("chaserom::GifExportDialog");
+        }
         control<QAction>(&m_app->stepEditor(), command)->trigger();
         QVERIFY(replace->shown);
         const auto report = answerMessageBox(QMessageBox::Ok);
@@ -117,6 +120,7 @@ private slots:
         QVERIFY(waitForNoModal());
         QCOMPARE(m_folder->read(QStringLiteral("layout.txt")), saved);
         const auto gif = answerSaveDialogReplacing(m_folder->path(QStringLiteral("layout.txt")));
+        acceptModal("chaserom::GifExportDialog");
         control<QAction>(&m_app->stepEditor(), QStringLiteral("ActionExportGif"))->trigger();
         const auto refused = answerMessageBox(QMessageBox::Ok);
         QVERIFY(QTest::qWaitFor([&] { return refused->shown; }));

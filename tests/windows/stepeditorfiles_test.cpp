@@ -100,6 +100,7 @@ private slots:
         QVERIFY(start(hex("7FBFDFEF00"), 16));
         QTest::mouseClick(viewport(), Qt::LeftButton, {}, address(2));
         const auto refused = answerMessageBox(QMessageBox::Ok);
+        acceptModal("chaserom::GifExportDialog");
         action(QStringLiteral("ActionExportGif"))->trigger();
         QVERIFY(QTest::qWaitFor([&] { return refused->shown; }));
         QVERIFY2(refused->text.contains(QString::fromUtf8("нет ни одного целого шага")),
@@ -111,6 +112,7 @@ private slots:
         QTest::mouseClick(viewport(), Qt::LeftButton, Qt::ShiftModifier, address(1));
         const QString path = m_folder->path(QStringLiteral("out.gif"));
         answerFileDialog(path);
+        acceptModal("chaserom::GifExportDialog");
         action(QStringLiteral("ActionExportGif"))->trigger();
         QVERIFY(waitForNoModal());
         QVERIFY(m_folder->read(QStringLiteral("out.gif")).startsWith("GIF8"));

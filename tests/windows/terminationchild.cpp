@@ -39,7 +39,7 @@ QProgressDialog* visibleProgress() {
     return nullptr;
 }
 
-/// Answers the export's file dialog and the question whether to replace the file, until
+/// Answers the export's questions, its file dialog and whether to replace the file, until
 /// the progress shows; then `whenShowing` runs.
 void answerUntilProgress(const std::function<void()>& whenShowing) {
     auto* timer = new QTimer(qApp);
@@ -53,6 +53,9 @@ void answerUntilProgress(const std::function<void()>& whenShowing) {
             QTimer::singleShot(0, dialog, [dialog] { static_cast<QDialog*>(dialog)->accept(); });
         } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             box->button(QMessageBox::Yes)->click();
+        } else if (modal && modal->inherits("chaserom::GifExportDialog")) {
+            // What to show: as offered.
+            QTimer::singleShot(0, modal, [modal] { static_cast<QDialog*>(modal)->accept(); });
         } else if (visibleProgress()) {
             timer->stop();
             whenShowing();

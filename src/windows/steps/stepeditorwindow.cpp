@@ -50,7 +50,7 @@ StepEditorWindow::StepEditorWindow(ImageDocument& document, const PageRows& page
     , m_reports(reports)
     , m_grid(new StepGridView(m_steps, colours, display, this))
     , m_commands(document, m_steps, *m_grid, reports, this, *statusBar())
-    , m_exports(document, m_steps, *m_grid, reports, this, *statusBar())
+    , m_exports(document, m_steps, *m_grid, programs, reports, this, *statusBar())
     , m_navigation(m_steps, programs, *m_grid, this, *statusBar()) {
     setObjectName(QStringLiteral("Panel_Steps"));
     setWindowTitle(uiText("Шаги эффекта"));

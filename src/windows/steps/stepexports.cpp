@@ -1,5 +1,6 @@
 #include "windows/steps/stepexports.h"
 
+#include "core/board/programchoice.h"
 #include "core/files/atomicfile.h"
 #include "core/files/fileio.h"
 #include "core/image/imagedocument.h"
@@ -7,6 +8,7 @@
 #include "windows/common/dialogs.h"
 #include "windows/common/failurereports.h"
 #include "windows/common/uitext.h"
+#include "windows/steps/gifexportdialog.h"
 #include "windows/steps/stepgridview.h"
 
 #include <QDir>
@@ -17,11 +19,12 @@
 namespace chaserom {
 
 StepExports::StepExports(const ImageDocument& document, const StepsModel& steps,
-                         const StepGridView& grid, FailureReports& reports, QWidget* parent,
-                         QStatusBar& status)
+                         const StepGridView& grid, const ProgramChoice& programs,
+                         FailureReports& reports, QWidget* parent, QStatusBar& status)
     : m_document(document)
     , m_steps(steps)
     , m_grid(grid)
+    , m_programs(programs)
     , m_reports(reports)
     , m_parent(parent)
     , m_status(status) {}
@@ -68,6 +71,44 @@ bool StepExports::mayWriteExport(const QString& path, FileAction action,
     return true;
 }
 
+std::optional<SimulatorAnimation> StepExports::chooseAnimation() {
+    SimulatorAnimation animation = m_animationSource();
+    const auto selection = m_grid.selection();
+    AnimationOffer offer;
+    if (m_programs.stepsPerProgram() != 0) {
+        offer.program = m_programs.program();
+    }
+    offer.hasSelection = selection.has_value();
+    offer.intervalMs = animation.centiseconds * 10;
+    GifExportDialog dialog(m_parent, offer);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    const AnimationChoice choice = dialog.choice();
+    StepSpan chosen{0, m_steps.stepCount()};
+    if (choice.part == AnimationPart::Selection && selection) {
+        chosen = *selection;
+    } else if (choice.part == AnimationPart::Program && offer.program) {
+        chosen = m_programs.programSteps(*offer.program).value_or(chosen);
+    }
+    constexpr int MostFrames = 10000;
+    const StepSpan span{chosen.first, std::min(chosen.count, MostFrames)};
+    animation.image = m_steps.shownBytes();
+    animation.channels = m_steps.channelCount();
+    animation.address = qint64{span.first} * m_steps.stepLength();
+    animation.steps = std::min<qint64>(span.count, (animation.image.size() - animation.address) /
+                                                       m_steps.stepLength());
+    if (animation.steps <= 0) {
+        m_reports.report(m_parent, uiText("В выделенных шагах нет ни одного целого шага."));
+        return std::nullopt;
+    }
+    // GIF counts time in hundredths of a second.
+    animation.centiseconds = std::max(2, (choice.delayMs + 5) / 10);
+    animation.scalePercent = choice.scalePercent;
+    animation.cropToLamps = choice.cropToLamps;
+    return animation;
+}
+
 void StepExports::exportAnimation() {
     if (!m_document.hasImage() || !m_animationSource) {
         m_reports.report(m_parent, messages::noImageOpen());
@@ -77,19 +118,11 @@ void StepExports::exportAnimation() {
         m_reports.report(m_parent, messages::noWholeStep());
         return;
     }
-    constexpr int MostFrames = 10000;
-    const StepSpan chosen = m_grid.selection().value_or(StepSpan{0, m_steps.stepCount()});
-    const StepSpan span{chosen.first, std::min(chosen.count, MostFrames)};
-    SimulatorAnimation animation = m_animationSource();
-    animation.image = m_steps.shownBytes();
-    animation.channels = m_steps.channelCount();
-    animation.address = qint64{span.first} * m_steps.stepLength();
-    animation.steps = std::min<qint64>(span.count, (animation.image.size() - animation.address) /
-                                                       m_steps.stepLength());
-    if (animation.steps <= 0) {
-        m_reports.report(m_parent, uiText("В выделенных шагах нет ни одного целого шага."));
+    const auto chosen = chooseAnimation();
+    if (!chosen) {
         return;
     }
+    const SimulatorAnimation& animation = *chosen;
     const QFileInfo image(m_document.path());
     const auto path = chooseFileToSave(m_parent, uiText("Экспорт GIF"),
                                        image.dir().filePath(image.completeBaseName() + ".gif"));

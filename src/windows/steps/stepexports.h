@@ -7,6 +7,7 @@
 #include <QList>
 #include <QString>
 #include <functional>
+#include <optional>
 
 class QStatusBar;
 class QWidget;
@@ -15,6 +16,7 @@ namespace chaserom {
 
 class FailureReports;
 class ImageDocument;
+class ProgramChoice;
 class StepGridView;
 class StepsModel;
 
@@ -25,15 +27,17 @@ class StepExports {
 public:
     /// Dialogs and reports open over `parent`; messages go to `status`.
     StepExports(const ImageDocument& document, const StepsModel& steps, const StepGridView& grid,
-                FailureReports& reports, QWidget* parent, QStatusBar& status);
+                const ProgramChoice& programs, FailureReports& reports, QWidget* parent,
+                QStatusBar& status);
 
     /// Where an animation's layout, picture, colours and interval come from.
     void setAnimationSource(std::function<SimulatorAnimation()> source);
 
     /// Asks where, and writes the image as records of `format`.
     void exportRecords(RecordFormat format);
-    /// Asks where, and writes the selected steps (or all) as a GIF, with a progress dialog
-    /// that can cancel it.
+    /// Asks what to show (the whole image, the chosen program or the selected steps, the
+    /// frames' delay, scale and crop) and where, and writes it as a GIF, with a progress
+    /// dialog that can cancel it.
     void exportAnimation();
 
 private:
@@ -41,10 +45,14 @@ private:
     /// opened, and `path` is none of the files that must not be replaced. Reports why not.
     [[nodiscard]] bool mayWriteExport(const QString& path, FileAction action,
                                       const QList<QString>& inputs = {});
+    /// Asks what the animation shows and fills it in; none when the user cancelled or it
+    /// holds no whole step (reported).
+    [[nodiscard]] std::optional<SimulatorAnimation> chooseAnimation();
 
     const ImageDocument& m_document;
     const StepsModel& m_steps;
     const StepGridView& m_grid;
+    const ProgramChoice& m_programs;
     FailureReports& m_reports;
     QWidget* m_parent;
     QStatusBar& m_status;
