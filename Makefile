@@ -6,7 +6,8 @@ JOBS     ?= $(shell nproc)
 # CI turns warnings into errors: make test CHASEROM_WERROR=ON
 CHASEROM_WERROR ?= OFF
 
-.PHONY: run test bench deps build clean screenshots fuzz soak coverage package examples format tidy
+.PHONY: run test bench deps build clean screenshots fuzz soak coverage package examples format tidy \
+	translations
 
 deps:
 	@tools/install-deps.sh
@@ -14,6 +15,12 @@ deps:
 build: deps
 	cmake --preset app -DCHASEROM_WERROR=$(CHASEROM_WERROR)
 	cmake --build --preset app -j$(JOBS)
+
+# Brings translations/chaserom_en.ts up to date with the texts of the sources (lupdate);
+# what is new shows there unfinished until it is translated.
+translations: deps
+	cmake --preset app -DCHASEROM_WERROR=$(CHASEROM_WERROR)
+	cmake --build --preset app --target update_translations
 
 # Starts the program on a fresh copy of the demo image, in a working folder under build/,
 # so that the checkout itself is never written to. Builds the program alone, not the tests.

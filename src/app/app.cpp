@@ -11,7 +11,6 @@
 #include "windows/common/dialogs.h"
 #include "windows/common/newimagedialog.h"
 #include "windows/common/recordplacementdialog.h"
-#include "windows/common/uitext.h"
 
 #include <QAction>
 #include <QApplication>
@@ -34,14 +33,13 @@ App::App()
     , m_colourPanel([this] { return createColourPanel(); })
     , m_stepEditor([this] { return createStepEditor(); })
     , m_boardWindow([this] { return createBoardWindow(); })
-    , m_stepEditorAction(new QAction(QString::fromUtf8("Шаги эффекта…"), this))
-    , m_boardAction(new QAction(QString::fromUtf8("Плата…"), this))
-    , m_newImageAction(new QAction(QString::fromUtf8("Новый образ…"), this)) {
+    , m_stepEditorAction(new QAction(tr("Шаги эффекта…"), this))
+    , m_boardAction(new QAction(tr("Плата…"), this))
+    , m_newImageAction(new QAction(tr("Новый образ…"), this)) {
     m_newImageAction->setObjectName(QStringLiteral("ActionNewImage"));
     m_newImageAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     m_newImageAction->setShortcutContext(Qt::WindowShortcut);
-    m_newImageAction->setToolTip(
-        QString::fromUtf8("Пустой образ целой микросхемы или нужной длины"));
+    m_newImageAction->setToolTip(tr("Пустой образ целой микросхемы или нужной длины"));
     connect(m_newImageAction, &QAction::triggered, this, [this] {
         QWidget* active = QApplication::activeWindow();
         createNewImage(active ? active : m_codeView.get());
@@ -49,13 +47,13 @@ App::App()
     m_stepEditorAction->setObjectName(QStringLiteral("ActionStepEditor"));
     m_stepEditorAction->setShortcut(QKeySequence(Qt::Key_F2));
     m_stepEditorAction->setShortcutContext(Qt::WindowShortcut);
-    m_stepEditorAction->setToolTip(QString::fromUtf8("Всё изображение эффекта: шаги и каналы"));
+    m_stepEditorAction->setToolTip(tr("Всё изображение эффекта: шаги и каналы"));
     connect(m_stepEditorAction, &QAction::triggered, this, &App::showStepEditor);
     m_boardAction->setObjectName(QStringLiteral("ActionBoard"));
     m_boardAction->setShortcut(QKeySequence(Qt::Key_F4));
     m_boardAction->setShortcutContext(Qt::WindowShortcut);
-    m_boardAction->setToolTip(QString::fromUtf8("Лампы на картинке платы: расставить, "
-                                                "сосчитать, раскрасить"));
+    m_boardAction->setToolTip(tr("Лампы на картинке платы: расставить, "
+                                 "сосчитать, раскрасить"));
     connect(m_boardAction, &QAction::triggered, this, &App::showBoardWindow);
     connect(&m_page, &PageRows::rowsChanged, this, [this] {
         if (m_display.isHeld()) {
@@ -137,9 +135,9 @@ void App::openImage(const QString& path) {
     }
     QString report = failureText(*failure);
     if (failure->action == FileAction::WriteImage) {
-        report += QString::fromUtf8(
-            "\nНовый образ не открыт, страница осталась в окне. Чтобы открыть его без записи "
-            "страницы, снимите «Сохранять».");
+        report +=
+            tr("\nНовый образ не открыт, страница осталась в окне. Чтобы открыть его без записи "
+               "страницы, снимите «Сохранять».");
     }
     m_reports.report(m_codeView.get(), report);
 }
@@ -373,7 +371,7 @@ void App::setBoardPicture(const QImage& picture, const QString& path) {
 }
 
 void App::exportBoardLayout(QWidget* parent) {
-    const auto path = chooseFileToSave(parent, QString::fromUtf8("Экспорт раскладки"),
+    const auto path = chooseFileToSave(parent, tr("Экспорт раскладки"),
                                        QDir(imageFolder()).filePath(QStringLiteral("layout.txt")));
     if (!path) {
         return;

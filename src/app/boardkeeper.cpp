@@ -185,8 +185,8 @@ BoardDescription BoardKeeper::describeBoard() const {
 
 bool BoardKeeper::saveBoard(QWidget* parent) {
     if (!m_app.document().hasImage()) {
-        m_app.reports().report(parent, QString::fromUtf8("Файл образа не открыт: плата "
-                                                         "хранится в папке образа."));
+        m_app.reports().report(parent, tr("Файл образа не открыт: плата "
+                                          "хранится в папке образа."));
         return false;
     }
     const QString path = boardPath();
@@ -209,7 +209,7 @@ void BoardKeeper::openBoard(QWidget* parent) {
     const QString folder = m_app.document().hasImage()
                                ? QFileInfo(m_app.document().path()).absolutePath()
                                : QDir::currentPath();
-    const auto path = chooseFileToOpen(parent, QString::fromUtf8("Открыть плату"), folder);
+    const auto path = chooseFileToOpen(parent, tr("Открыть плату"), folder);
     if (!path) {
         return;
     }

@@ -2,9 +2,9 @@
 #include "core/files/fileio.h"
 #include "core/formats/recordfile.h"
 #include "windows/common/dialogs.h"
+#include "windows/common/messages.h"
 #include "windows/common/newimagedialog.h"
 #include "windows/common/recordplacementdialog.h"
-#include "windows/common/uitext.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -15,8 +15,7 @@ namespace chaserom {
 
 void App::importRecordFile(QWidget* parent) {
     const QString start = m_document.hasImage() ? imageFolder() : QDir::currentPath();
-    const auto recordsPath =
-        chooseFileToOpen(parent, QString::fromUtf8("Открыть Intel HEX или S-записи"), start);
+    const auto recordsPath = chooseFileToOpen(parent, tr("Открыть Intel HEX или S-записи"), start);
     if (!recordsPath) {
         return;
     }
@@ -37,7 +36,7 @@ void App::importRecordFile(QWidget* parent) {
     }
     const QFileInfo records(*recordsPath);
     const auto imagePath = chooseFileToSave(
-        parent, QString::fromUtf8("Сохранить образ как"),
+        parent, tr("Сохранить образ как"),
         records.dir().filePath(records.completeBaseName() + QStringLiteral(".bin")));
     if (!imagePath) {
         return;
@@ -61,7 +60,7 @@ void App::createNewImage(QWidget* parent) {
         return;
     }
     const QString folder = m_document.hasImage() ? imageFolder() : QDir::currentPath();
-    const auto path = chooseFileToSave(parent, QString::fromUtf8("Новый образ"),
+    const auto path = chooseFileToSave(parent, tr("Новый образ"),
                                        QDir(folder).filePath(QStringLiteral("new.bin")));
     if (!path) {
         return;
@@ -83,7 +82,7 @@ void App::saveImageAs(QWidget* parent) {
         m_reports.report(parent, messages::noImageOpen());
         return;
     }
-    const auto target = chooseFileToSave(parent, QString::fromUtf8("Сохранить образ как"),
+    const auto target = chooseFileToSave(parent, tr("Сохранить образ как"),
                                          QFileInfo(m_document.path()).absolutePath());
     if (!target) {
         return;

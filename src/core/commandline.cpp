@@ -1,5 +1,7 @@
 #include "core/commandline.h"
 
+#include <QCoreApplication>
+
 namespace chaserom {
 
 CommandLine parseCommandLine(const QStringList& arguments) {
@@ -18,20 +20,23 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         } else if (!optionsEnded && argument.startsWith(u'-') && argument.size() > 1) {
             return {CommandLine::Action::Error,
                     {},
-                    QStringLiteral("неизвестный параметр %1").arg(argument)};
+                    QCoreApplication::translate("CommandLine", "неизвестный параметр %1")
+                        .arg(argument)};
         } else if (line.image.isEmpty()) {
             line.image = argument;
         } else {
-            return {CommandLine::Action::Error,
-                    {},
-                    QStringLiteral("указано больше одного файла образа")};
+            return {
+                CommandLine::Action::Error,
+                {},
+                QCoreApplication::translate("CommandLine", "указано больше одного файла образа")};
         }
     }
     return line;
 }
 
 QString helpText() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "CommandLine",
         "Использование: chaserom [--steps] [ОБРАЗ]\n"
         "Редактор образов ПЗУ для плат бегущих огней. С ОБРАЗОМ открывает этот файл,\n"
         "без него спрашивает файл при запуске.\n"

@@ -3,6 +3,7 @@
 #include "core/files/regularfile.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageReader>
 #include <algorithm>
@@ -22,11 +23,12 @@ constexpr int LargestPictureMiB =
 QString readerFault(const QImageReader& reader) {
     switch (reader.error()) {
     case QImageReader::UnsupportedFormatError:
-        return QStringLiteral("файл не является изображением известного формата");
+        return QCoreApplication::translate("BackgroundPicture",
+                                           "файл не является изображением известного формата");
     case QImageReader::InvalidDataError:
-        return QStringLiteral("изображение повреждено");
+        return QCoreApplication::translate("BackgroundPicture", "изображение повреждено");
     default:
-        return QStringLiteral("изображение не удаётся прочитать");
+        return QCoreApplication::translate("BackgroundPicture", "изображение не удаётся прочитать");
     }
 }
 
@@ -44,12 +46,14 @@ FileResult<QImage> loadBackgroundPicture(const QString& path) {
     QImageReader reader(&buffer, QFileInfo(path).suffix().toLower().toLatin1());
     const QSize size = reader.size();
     if (size.width() > LargestSide || size.height() > LargestSide) {
-        return Failed(FileError{FileAction::ReadPicture, path,
-                                QStringLiteral("изображение слишком большое: %1 × %2 пикселей, а "
-                                               "можно не больше %3 × %3")
-                                    .arg(size.width())
-                                    .arg(size.height())
-                                    .arg(LargestSide)});
+        return Failed(FileError{
+            FileAction::ReadPicture, path,
+            QCoreApplication::translate("BackgroundPicture",
+                                        "изображение слишком большое: %1 × %2 пикселей, а "
+                                        "можно не больше %3 × %3")
+                .arg(size.width())
+                .arg(size.height())
+                .arg(LargestSide)});
     }
     // Qt refuses pictures over its allocation limit as if they were damaged; the limit is
     // raised to what the largest picture taken needs, and no further.

@@ -2,6 +2,7 @@
 
 #include "core/files/fileerror.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 #include <array>
 #include <cerrno>
@@ -36,7 +37,8 @@ QString GifAnimation::failure(int giflibError) const {
     if (m_writeError != 0) {
         return systemErrorReason(m_writeError);
     }
-    return QStringLiteral("ошибка giflib: %1").arg(QString::fromUtf8(GifErrorString(giflibError)));
+    return QCoreApplication::translate("GifAnimation", "ошибка giflib: %1")
+        .arg(QString::fromUtf8(GifErrorString(giflibError)));
 }
 
 Failure<> GifAnimation::start() {

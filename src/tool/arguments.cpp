@@ -1,5 +1,7 @@
 #include "tool/arguments.h"
 
+#include <QCoreApplication>
+
 namespace chaserom::tool {
 
 namespace {
@@ -67,22 +69,27 @@ Result<Arguments> Arguments::parse(const QStringList& arguments,
             }
         }
         if (option == nullptr) {
-            return Failed(QStringLiteral("неизвестный параметр %1").arg(shownName));
+            return Failed(
+                QCoreApplication::translate("Tool", "неизвестный параметр %1").arg(shownName));
         }
         const QString name = QLatin1String(option->name);
         if (parsed.m_options.contains(name)) {
-            return Failed(QStringLiteral("параметр %1 указан дважды").arg(shownName));
+            return Failed(
+                QCoreApplication::translate("Tool", "параметр %1 указан дважды").arg(shownName));
         }
         if (!option->takesValue) {
             if (inlineValue) {
-                return Failed(QStringLiteral("параметр %1 не принимает значения").arg(shownName));
+                return Failed(
+                    QCoreApplication::translate("Tool", "параметр %1 не принимает значения")
+                        .arg(shownName));
             }
             parsed.m_options.insert(name, QString());
             continue;
         }
         if (!inlineValue) {
             if (i + 1 >= arguments.size()) {
-                return Failed(QStringLiteral("у параметра %1 нет значения").arg(shownName));
+                return Failed(QCoreApplication::translate("Tool", "у параметра %1 нет значения")
+                                  .arg(shownName));
             }
             inlineValue = arguments[++i];
         }

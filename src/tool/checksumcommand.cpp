@@ -3,11 +3,14 @@
 #include "tool/commands.h"
 #include "tool/console.h"
 
+#include <QCoreApplication>
+
 namespace chaserom::tool {
 
 int runChecksum(const Arguments& arguments) {
     if (arguments.positional().isEmpty()) {
-        return usageError("checksum", QStringLiteral("нужен хотя бы один ОБРАЗ"));
+        return usageError("checksum",
+                          QCoreApplication::translate("Tool", "нужен хотя бы один ОБРАЗ"));
     }
     // Like other checksum programs, one unreadable file does not stop the others.
     int status = ExitSuccess;

@@ -3,11 +3,14 @@
 #include "tool/commands.h"
 #include "tool/console.h"
 
+#include <QCoreApplication>
+
 namespace chaserom::tool {
 
 int runCompare(const Arguments& arguments) {
     if (arguments.positional().size() != 2) {
-        return usageError("compare", QStringLiteral("нужны ровно два образа, A и B"));
+        return usageError("compare",
+                          QCoreApplication::translate("Tool", "нужны ровно два образа, A и B"));
     }
     const QString& pathA = arguments.positional()[0];
     const QString& pathB = arguments.positional()[1];

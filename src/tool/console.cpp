@@ -2,6 +2,7 @@
 
 #include "core/files/regularfile.h"
 
+#include <QCoreApplication>
 #include <cerrno>
 #include <cstdio>
 #include <unistd.h>
@@ -56,7 +57,7 @@ bool finishStandardOutput() {
     if (standardOutputError == 0) {
         return true;
     }
-    printReport(QStringLiteral("Не удалось записать в стандартный вывод: %1.")
+    printReport(QCoreApplication::translate("Tool", "Не удалось записать в стандартный вывод: %1.")
                     .arg(systemErrorReason(standardOutputError)));
     return false;
 }
@@ -72,11 +73,12 @@ void printFailure(const FileError& error) {
 }
 
 void printWarning(const QString& path, int line, const QString& text) {
-    printWarning(QStringLiteral("«%1», строка %2: %3").arg(path).arg(line).arg(text));
+    printWarning(
+        QCoreApplication::translate("Tool", "«%1», строка %2: %3").arg(path).arg(line).arg(text));
 }
 
 void printWarning(const QString& text) {
-    printError(QStringLiteral("предупреждение: %1").arg(text));
+    printError(QCoreApplication::translate("Tool", "предупреждение: %1").arg(text));
 }
 
 int usageError(const char* command, const QString& message) {
@@ -84,7 +86,7 @@ int usageError(const char* command, const QString& message) {
     const QString help =
         *command == '\0' ? QStringLiteral("chaserom-tool --help")
                          : QStringLiteral("chaserom-tool %1 --help").arg(QLatin1String(command));
-    printTo(stderr, QStringLiteral("Справка: %1\n").arg(help));
+    printTo(stderr, QCoreApplication::translate("Tool", "Справка: %1\n").arg(help));
     return ExitUsage;
 }
 
@@ -93,7 +95,7 @@ FileResult<QByteArray> readInput(const QString& path, FileAction action) {
 }
 
 QString standardInputName() {
-    return QStringLiteral("стандартный ввод");
+    return QCoreApplication::translate("Tool", "стандартный ввод");
 }
 
 FileResult<QByteArray> readStandardInput(FileAction action) {
@@ -117,8 +119,9 @@ FileResult<QByteArray> readStandardInput(FileAction action) {
             break;
         }
         if (bytes.size() > InputLimit) {
-            return Failed(FileError{action, standardInputName(),
-                                    QStringLiteral("ввод длиннее %1 байт").arg(InputLimit)});
+            return Failed(FileError{
+                action, standardInputName(),
+                QCoreApplication::translate("Tool", "ввод длиннее %1 байт").arg(InputLimit)});
         }
     }
     return bytes;

@@ -5,6 +5,7 @@
 #include "tool/console.h"
 #include "tool/output.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace chaserom::tool {
@@ -30,28 +31,30 @@ std::optional<RecordFormat> chosenFormat(const Arguments& arguments, const QStri
 int runExport(const Arguments& arguments) {
     const char* command = "export";
     if (arguments.positional().size() != 1) {
-        return usageError(command, QStringLiteral("нужен ровно один ОБРАЗ"));
+        return usageError(command, QCoreApplication::translate("Tool", "нужен ровно один ОБРАЗ"));
     }
     const QString image = arguments.positional().first();
     const QString outputPath = arguments.value("output").value_or(QStringLiteral("-"));
     const auto format = chosenFormat(arguments, outputPath);
     if (!format) {
-        return usageError(command, QStringLiteral("формат «%1» не известен: ihex или srec")
-                                       .arg(*arguments.value("format")));
+        return usageError(
+            command, QCoreApplication::translate("Tool", "формат «%1» не известен: ihex или srec")
+                         .arg(*arguments.value("format")));
     }
     const auto recordSize =
         parseNumber(arguments.value("record-size").value_or(QString::number(DefaultRecordSize)), 1,
                     MaxRecordSize);
     if (!recordSize) {
-        return usageError(
-            command,
-            QStringLiteral("--record-size: от 1 до %1 байт данных в записи").arg(MaxRecordSize));
+        return usageError(command, QCoreApplication::translate(
+                                       "Tool", "--record-size: от 1 до %1 байт данных в записи")
+                                       .arg(MaxRecordSize));
     }
     const auto base =
         parseNumber(arguments.value("base").value_or(QStringLiteral("0")), 0, HighestRecordAddress);
     if (!base) {
-        return usageError(command, QStringLiteral("--base: адрес от 0 до 0xFFFFFFFF, "
-                                                  "десятичный или с 0x"));
+        return usageError(command,
+                          QCoreApplication::translate("Tool", "--base: адрес от 0 до 0xFFFFFFFF, "
+                                                              "десятичный или с 0x"));
     }
     if (const auto fault = overwrittenInput(outputPath, {image})) {
         return usageError(command, *fault);
@@ -60,8 +63,9 @@ int runExport(const Arguments& arguments) {
     // holds no more than that in memory.
     if (QFileInfo(image).size() > RecordImageLimit) {
         printFailure({FileAction::ReadImage, image,
-                      QStringLiteral("образ длиннее предела в 16 МиБ (%1 байт), который "
-                                     "описывают Intel HEX и S-записи")
+                      QCoreApplication::translate(
+                          "Tool", "образ длиннее предела в 16 МиБ (%1 байт), который "
+                                  "описывают Intel HEX и S-записи")
                           .arg(RecordImageLimit)});
         return ExitFailure;
     }
@@ -73,8 +77,9 @@ int runExport(const Arguments& arguments) {
     const QByteArray& bytes = *read;
     if (*base + bytes.size() - 1 > HighestRecordAddress) {
         return usageError(command,
-                          QStringLiteral("--base: образ в %1 байт с адреса 0x%2 не помещается в "
-                                         "32-битные адреса записей")
+                          QCoreApplication::translate(
+                              "Tool", "--base: образ в %1 байт с адреса 0x%2 не помещается в "
+                                      "32-битные адреса записей")
                               .arg(bytes.size())
                               .arg(upperHex(*base, 8)));
     }

@@ -5,6 +5,7 @@
 #include "tool/output.h"
 #include "tool/toolboard.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <cstring>
 
@@ -21,18 +22,21 @@ std::optional<PatternRequest> readRequest(const Arguments& arguments,
     PatternRequest request;
     const auto pattern = patternNamed(arguments.positional().first());
     if (!pattern) {
-        usageError(GenerateName, QStringLiteral("эффект «%1» не известен; есть chase, chase-back, "
-                                                "bounce, fill, empty, blink, counter, random")
+        usageError(GenerateName, QCoreApplication::translate(
+                                     "Tool", "эффект «%1» не известен; есть chase, chase-back, "
+                                             "bounce, fill, empty, blink, counter, random")
                                      .arg(arguments.positional().first()));
         return std::nullopt;
     }
     request.pattern = *pattern;
     const auto count = chosenChannels(arguments, board, std::nullopt);
     if (!count) {
-        usageError(GenerateName, arguments.has("channels")
-                                     ? QStringLiteral("--channels: 8, 16, 24 или 32")
-                                     : QStringLiteral("нужен --channels: 8, 16, 24 или 32 (или "
-                                                      "файл платы с «channels»)"));
+        usageError(GenerateName,
+                   arguments.has("channels")
+                       ? QCoreApplication::translate("Tool", "--channels: 8, 16, 24 или 32")
+                       : QCoreApplication::translate("Tool",
+                                                     "нужен --channels: 8, 16, 24 или 32 (или "
+                                                     "файл платы с «channels»)"));
         return std::nullopt;
     }
     request.channels = *count;
@@ -41,22 +45,25 @@ std::optional<PatternRequest> readRequest(const Arguments& arguments,
     if (const auto steps = arguments.value("steps")) {
         const auto parsed = parseNumber(*steps, 1, RecordImageLimit / stepLength);
         if (!parsed) {
-            usageError(GenerateName, QStringLiteral("--steps: от 1 до %1 шагов (16 МиБ)")
-                                         .arg(RecordImageLimit / stepLength));
+            usageError(GenerateName,
+                       QCoreApplication::translate("Tool", "--steps: от 1 до %1 шагов (16 МиБ)")
+                           .arg(RecordImageLimit / stepLength));
             return std::nullopt;
         }
         request.steps = *parsed;
     }
     const bool random = request.pattern == Pattern::Random;
     if (!random && (arguments.has("lit") || arguments.has("seed"))) {
-        usageError(GenerateName, QStringLiteral("--lit и --seed бывают только у эффекта random"));
+        usageError(GenerateName, QCoreApplication::translate(
+                                     "Tool", "--lit и --seed бывают только у эффекта random"));
         return std::nullopt;
     }
     if (const auto lit = arguments.value("lit")) {
         const auto parsed = parseNumber(*lit, 0, request.channels);
         if (!parsed) {
             usageError(GenerateName,
-                       QStringLiteral("--lit: от 0 до %1 каналов").arg(request.channels));
+                       QCoreApplication::translate("Tool", "--lit: от 0 до %1 каналов")
+                           .arg(request.channels));
             return std::nullopt;
         }
         request.lit = static_cast<int>(*parsed);
@@ -64,7 +71,8 @@ std::optional<PatternRequest> readRequest(const Arguments& arguments,
     if (const auto seed = arguments.value("seed")) {
         const auto parsed = parseUnsigned64(*seed);
         if (!parsed) {
-            usageError(GenerateName, QStringLiteral("--seed: целое число от 0 до 2^64 − 1"));
+            usageError(GenerateName,
+                       QCoreApplication::translate("Tool", "--seed: целое число от 0 до 2^64 − 1"));
             return std::nullopt;
         }
         request.seed = *parsed;
@@ -77,13 +85,14 @@ std::optional<PatternRequest> readRequest(const Arguments& arguments,
 
 int runGenerate(const Arguments& arguments) {
     if (arguments.positional().size() != 2) {
-        return usageError(GenerateName, QStringLiteral("нужны ЭФФЕКТ и ОБРАЗ"));
+        return usageError(GenerateName,
+                          QCoreApplication::translate("Tool", "нужны ЭФФЕКТ и ОБРАЗ"));
     }
     const QString path = arguments.positional()[1];
     if (path == QLatin1String("-")) {
-        return usageError(GenerateName,
-                          QStringLiteral("ОБРАЗ — файл, его нельзя заменить стандартным "
-                                         "выводом"));
+        return usageError(GenerateName, QCoreApplication::translate(
+                                            "Tool", "ОБРАЗ — файл, его нельзя заменить стандартным "
+                                                    "выводом"));
     }
     const auto board = readToolBoard(arguments, path);
     if (!board) {
@@ -95,9 +104,10 @@ int runGenerate(const Arguments& arguments) {
         return usageError(GenerateName, program.failure());
     }
     if (*program && arguments.has("at")) {
-        return usageError(GenerateName,
-                          QStringLiteral("--at и --program вместе не бывают: программа сама "
-                                         "задаёт адрес"));
+        return usageError(
+            GenerateName,
+            QCoreApplication::translate("Tool", "--at и --program вместе не бывают: программа сама "
+                                                "задаёт адрес"));
     }
     int status = ExitSuccess;
     auto request = readRequest(arguments, *board, status);
@@ -112,14 +122,16 @@ int runGenerate(const Arguments& arguments) {
     const QString at = *program ? QString::number((*program)->firstAddress(request->channels / 8))
                                 : arguments.value("at").value_or(QStringLiteral("0"));
     if (!parseUnsigned64(at)) {
-        return usageError(GenerateName, QStringLiteral("--at: «%1» не адрес; адрес — целое число "
-                                                       "от 0, десятичное или с 0x")
+        return usageError(GenerateName, QCoreApplication::translate(
+                                            "Tool", "--at: «%1» не адрес; адрес — целое число "
+                                                    "от 0, десятичное или с 0x")
                                             .arg(at));
     }
     const auto address = parseNumber(at, 0, RecordImageLimit - length);
     if (!address) {
-        return usageError(GenerateName, QStringLiteral("--at: эффект из %1 байт должен кончиться в "
-                                                       "пределах 16 МиБ")
+        return usageError(GenerateName, QCoreApplication::translate(
+                                            "Tool", "--at: эффект из %1 байт должен кончиться в "
+                                                    "пределах 16 МиБ")
                                             .arg(length));
     }
 

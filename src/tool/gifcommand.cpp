@@ -14,6 +14,7 @@
 #include "tool/output.h"
 #include "tool/toolboard.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QIODevice>
@@ -145,7 +146,7 @@ Failure<> readNumbers(const Arguments& arguments, const std::optional<ToolBoard>
                       Showing& showing) {
     const auto channels = chosenChannels(arguments, board, 8);
     if (!channels) {
-        return QStringLiteral("--channels: 8, 16, 24 или 32");
+        return QCoreApplication::translate("Tool", "--channels: 8, 16, 24 или 32");
     }
     showing.channels = *channels;
     const auto program = readChosenProgram(arguments, board);
@@ -153,12 +154,13 @@ Failure<> readNumbers(const Arguments& arguments, const std::optional<ToolBoard>
         return program.failure();
     }
     if (*program && arguments.has("at")) {
-        return QStringLiteral("--at и --program вместе не бывают: программа сама задаёт адрес");
+        return QCoreApplication::translate(
+            "Tool", "--at и --program вместе не бывают: программа сама задаёт адрес");
     }
     const auto address =
         parseNumber(arguments.value("at").value_or("0"), 0, std::numeric_limits<qint32>::max());
     if (!address) {
-        return QStringLiteral("--at: адрес, десятичный или с 0x");
+        return QCoreApplication::translate("Tool", "--at: адрес, десятичный или с 0x");
     }
     showing.address = *program ? (*program)->firstAddress(showing.channels / 8) : *address;
     if (*program) {
@@ -167,7 +169,7 @@ Failure<> readNumbers(const Arguments& arguments, const std::optional<ToolBoard>
     if (const auto steps = arguments.value("steps")) {
         const auto parsed = parseNumber(*steps, 1, MaxFrames);
         if (!parsed) {
-            return QStringLiteral("--steps: от 1 до %1 шагов").arg(MaxFrames);
+            return QCoreApplication::translate("Tool", "--steps: от 1 до %1 шагов").arg(MaxFrames);
         }
         showing.steps = *parsed;
     }
@@ -177,12 +179,15 @@ Failure<> readNumbers(const Arguments& arguments, const std::optional<ToolBoard>
         parseNumber(arguments.value("interval").value_or(QString::number(boardInterval)), 1,
                     GifAnimation::LongestDelay * qint64{10});
     if (!interval) {
-        return QStringLiteral("--interval: от 1 до %1 мс").arg(GifAnimation::LongestDelay * 10);
+        return QCoreApplication::translate("Tool", "--interval: от 1 до %1 мс")
+            .arg(GifAnimation::LongestDelay * 10);
     }
     const auto scale = parseNumber(arguments.value("scale").value_or(QStringLiteral("100")),
                                    MinScalePercent, MaxScalePercent);
     if (!scale) {
-        return QStringLiteral("--scale: от %1 до %2 %").arg(MinScalePercent).arg(MaxScalePercent);
+        return QCoreApplication::translate("Tool", "--scale: от %1 до %2 %")
+            .arg(MinScalePercent)
+            .arg(MaxScalePercent);
     }
     showing.scalePercent = static_cast<int>(*scale);
     showing.cropToLamps = arguments.has("crop-to-lamps");
@@ -190,8 +195,9 @@ Failure<> readNumbers(const Arguments& arguments, const std::optional<ToolBoard>
     // as 10 or not at all.
     showing.centiseconds = std::max(2, static_cast<int>((*interval + 5) / 10));
     if (qint64{showing.centiseconds} * 10 != *interval) {
-        printWarning(QStringLiteral("интервал %1 мс записан как %2 мс: GIF считает время в "
-                                    "сотых долях секунды, не меньше 2")
+        printWarning(QCoreApplication::translate(
+                         "Tool", "интервал %1 мс записан как %2 мс: GIF считает время в "
+                                 "сотых долях секунды, не меньше 2")
                          .arg(*interval)
                          .arg(showing.centiseconds * 10));
     }
@@ -204,16 +210,20 @@ Failure<> chooseSteps(const QString& imagePath, Showing& showing) {
     const qint64 whole = std::max<qint64>(0, (showing.image.size() - showing.address) / stepLength);
     if (showing.steps == 0) {
         if (whole == 0) {
-            return QStringLiteral("в образе «%1» от адреса 0x%2 нет ни одного целого шага")
+            return QCoreApplication::translate(
+                       "Tool", "в образе «%1» от адреса 0x%2 нет ни одного целого шага")
                 .arg(imagePath, upperHex(showing.address, 4));
         }
         if (whole > MaxFrames) {
             printWarning(
-                QStringLiteral("в образе %1 шагов; показаны первые %2").arg(whole).arg(MaxFrames));
+                QCoreApplication::translate("Tool", "в образе %1 шагов; показаны первые %2")
+                    .arg(whole)
+                    .arg(MaxFrames));
         }
         showing.steps = std::min(whole, MaxFrames);
     } else if (showing.steps > whole) {
-        return QStringLiteral("в образе «%1» от адреса 0x%2 только %3 целых шагов, а не %4")
+        return QCoreApplication::translate(
+                   "Tool", "в образе «%1» от адреса 0x%2 только %3 целых шагов, а не %4")
             .arg(imagePath, upperHex(showing.address, 4), QString::number(whole),
                  QString::number(showing.steps));
     }
@@ -224,12 +234,12 @@ Failure<> chooseSteps(const QString& imagePath, Showing& showing) {
 
 int runGif(const Arguments& arguments) {
     if (arguments.positional().size() != 1) {
-        return usageError(GifName, QStringLiteral("нужен ровно один ОБРАЗ"));
+        return usageError(GifName, QCoreApplication::translate("Tool", "нужен ровно один ОБРАЗ"));
     }
     const QString imagePath = arguments.positional().first();
     const auto outputPath = arguments.value("output");
     if (!outputPath) {
-        return usageError(GifName, QStringLiteral("нужен -o ВЫХОД.gif"));
+        return usageError(GifName, QCoreApplication::translate("Tool", "нужен -o ВЫХОД.gif"));
     }
     const auto board = readToolBoard(arguments, imagePath);
     if (!board) {

@@ -3,6 +3,7 @@
 #include "tool/console.h"
 #include "tool/output.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace chaserom::tool {
@@ -38,16 +39,16 @@ std::optional<AddressWindow> parseWindow(const QString& text) {
 int runImport(const Arguments& arguments) {
     const char* command = "import";
     if (arguments.positional().size() != 1) {
-        return usageError(command, QStringLiteral("нужен ровно один ВХОД"));
+        return usageError(command, QCoreApplication::translate("Tool", "нужен ровно один ВХОД"));
     }
     const QString input = arguments.positional().first();
     RecordReadOptions options;
     if (const auto fill = arguments.value("fill")) {
         const auto byte = parseFillByte(*fill);
         if (!byte) {
-            return usageError(command,
-                              QStringLiteral("--fill: байт из двух шестнадцатеричных цифр, "
-                                             "например FF или 00"));
+            return usageError(command, QCoreApplication::translate(
+                                           "Tool", "--fill: байт из двух шестнадцатеричных цифр, "
+                                                   "например FF или 00"));
         }
         options.fill = *byte;
     }
@@ -55,21 +56,24 @@ int runImport(const Arguments& arguments) {
         options.size = parseNumber(*size, 0, RecordImageLimit);
         if (!options.size) {
             return usageError(command,
-                              QStringLiteral("--size: от 0 до %1 байт").arg(RecordImageLimit));
+                              QCoreApplication::translate("Tool", "--size: от 0 до %1 байт")
+                                  .arg(RecordImageLimit));
         }
     }
     if (const auto base = arguments.value("base")) {
         options.base = parseNumber(*base, 0, HighestRecordAddress);
         if (!options.base) {
-            return usageError(command, QStringLiteral("--base: адрес от 0 до 0xFFFFFFFF, "
-                                                      "десятичный или с 0x"));
+            return usageError(
+                command, QCoreApplication::translate("Tool", "--base: адрес от 0 до 0xFFFFFFFF, "
+                                                             "десятичный или с 0x"));
         }
     }
     if (const auto window = arguments.value("window")) {
         options.window = parseWindow(*window);
         if (!options.window) {
             return usageError(command,
-                              QStringLiteral("--window: НАЧАЛО-КОНЕЦ, например 0xE000-0xFFFF"));
+                              QCoreApplication::translate(
+                                  "Tool", "--window: НАЧАЛО-КОНЕЦ, например 0xE000-0xFFFF"));
         }
     }
     const QString outputPath = arguments.value("output").value_or(defaultOutput(input));

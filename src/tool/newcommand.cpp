@@ -4,6 +4,8 @@
 #include "tool/console.h"
 #include "tool/output.h"
 
+#include <QCoreApplication>
+
 namespace chaserom::tool {
 
 namespace {
@@ -15,15 +17,17 @@ std::optional<qint64> readSize(const Arguments& arguments) {
     const auto chip = arguments.value("chip");
     const auto size = arguments.value("size");
     if (chip.has_value() == size.has_value()) {
-        usageError(NewName, QStringLiteral("нужен ровно один из --chip и --size"));
+        usageError(NewName,
+                   QCoreApplication::translate("Tool", "нужен ровно один из --chip и --size"));
         return std::nullopt;
     }
     if (chip) {
         const auto named = chipNamed(*chip);
         if (!named) {
-            usageError(NewName, QStringLiteral("микросхема «%1» не известна; есть 2716, 2732, "
-                                               "2764, 27128, 27C256, 27C512, 27C010, 27C020, "
-                                               "27C040, 27C080")
+            usageError(NewName, QCoreApplication::translate(
+                                    "Tool", "микросхема «%1» не известна; есть 2716, 2732, "
+                                            "2764, 27128, 27C256, 27C512, 27C010, 27C020, "
+                                            "27C040, 27C080")
                                     .arg(*chip));
             return std::nullopt;
         }
@@ -31,9 +35,9 @@ std::optional<qint64> readSize(const Arguments& arguments) {
     }
     const auto bytes = parseNumber(*size, 1, LargestWholeImage);
     if (!bytes) {
-        usageError(
-            NewName,
-            QStringLiteral("--size: от 1 до %1 байт, десятичное или с 0x").arg(LargestWholeImage));
+        usageError(NewName, QCoreApplication::translate(
+                                "Tool", "--size: от 1 до %1 байт, десятичное или с 0x")
+                                .arg(LargestWholeImage));
     }
     return bytes;
 }
@@ -42,7 +46,7 @@ std::optional<qint64> readSize(const Arguments& arguments) {
 
 int runNew(const Arguments& arguments) {
     if (arguments.positional().size() != 1) {
-        return usageError(NewName, QStringLiteral("нужен ровно один ОБРАЗ"));
+        return usageError(NewName, QCoreApplication::translate("Tool", "нужен ровно один ОБРАЗ"));
     }
     const auto size = readSize(arguments);
     if (!size) {
@@ -52,8 +56,9 @@ int runNew(const Arguments& arguments) {
     if (const auto text = arguments.value("fill")) {
         const auto byte = parseFillByte(*text);
         if (!byte) {
-            return usageError(NewName, QStringLiteral("--fill: байт из двух шестнадцатеричных "
-                                                      "цифр, например FF или 00"));
+            return usageError(NewName, QCoreApplication::translate(
+                                           "Tool", "--fill: байт из двух шестнадцатеричных "
+                                                   "цифр, например FF или 00"));
         }
         fill = *byte;
     }

@@ -3,6 +3,7 @@
 #include "core/files/fileidentity.h"
 #include "core/files/fileio.h"
 
+#include <QCoreApplication>
 #include <cerrno>
 #include <cstdio>
 #include <unistd.h>
@@ -14,7 +15,7 @@ Output::Output(QString path, FileAction action)
     , m_action(action) {}
 
 QString Output::name() const {
-    return isStandardOutput() ? QStringLiteral("стандартный вывод") : m_path;
+    return isStandardOutput() ? QCoreApplication::translate("Tool", "стандартный вывод") : m_path;
 }
 
 FileFailure Output::open() {
@@ -82,8 +83,9 @@ std::optional<QString> overwrittenInput(const QString& output, const QStringList
     const FileIdentity written = FileIdentity::of(output);
     for (const QString& input : inputs) {
         if (written == FileIdentity::of(input)) {
-            return QStringLiteral("выходной файл «%1» — это входной файл «%2»; укажите другой "
-                                  "выходной файл")
+            return QCoreApplication::translate(
+                       "Tool", "выходной файл «%1» — это входной файл «%2»; укажите другой "
+                               "выходной файл")
                 .arg(output, input);
         }
     }

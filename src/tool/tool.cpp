@@ -4,6 +4,8 @@
 #include "tool/console.h"
 #include "tool/help.h"
 
+#include <QCoreApplication>
+
 namespace chaserom::tool {
 
 namespace {
@@ -43,7 +45,7 @@ constexpr OptionSpec GifOptions[] = {
 /// output it could not write.
 int runCommandLine(const QStringList& arguments, int& troubleStatus) {
     if (arguments.isEmpty()) {
-        return usageError("", QStringLiteral("не указана команда"));
+        return usageError("", QCoreApplication::translate("Tool", "не указана команда"));
     }
     const QString& first = arguments.first();
     if (first == QLatin1String("--help") || first == QLatin1String("-h")) {
@@ -69,9 +71,10 @@ int runCommandLine(const QStringList& arguments, int& troubleStatus) {
         }
         return command.run(*parsed);
     }
-    return usageError("", first.startsWith(u'-')
-                              ? QStringLiteral("неизвестный параметр %1").arg(first)
-                              : QStringLiteral("неизвестная команда «%1»").arg(first));
+    return usageError(
+        "", first.startsWith(u'-')
+                ? QCoreApplication::translate("Tool", "неизвестный параметр %1").arg(first)
+                : QCoreApplication::translate("Tool", "неизвестная команда «%1»").arg(first));
 }
 
 } // namespace

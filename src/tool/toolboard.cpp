@@ -1,5 +1,6 @@
 #include "tool/toolboard.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -33,7 +34,8 @@ Result<std::optional<ChosenProgram>> readChosenProgram(const Arguments& argument
     const auto stepsText = arguments.value("steps-per-program");
     if (!programText) {
         if (stepsText) {
-            return Failed(QStringLiteral("--steps-per-program без --program: укажите программу"));
+            return Failed(QCoreApplication::translate(
+                "Tool", "--steps-per-program без --program: укажите программу"));
         }
         return std::optional<ChosenProgram>();
     }
@@ -41,18 +43,20 @@ Result<std::optional<ChosenProgram>> readChosenProgram(const Arguments& argument
     if (stepsText) {
         const auto steps = parseNumber(*stepsText, 2, qint64{1} << 24);
         if (!steps || (*steps & (*steps - 1)) != 0) {
-            return Failed(QStringLiteral("--steps-per-program: степень двойки от 2"));
+            return Failed(
+                QCoreApplication::translate("Tool", "--steps-per-program: степень двойки от 2"));
         }
         chosen.stepsPerProgram = static_cast<int>(*steps);
     } else if (board && board->description.stepsPerProgram.value_or(0) > 0) {
         chosen.stepsPerProgram = *board->description.stepsPerProgram;
     } else {
-        return Failed(QStringLiteral("--program: нужен --steps-per-program N (или файл платы "
-                                     "с «stepsPerProgram»)"));
+        return Failed(QCoreApplication::translate(
+            "Tool", "--program: нужен --steps-per-program N (или файл платы "
+                    "с «stepsPerProgram»)"));
     }
     const auto program = parseNumber(*programText, 1, qint64{1} << 24);
     if (!program) {
-        return Failed(QStringLiteral("--program: номер программы от 1"));
+        return Failed(QCoreApplication::translate("Tool", "--program: номер программы от 1"));
     }
     chosen.program = static_cast<int>(*program);
     return std::optional<ChosenProgram>(chosen);

@@ -2,6 +2,7 @@
 
 #include "core/files/fileio.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
@@ -23,7 +24,7 @@ Result<std::optional<int>> wholeField(const QJsonObject& object, const char* nam
     const double number = value.toDouble(-1);
     if (!value.isDouble() || number != static_cast<int>(number) || number < lowest ||
         number > highest) {
-        return Failed(QStringLiteral("«%1»: целое число от %2 до %3")
+        return Failed(QCoreApplication::translate("BoardFile", "«%1»: целое число от %2 до %3")
                           .arg(QLatin1String(name))
                           .arg(lowest)
                           .arg(highest));
@@ -34,13 +35,14 @@ Result<std::optional<int>> wholeField(const QJsonObject& object, const char* nam
 Failure<> readNumbers(const QJsonObject& object, BoardDescription& board) {
     const auto channels = wholeField(object, "channels", 8, 32);
     if (!channels || (*channels && **channels % 8 != 0)) {
-        return QStringLiteral("«channels»: 8, 16, 24 или 32");
+        return QCoreApplication::translate("BoardFile", "«channels»: 8, 16, 24 или 32");
     }
     board.channels = *channels;
     const auto steps = wholeField(object, "stepsPerProgram", 0, 1 << 24);
     // 0 or a power of two from 2 on.
     if (!steps || (*steps && **steps != 0 && (**steps < 2 || (**steps & (**steps - 1)) != 0))) {
-        return QStringLiteral("«stepsPerProgram»: 0 (всё изображение) или степень двойки от 2");
+        return QCoreApplication::translate(
+            "BoardFile", "«stepsPerProgram»: 0 (всё изображение) или степень двойки от 2");
     }
     board.stepsPerProgram = *steps;
     const auto interval = wholeField(object, "intervalMs", 1, 1000);
@@ -58,13 +60,17 @@ Failure<> readLamps(const QJsonObject& object, BoardDescription& board) {
     }
     const QJsonArray lamps = value.toArray();
     if (!value.isArray() || lamps.size() > LampCount) {
-        return QStringLiteral("«lamps»: список не больше чем из %1 пар [Left, Top]").arg(LampCount);
+        return QCoreApplication::translate("BoardFile",
+                                           "«lamps»: список не больше чем из %1 пар [Left, Top]")
+            .arg(LampCount);
     }
     std::vector<LampPosition> positions;
     for (qsizetype i = 0; i < lamps.size(); ++i) {
         const QJsonArray pair = lamps.at(i).toArray();
         if (pair.size() != 2 || !pair.at(0).isDouble() || !pair.at(1).isDouble()) {
-            return QStringLiteral("«lamps», лампа %1: пара чисел [Left, Top] в твипах").arg(i);
+            return QCoreApplication::translate("BoardFile",
+                                               "«lamps», лампа %1: пара чисел [Left, Top] в твипах")
+                .arg(i);
         }
         positions.push_back(
             {static_cast<float>(pair.at(0).toDouble()), static_cast<float>(pair.at(1).toDouble())});
@@ -98,13 +104,16 @@ Failure<> readColours(const QJsonObject& object, BoardDescription& board) {
     }
     const QJsonArray colours = value.toArray();
     if (!value.isArray() || colours.size() > ChannelColourCount) {
-        return QStringLiteral("«colours»: список не больше чем из %1 цветов «#RRGGBB»")
+        return QCoreApplication::translate("BoardFile",
+                                           "«colours»: список не больше чем из %1 цветов «#RRGGBB»")
             .arg(ChannelColourCount);
     }
     for (qsizetype i = 0; i < colours.size(); ++i) {
         const auto colour = readColour(colours.at(i).toString());
         if (!colour) {
-            return QStringLiteral("«colours», канал %1: цвет вида «#RRGGBB»").arg(i + 1);
+            return QCoreApplication::translate("BoardFile",
+                                               "«colours», канал %1: цвет вида «#RRGGBB»")
+                .arg(i + 1);
         }
         board.colours.push_back(*colour);
     }
@@ -117,7 +126,7 @@ Failure<> readText(const QJsonObject& object, const char* name, std::optional<QS
         return std::nullopt;
     }
     if (!value.isString()) {
-        return QStringLiteral("«%1»: строка").arg(QLatin1String(name));
+        return QCoreApplication::translate("BoardFile", "«%1»: строка").arg(QLatin1String(name));
     }
     field = value.toString();
     return std::nullopt;
@@ -129,17 +138,20 @@ Result<BoardDescription> readBoardText(QByteArrayView text) {
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(text.toByteArray(), &error);
     if (error.error != QJsonParseError::NoError) {
-        return Failed(
-            QStringLiteral("это не JSON: %1 (байт %2)").arg(error.errorString()).arg(error.offset));
+        return Failed(QCoreApplication::translate("BoardFile", "это не JSON: %1 (байт %2)")
+                          .arg(error.errorString())
+                          .arg(error.offset));
     }
     if (!document.isObject()) {
-        return Failed(QStringLiteral("в файле должен быть объект JSON { … }"));
+        return Failed(
+            QCoreApplication::translate("BoardFile", "в файле должен быть объект JSON { … }"));
     }
     BoardDescription board;
     board.fields = document.object();
     const QJsonValue format = board.fields.value(QLatin1String("chaserom-board"));
     if (!format.isUndefined() && format.toInt(-1) != BoardFormat) {
-        return Failed(QStringLiteral("файл платы версии %1, а эта программа читает версию %2")
+        return Failed(QCoreApplication::translate(
+                          "BoardFile", "файл платы версии %1, а эта программа читает версию %2")
                           .arg(format.toVariant().toString())
                           .arg(BoardFormat));
     }

@@ -3,6 +3,7 @@
 #include "core/files/fileio.h"
 #include "core/files/numbertext.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -30,18 +31,22 @@ Failure<> readColourFileText(QByteArrayView text, ChannelColours& colours) {
     for (int channel = 0; channel < ChannelColourCount; ++channel) {
         const auto token = reader.next();
         if (!token) {
-            return QStringLiteral("в файле %1 чисел вместо 32").arg(channel);
+            return QCoreApplication::translate("ColourFile", "в файле %1 чисел вместо 32")
+                .arg(channel);
         }
         const auto value = parseInt32(*token);
         if (value ? *value < 0 || *value > MaxColour : isDecimalNumber(*token)) {
-            return QStringLiteral("число «%1» для канала %2 вне допустимого диапазона: цвет от 0 "
-                                  "до %3")
+            return QCoreApplication::translate(
+                       "ColourFile",
+                       "число «%1» для канала %2 вне допустимого диапазона: цвет от 0 "
+                       "до %3")
                 .arg(quotedToken(*token))
                 .arg(channel + 1)
                 .arg(MaxColour);
         }
         if (!value) {
-            return QStringLiteral("строка «%1» для канала %2 не является числом")
+            return QCoreApplication::translate("ColourFile",
+                                               "строка «%1» для канала %2 не является числом")
                 .arg(quotedToken(*token))
                 .arg(channel + 1);
         }

@@ -1,5 +1,6 @@
 #include "core/files/fileerror.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <cerrno>
 #include <cstring>
@@ -14,69 +15,69 @@ struct ErrorReason {
 };
 
 constexpr ErrorReason reasons[] = {
-    {ENOENT, "нет такого файла или папки"},
-    {EACCES, "нет прав доступа"},
-    {EPERM, "операция не разрешена"},
-    {EROFS, "файловая система доступна только для чтения"},
-    {ENOSPC, "на диске нет места"},
-    {EDQUOT, "превышена дисковая квота"},
-    {EFBIG, "файл превысил допустимый размер"},
-    {EISDIR, "это папка, а не файл"},
-    {ENOTDIR, "часть пути не является папкой"},
-    {ENAMETOOLONG, "слишком длинное имя файла"},
-    {EIO, "ошибка ввода-вывода"},
-    {EMFILE, "открыто слишком много файлов"},
-    {ENFILE, "открыто слишком много файлов"},
-    {EBUSY, "файл занят"},
-    {ETXTBSY, "файл занят"},
-    {ELOOP, "слишком много символических ссылок"},
-    {EEXIST, "файл уже существует"},
-    {EINVAL, "недопустимая операция"},
-    {EXDEV, "файл нельзя переместить на другой диск"},
+    {ENOENT, QT_TRANSLATE_NOOP("FileError", "нет такого файла или папки")},
+    {EACCES, QT_TRANSLATE_NOOP("FileError", "нет прав доступа")},
+    {EPERM, QT_TRANSLATE_NOOP("FileError", "операция не разрешена")},
+    {EROFS, QT_TRANSLATE_NOOP("FileError", "файловая система доступна только для чтения")},
+    {ENOSPC, QT_TRANSLATE_NOOP("FileError", "на диске нет места")},
+    {EDQUOT, QT_TRANSLATE_NOOP("FileError", "превышена дисковая квота")},
+    {EFBIG, QT_TRANSLATE_NOOP("FileError", "файл превысил допустимый размер")},
+    {EISDIR, QT_TRANSLATE_NOOP("FileError", "это папка, а не файл")},
+    {ENOTDIR, QT_TRANSLATE_NOOP("FileError", "часть пути не является папкой")},
+    {ENAMETOOLONG, QT_TRANSLATE_NOOP("FileError", "слишком длинное имя файла")},
+    {EIO, QT_TRANSLATE_NOOP("FileError", "ошибка ввода-вывода")},
+    {EMFILE, QT_TRANSLATE_NOOP("FileError", "открыто слишком много файлов")},
+    {ENFILE, QT_TRANSLATE_NOOP("FileError", "открыто слишком много файлов")},
+    {EBUSY, QT_TRANSLATE_NOOP("FileError", "файл занят")},
+    {ETXTBSY, QT_TRANSLATE_NOOP("FileError", "файл занят")},
+    {ELOOP, QT_TRANSLATE_NOOP("FileError", "слишком много символических ссылок")},
+    {EEXIST, QT_TRANSLATE_NOOP("FileError", "файл уже существует")},
+    {EINVAL, QT_TRANSLATE_NOOP("FileError", "недопустимая операция")},
+    {EXDEV, QT_TRANSLATE_NOOP("FileError", "файл нельзя переместить на другой диск")},
 };
 
 const char* actionText(FileAction action) {
     switch (action) {
     case FileAction::OpenImage:
-        return "Не удалось открыть файл образа";
+        return QT_TRANSLATE_NOOP("FileError", "Не удалось открыть файл образа");
     case FileAction::OpenLockedImage:
-        return "Файл образа уже открыт";
+        return QT_TRANSLATE_NOOP("FileError", "Файл образа уже открыт");
     case FileAction::Backup:
-        return "Не удалось создать резервную копию";
+        return QT_TRANSLATE_NOOP("FileError", "Не удалось создать резервную копию");
     case FileAction::ReadImage:
-        return "Не удалось прочитать файл образа";
+        return QT_TRANSLATE_NOOP("FileError", "Не удалось прочитать файл образа");
     case FileAction::WriteImage:
-        return "Не удалось записать в файл образа";
+        return QT_TRANSLATE_NOOP("FileError", "Не удалось записать в файл образа");
     case FileAction::ReadColours:
-        return "Не удалось прочитать файл цветов";
+        return QT_TRANSLATE_NOOP("FileError", "Не удалось прочитать файл цветов");
     case FileAction::WriteColours:
-        return "Не удалось сохранить файл цветов";
+        return QT_TRANSLATE_NOOP("FileError", "Не удалось сохранить файл цветов");
     case FileAction::ReadLayout:
-        return "Не удалось загрузить расстановку ламп из файла";
+        return QT_TRANSLATE_NOOP("FileError", "Не удалось загрузить расстановку ламп из файла");
     case FileAction::WriteLayout:
-        return "Не удалось сохранить расстановку ламп в файл";
+        return QT_TRANSLATE_NOOP("FileError", "Не удалось сохранить расстановку ламп в файл");
     case FileAction::ReadPicture:
-        return "Не удалось загрузить фоновое изображение";
+        return QT_TRANSLATE_NOOP("FileError", "Не удалось загрузить фоновое изображение");
     case FileAction::WriteResizedCopy:
-        return "Не удалось записать копию нового размера";
+        return QT_TRANSLATE_NOOP("FileError", "Не удалось записать копию нового размера");
     case FileAction::UndoStep:
-        return "Не удалось отменить шаг в файле образа";
+        return QT_TRANSLATE_NOOP("FileError", "Не удалось отменить шаг в файле образа");
     case FileAction::RedoStep:
-        return "Не удалось повторить шаг в файле образа";
+        return QT_TRANSLATE_NOOP("FileError", "Не удалось повторить шаг в файле образа");
     case FileAction::ReadRecords:
-        return "Не удалось прочитать файл Intel HEX или S-записей";
+        return QT_TRANSLATE_NOOP("FileError", "Не удалось прочитать файл Intel HEX или S-записей");
     case FileAction::WriteRecords:
-        return "Не удалось записать файл Intel HEX или S-записей";
+        return QT_TRANSLATE_NOOP("FileError", "Не удалось записать файл Intel HEX или S-записей");
     case FileAction::WriteAnimation:
-        return "Не удалось записать анимацию GIF";
+        return QT_TRANSLATE_NOOP("FileError", "Не удалось записать анимацию GIF");
     case FileAction::ReadBoard:
-        return "Не удалось прочитать файл платы";
+        return QT_TRANSLATE_NOOP("FileError", "Не удалось прочитать файл платы");
     case FileAction::WriteBoard:
-        return "Не удалось сохранить файл платы";
+        return QT_TRANSLATE_NOOP("FileError", "Не удалось сохранить файл платы");
     case FileAction::WriteImageCopy:
-        return "Не удалось сохранить образ под новым именем";
+        return QT_TRANSLATE_NOOP("FileError", "Не удалось сохранить образ под новым именем");
     }
-    return "Ошибка файла";
+    return QT_TRANSLATE_NOOP("FileError", "Ошибка файла");
 }
 
 } // namespace
@@ -84,10 +85,10 @@ const char* actionText(FileAction action) {
 QString systemErrorReason(int errorNumber) {
     for (const auto& entry : reasons) {
         if (entry.number == errorNumber) {
-            return QString::fromUtf8(entry.reason);
+            return QCoreApplication::translate("FileError", entry.reason);
         }
     }
-    return QStringLiteral("системная ошибка %1 (%2)")
+    return QCoreApplication::translate("FileError", "системная ошибка %1 (%2)")
         .arg(errorNumber)
         .arg(QString::fromLocal8Bit(std::strerror(errorNumber)));
 }
@@ -102,20 +103,23 @@ FileError lastSystemError(FileAction action, const QString& path) {
     // it, so the file cannot be found under it: say that, not that it is missing.
     if (number == ENOENT && path.contains(QChar::ReplacementCharacter)) {
         return {action, path,
-                QStringLiteral("в имени файла есть байты не в кодировке UTF-8; переименуйте "
-                               "файл, чтобы открыть его")};
+                QCoreApplication::translate(
+                    "FileError", "в имени файла есть байты не в кодировке UTF-8; переименуйте "
+                                 "файл, чтобы открыть его")};
     }
     return {action, path,
-            number != 0 ? systemErrorReason(number) : QStringLiteral("неизвестная ошибка")};
+            number != 0 ? systemErrorReason(number)
+                        : QCoreApplication::translate("FileError", "неизвестная ошибка")};
 }
 
 QString failureText(const FileError& error) {
     // A warning says what was left undone, not that the whole operation failed.
     const char* heading =
         error.severity == Severity::Warning && error.action == FileAction::WriteImage
-            ? "Не вся страница записана в файл образа"
+            ? QT_TRANSLATE_NOOP("FileError", "Не вся страница записана в файл образа")
             : actionText(error.action);
-    return QStringLiteral("%1 «%2»: %3.").arg(QString::fromUtf8(heading), error.path, error.reason);
+    return QCoreApplication::translate("FileError", "%1 «%2»: %3.")
+        .arg(QCoreApplication::translate("FileError", heading), error.path, error.reason);
 }
 
 } // namespace chaserom

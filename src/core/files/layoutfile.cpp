@@ -3,6 +3,8 @@
 #include "core/files/fileio.h"
 #include "core/files/numbertext.h"
 
+#include <QCoreApplication>
+
 namespace chaserom {
 
 namespace {
@@ -29,13 +31,17 @@ Failure<> readLayoutFileText(QByteArrayView text, LampLayout& layout) {
     for (int i = 0; i < NumberCount; ++i) {
         const auto token = reader.next();
         if (!token) {
-            return QStringLiteral("в файле %1 чисел вместо %2").arg(i).arg(NumberCount);
+            return QCoreApplication::translate("LayoutFile", "в файле %1 чисел вместо %2")
+                .arg(i)
+                .arg(NumberCount);
         }
         const auto value = parseFloat(*token);
         if (!value) {
             return (isDecimalNumber(*token)
-                        ? QStringLiteral("строка «%1» (число %2) вне допустимого диапазона")
-                        : QStringLiteral("строка «%1» (число %2) не является числом"))
+                        ? QCoreApplication::translate(
+                              "LayoutFile", "строка «%1» (число %2) вне допустимого диапазона")
+                        : QCoreApplication::translate("LayoutFile",
+                                                      "строка «%1» (число %2) не является числом"))
                 .arg(quotedToken(*token))
                 .arg(i + 1);
         }

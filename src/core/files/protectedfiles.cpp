@@ -1,5 +1,7 @@
 #include "core/files/protectedfiles.h"
 
+#include <QCoreApplication>
+
 namespace chaserom {
 
 namespace {
@@ -7,22 +9,23 @@ namespace {
 const char* roleText(ProtectedFiles::Role role) {
     switch (role) {
     case ProtectedFiles::Role::Image:
-        return "это открытый образ";
+        return QT_TRANSLATE_NOOP("ProtectedFiles", "это открытый образ");
     case ProtectedFiles::Role::Backup:
-        return "это резервная копия открытого образа";
+        return QT_TRANSLATE_NOOP("ProtectedFiles", "это резервная копия открытого образа");
     case ProtectedFiles::Role::ColourFile:
-        return "это файл цветов каналов";
+        return QT_TRANSLATE_NOOP("ProtectedFiles", "это файл цветов каналов");
     case ProtectedFiles::Role::Layout:
-        return "это загруженный файл расстановки ламп";
+        return QT_TRANSLATE_NOOP("ProtectedFiles", "это загруженный файл расстановки ламп");
     case ProtectedFiles::Role::Picture:
-        return "это загруженное фоновое изображение";
+        return QT_TRANSLATE_NOOP("ProtectedFiles", "это загруженное фоновое изображение");
     }
-    return "этот файл программа читает";
+    return QT_TRANSLATE_NOOP("ProtectedFiles", "этот файл программа читает");
 }
 
 QString refusal(const char* what, const QString& protectedPath) {
-    return QStringLiteral("%1 «%2»; ничего не записано, выберите другое имя")
-        .arg(QString::fromUtf8(what), protectedPath);
+    return QCoreApplication::translate("ProtectedFiles",
+                                       "%1 «%2»; ничего не записано, выберите другое имя")
+        .arg(QCoreApplication::translate("ProtectedFiles", what), protectedPath);
 }
 
 } // namespace
@@ -70,7 +73,9 @@ FileFailure ProtectedFiles::check(const FileIdentity& wanted, const QString& tar
 }
 
 QString overwritesInputReason(const QString& input) {
-    return refusal("это файл, из которого эта операция читает данные:", input);
+    return refusal(
+        QT_TRANSLATE_NOOP("ProtectedFiles", "это файл, из которого эта операция читает данные:"),
+        input);
 }
 
 } // namespace chaserom

@@ -1,5 +1,6 @@
 #include "core/files/regularfile.h"
 
+#include <QCoreApplication>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -14,12 +15,13 @@ QString kindReason(mode_t mode) {
         return systemErrorReason(EISDIR);
     }
     if (S_ISFIFO(mode)) {
-        return QStringLiteral("это именованный канал, а не обычный файл");
+        return QCoreApplication::translate("RegularFile",
+                                           "это именованный канал, а не обычный файл");
     }
     if (S_ISSOCK(mode)) {
-        return QStringLiteral("это сокет, а не обычный файл");
+        return QCoreApplication::translate("RegularFile", "это сокет, а не обычный файл");
     }
-    return QStringLiteral("это устройство, а не обычный файл");
+    return QCoreApplication::translate("RegularFile", "это устройство, а не обычный файл");
 }
 
 } // namespace
@@ -59,7 +61,9 @@ FileResult<QByteArray> readRegularFile(const QString& path, qint64 limit, FileAc
         return Failed(*failure);
     }
     const auto tooLong = [&] {
-        return FileError{action, path, QStringLiteral("файл длиннее %1 байт").arg(limit)};
+        return FileError{
+            action, path,
+            QCoreApplication::translate("RegularFile", "файл длиннее %1 байт").arg(limit)};
     };
     if (file.size() > limit) {
         return Failed(tooLong());

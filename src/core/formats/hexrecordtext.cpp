@@ -1,5 +1,6 @@
 #include "core/formats/hexrecordtext.h"
 
+#include <QCoreApplication>
 #include <array>
 
 namespace chaserom {
@@ -23,7 +24,8 @@ Failure<> decodeHexDigits(QByteArrayView digits, QByteArray& bytes) {
         const int low = hexDigitValue(digits[i + 1]);
         if (high < 0 || low < 0) {
             const char bad = high < 0 ? digits[i] : digits[i + 1];
-            return QStringLiteral("символ %1 не является шестнадцатеричной цифрой")
+            return QCoreApplication::translate("HexRecordText",
+                                               "символ %1 не является шестнадцатеричной цифрой")
                 .arg(quotedCharacter(bad));
         }
         *out++ = static_cast<char>(high << 4 | low);
@@ -31,10 +33,12 @@ Failure<> decodeHexDigits(QByteArrayView digits, QByteArray& bytes) {
     if (digits.size() % 2 != 0) {
         const char last = digits.back();
         if (hexDigitValue(last) < 0) {
-            return QStringLiteral("символ %1 не является шестнадцатеричной цифрой")
+            return QCoreApplication::translate("HexRecordText",
+                                               "символ %1 не является шестнадцатеричной цифрой")
                 .arg(quotedCharacter(last));
         }
-        return QStringLiteral("нечётное число шестнадцатеричных цифр");
+        return QCoreApplication::translate("HexRecordText",
+                                           "нечётное число шестнадцатеричных цифр");
     }
     return std::nullopt;
 }
@@ -124,9 +128,9 @@ QString upperHex(qint64 value, int digits) {
 QString quotedCharacter(char character) {
     const auto code = static_cast<quint8>(character);
     if (code > 0x20 && code < 0x7F) {
-        return QStringLiteral("«%1»").arg(QLatin1Char(character));
+        return QCoreApplication::translate("HexRecordText", "«%1»").arg(QLatin1Char(character));
     }
-    return QStringLiteral("с кодом 0x%1").arg(upperHex(code, 2));
+    return QCoreApplication::translate("HexRecordText", "с кодом 0x%1").arg(upperHex(code, 2));
 }
 
 } // namespace chaserom

@@ -3,6 +3,7 @@
 #include "core/formats/hexrecordtext.h"
 #include "core/formats/recordimage.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace chaserom {
@@ -67,7 +68,8 @@ public:
             if (m_ended) {
                 m_result.warnings.push_back(
                     {m_lines.number(),
-                     QStringLiteral("строки после записи конца файла пропущены")});
+                     QCoreApplication::translate("IntelHex",
+                                                 "строки после записи конца файла пропущены")});
                 break;
             }
             if (auto fault = readLine(*line)) {
@@ -76,9 +78,10 @@ public:
             }
         }
         if (!m_ended) {
-            m_result.fault = LineNote{std::max(m_lines.number(), 1),
-                                      QStringLiteral("файл кончается без записи конца файла "
-                                                     "(тип 01, «:00000001FF»)")};
+            m_result.fault = LineNote{
+                std::max(m_lines.number(), 1),
+                QCoreApplication::translate("IntelHex", "файл кончается без записи конца файла "
+                                                        "(тип 01, «:00000001FF»)")};
             return std::move(m_result);
         }
         finishRecordRead(m_result, m_image, m_lines.number());
@@ -93,20 +96,23 @@ private:
 
     Failure<> readLine(QByteArrayView line) {
         if (line.front() != ':') {
-            return QStringLiteral("запись Intel HEX должна начинаться с «:», а начинается с %1")
+            return QCoreApplication::translate(
+                       "IntelHex", "запись Intel HEX должна начинаться с «:», а начинается с %1")
                 .arg(quotedCharacter(line.front()));
         }
         if (auto fault = decodeHexDigits(line.sliced(1), m_bytes)) {
             return fault;
         }
         if (m_bytes.size() < 5) {
-            return QStringLiteral("запись короче пяти байтов (счётчик, адрес, тип, "
-                                  "контрольная сумма)");
+            return QCoreApplication::translate("IntelHex",
+                                               "запись короче пяти байтов (счётчик, адрес, тип, "
+                                               "контрольная сумма)");
         }
         const auto* bytes = reinterpret_cast<const quint8*>(m_bytes.constData());
         const int count = bytes[0];
         if (m_bytes.size() != count + 5) {
-            return QStringLiteral("в записи %1 байт данных, а счётчик говорит %2")
+            return QCoreApplication::translate("IntelHex",
+                                               "в записи %1 байт данных, а счётчик говорит %2")
                 .arg(m_bytes.size() - 5)
                 .arg(count);
         }
@@ -116,16 +122,19 @@ private:
         }
         if (sum != 0) {
             const auto stated = bytes[m_bytes.size() - 1];
-            return QStringLiteral("неверная контрольная сумма: 0x%1, должна быть 0x%2")
+            return QCoreApplication::translate("IntelHex",
+                                               "неверная контрольная сумма: 0x%1, должна быть 0x%2")
                 .arg(upperHex(stated, 2), upperHex(static_cast<quint8>(stated - sum), 2));
         }
         const quint8 type = bytes[3];
         const int length = fixedDataLength(type);
         if (length == -2) {
-            return QStringLiteral("неизвестный тип записи 0x%1").arg(upperHex(type, 2));
+            return QCoreApplication::translate("IntelHex", "неизвестный тип записи 0x%1")
+                .arg(upperHex(type, 2));
         }
         if (length >= 0 && count != length) {
-            return QStringLiteral("в записи типа 0x%1 должно быть %2 байт данных, а не %3")
+            return QCoreApplication::translate(
+                       "IntelHex", "в записи типа 0x%1 должно быть %2 байт данных, а не %3")
                 .arg(upperHex(type, 2))
                 .arg(length)
                 .arg(count);

@@ -6,6 +6,7 @@
 #include "core/formats/srecord.h"
 #include "core/image/romchips.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace chaserom {
@@ -56,13 +57,15 @@ RecordReadResult readRecordFile(QByteArrayView text, const RecordReadOptions& op
             return readSRecords(text, options);
         default:
             RecordReadResult result;
-            result.fault = LineNote{line, QStringLiteral("это не Intel HEX (строки с «:») и не "
-                                                         "S-записи (строки с «S»)")};
+            result.fault = LineNote{line, QCoreApplication::translate(
+                                              "RecordFile", "это не Intel HEX (строки с «:») и не "
+                                                            "S-записи (строки с «S»)")};
             return result;
         }
     }
     RecordReadResult result;
-    result.fault = LineNote{line, QStringLiteral("в файле нет ни одной записи")};
+    result.fault =
+        LineNote{line, QCoreApplication::translate("RecordFile", "в файле нет ни одной записи")};
     return result;
 }
 
@@ -108,8 +111,9 @@ qint64 suggestedBase(const DataExtent& extent) {
 }
 
 FileError recordLineFailure(const QString& path, const LineNote& fault) {
-    return {FileAction::ReadRecords, path,
-            QStringLiteral("строка %1: %2").arg(fault.line).arg(fault.text)};
+    return {
+        FileAction::ReadRecords, path,
+        QCoreApplication::translate("RecordFile", "строка %1: %2").arg(fault.line).arg(fault.text)};
 }
 
 } // namespace chaserom

@@ -2,6 +2,7 @@
 
 #include "core/formats/hexrecordtext.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cstring>
 
@@ -61,7 +62,8 @@ Failure<> RecordImage::place(qint64 address, QByteArrayView bytes, int digits, i
     }
     if (m_options.base) {
         if (address < *m_options.base) {
-            return QStringLiteral("данные по адресу 0x%1 лежат ниже базы 0x%2")
+            return QCoreApplication::translate("RecordImage",
+                                               "данные по адресу 0x%1 лежат ниже базы 0x%2")
                 .arg(upperHex(address, digits), upperHex(*m_options.base, digits));
         }
         address -= *m_options.base;
@@ -70,12 +72,14 @@ Failure<> RecordImage::place(qint64 address, QByteArrayView bytes, int digits, i
     if (end > m_limit) {
         const qint64 beyond = std::max(address, m_limit);
         if (m_options.size) {
-            return QStringLiteral("данные по адресу 0x%1 лежат за концом образа длиной %2 байт")
+            return QCoreApplication::translate(
+                       "RecordImage", "данные по адресу 0x%1 лежат за концом образа длиной %2 байт")
                 .arg(upperHex(beyond, digits))
                 .arg(m_limit);
         }
         if (m_options.base) {
-            return QStringLiteral("данные по адресу 0x%1 лежат дальше 16 МиБ от базы 0x%2")
+            return QCoreApplication::translate(
+                       "RecordImage", "данные по адресу 0x%1 лежат дальше 16 МиБ от базы 0x%2")
                 .arg(upperHex(beyond + *m_options.base, digits), upperHex(*m_options.base, digits));
         }
         if (!m_beyondLine) {
@@ -91,7 +95,9 @@ Failure<> RecordImage::place(qint64 address, QByteArrayView bytes, int digits, i
     for (qint64 at = address; at < std::min(end, before); ++at) {
         const char byte = bytes[at - address];
         if (isPlaced(at) && m_bytes[at] != byte) {
-            return QStringLiteral("байт по адресу 0x%1 уже задан другой записью: 0x%2, здесь 0x%3")
+            return QCoreApplication::translate(
+                       "RecordImage",
+                       "байт по адресу 0x%1 уже задан другой записью: 0x%2, здесь 0x%3")
                 .arg(upperHex(at, digits), upperHex(static_cast<quint8>(m_bytes[at]), 2),
                      upperHex(static_cast<quint8>(byte), 2));
         }
@@ -109,8 +115,9 @@ std::optional<LineNote> RecordImage::beyondLimit() const {
     const int digits = m_extent->highest > 0xFFFFFF ? 8 : 6;
     return LineNote{
         *m_beyondLine,
-        QStringLiteral("данные лежат за пределом образа в 16 МиБ: наименьший адрес "
-                       "данных в файле 0x%1; укажите базу, например --base 0x%2")
+        QCoreApplication::translate("RecordImage",
+                                    "данные лежат за пределом образа в 16 МиБ: наименьший адрес "
+                                    "данных в файле 0x%1; укажите базу, например --base 0x%2")
             .arg(upperHex(m_extent->lowest, digits), upperHex(suggestedBase(*m_extent), digits))};
 }
 
@@ -122,7 +129,7 @@ std::optional<QString> RecordImage::leftOutWarning() const {
     if (m_leftOut == 0 || !m_options.window) {
         return std::nullopt;
     }
-    return QStringLiteral("%1 байт вне окна 0x%2–0x%3 пропущено")
+    return QCoreApplication::translate("RecordImage", "%1 байт вне окна 0x%2–0x%3 пропущено")
         .arg(m_leftOut)
         .arg(upperHex(m_options.window->first, 4), upperHex(m_options.window->last, 4));
 }
@@ -145,7 +152,8 @@ void finishRecordRead(RecordReadResult& result, RecordImage& image, int lastLine
         result.warnings.push_back({lastLine, *leftOut});
     }
     if (!result.extent) {
-        result.warnings.push_back({lastLine, QStringLiteral("в файле нет данных")});
+        result.warnings.push_back(
+            {lastLine, QCoreApplication::translate("RecordImage", "в файле нет данных")});
     }
     result.image = image.take();
 }

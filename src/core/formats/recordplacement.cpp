@@ -2,6 +2,8 @@
 
 #include "core/files/numbertext.h"
 
+#include <QCoreApplication>
+
 namespace chaserom {
 
 namespace {
@@ -10,8 +12,9 @@ namespace {
 Result<qint64> readAddress(const QString& text, const QString& field) {
     const auto address = parseTypedNumber(text);
     if (!address || *address > HighestRecordAddress) {
-        return Failed(
-            QStringLiteral("%1: адрес от 0 до 0xFFFFFFFF, десятичный или с 0x.").arg(field));
+        return Failed(QCoreApplication::translate(
+                          "RecordPlacement", "%1: адрес от 0 до 0xFFFFFFFF, десятичный или с 0x.")
+                          .arg(field));
     }
     return *address;
 }
@@ -21,7 +24,7 @@ Result<qint64> readAddress(const QString& text, const QString& field) {
 Result<RecordReadOptions> readRecordPlacement(const QString& base, const QString& windowFirst,
                                               const QString& windowLast) {
     RecordReadOptions options;
-    const auto byteZero = readAddress(base, QStringLiteral("База"));
+    const auto byteZero = readAddress(base, QCoreApplication::translate("RecordPlacement", "База"));
     if (!byteZero) {
         return Failed(byteZero.failure());
     }
@@ -29,16 +32,19 @@ Result<RecordReadOptions> readRecordPlacement(const QString& base, const QString
     if (windowFirst.trimmed().isEmpty() && windowLast.trimmed().isEmpty()) {
         return options;
     }
-    const auto first = readAddress(windowFirst, QStringLiteral("Начало окна"));
+    const auto first =
+        readAddress(windowFirst, QCoreApplication::translate("RecordPlacement", "Начало окна"));
     if (!first) {
         return Failed(first.failure());
     }
-    const auto last = readAddress(windowLast, QStringLiteral("Конец окна"));
+    const auto last =
+        readAddress(windowLast, QCoreApplication::translate("RecordPlacement", "Конец окна"));
     if (!last) {
         return Failed(last.failure());
     }
     if (*last < *first) {
-        return Failed(QStringLiteral("Конец окна лежит раньше его начала."));
+        return Failed(
+            QCoreApplication::translate("RecordPlacement", "Конец окна лежит раньше его начала."));
     }
     options.window = AddressWindow{*first, *last};
     return options;

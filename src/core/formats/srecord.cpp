@@ -3,6 +3,7 @@
 #include "core/formats/hexrecordtext.h"
 #include "core/formats/recordimage.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <array>
 
@@ -65,7 +66,8 @@ public:
                 // Files joined one after another: each keeps its own records and count.
                 m_result.warnings.push_back(
                     {m_lines.number(),
-                     QStringLiteral("после завершающей записи начинается новый блок записей")});
+                     QCoreApplication::translate(
+                         "SRecord", "после завершающей записи начинается новый блок записей")});
                 m_terminated = false;
                 m_blockDataRecords = 0;
                 m_blockCounts.clear();
@@ -85,12 +87,14 @@ public:
         if (!m_terminated) {
             if (m_blockCounts.empty()) {
                 return refused(std::max(m_lines.number(), 1),
-                               QStringLiteral("файл кончается без завершающей записи (S7, S8 "
+                               QCoreApplication::translate(
+                                   "SRecord", "файл кончается без завершающей записи (S7, S8 "
                                               "или S9) и без записи счёта (S5 или S6)"));
             }
             m_result.warnings.push_back(
                 {m_blockCounts.back().line,
-                 QStringLiteral("нет завершающей записи (S7, S8 или S9); файл принят, потому "
+                 QCoreApplication::translate(
+                     "SRecord", "нет завершающей записи (S7, S8 или S9); файл принят, потому "
                                 "что запись S%1 сходится с числом записей данных")
                      .arg(m_blockCounts.back().type)});
         }
@@ -105,7 +109,8 @@ private:
         for (const CountRecord& record : m_blockCounts) {
             if (record.count != m_blockDataRecords && record.count != m_dataRecords) {
                 return LineNote{record.line,
-                                QStringLiteral("запись S%1 насчитывает %2 записей данных, а их %3")
+                                QCoreApplication::translate(
+                                    "SRecord", "запись S%1 насчитывает %2 записей данных, а их %3")
                                     .arg(record.type)
                                     .arg(record.count)
                                     .arg(m_blockDataRecords)};
@@ -121,32 +126,36 @@ private:
 
     Failure<> readLine(QByteArrayView line) {
         if (line.front() != 'S' && line.front() != 's') {
-            return QStringLiteral("S-запись должна начинаться с «S», а начинается с %1")
+            return QCoreApplication::translate(
+                       "SRecord", "S-запись должна начинаться с «S», а начинается с %1")
                 .arg(quotedCharacter(line.front()));
         }
         if (line.size() < 2 || line[1] < '0' || line[1] > '9') {
-            return QStringLiteral("за «S» должна стоять цифра типа записи");
+            return QCoreApplication::translate("SRecord", "за «S» должна стоять цифра типа записи");
         }
         const int type = line[1] - '0';
         const int addressLength = AddressLength[type];
         if (addressLength == 0) {
-            return QStringLiteral("тип записи S4 не определён");
+            return QCoreApplication::translate("SRecord", "тип записи S4 не определён");
         }
         if (auto fault = decodeHexDigits(line.sliced(2), m_bytes)) {
             return fault;
         }
         if (m_bytes.isEmpty()) {
-            return QStringLiteral("в записи нет счётчика байтов");
+            return QCoreApplication::translate("SRecord", "в записи нет счётчика байтов");
         }
         const auto* bytes = reinterpret_cast<const quint8*>(m_bytes.constData());
         const int count = bytes[0];
         if (m_bytes.size() != count + 1) {
-            return QStringLiteral("в записи %1 байт после счётчика, а счётчик говорит %2")
+            return QCoreApplication::translate(
+                       "SRecord", "в записи %1 байт после счётчика, а счётчик говорит %2")
                 .arg(m_bytes.size() - 1)
                 .arg(count);
         }
         if (count < addressLength + 1) {
-            return QStringLiteral("запись S%1 короче своего адреса и контрольной суммы").arg(type);
+            return QCoreApplication::translate(
+                       "SRecord", "запись S%1 короче своего адреса и контрольной суммы")
+                .arg(type);
         }
         quint8 sum = 0;
         for (qsizetype i = 0; i + 1 < m_bytes.size(); ++i) {
@@ -155,7 +164,8 @@ private:
         const quint8 stated = bytes[count];
         const auto expected = static_cast<quint8>(~sum);
         if (stated != expected) {
-            return QStringLiteral("неверная контрольная сумма: 0x%1, должна быть 0x%2")
+            return QCoreApplication::translate("SRecord",
+                                               "неверная контрольная сумма: 0x%1, должна быть 0x%2")
                 .arg(upperHex(stated, 2), upperHex(expected, 2));
         }
         qint64 address = 0;
@@ -174,7 +184,9 @@ private:
         case 5:
         case 6:
             if (!data.isEmpty()) {
-                return QStringLiteral("запись счёта S%1 не должна нести данных").arg(type);
+                return QCoreApplication::translate("SRecord",
+                                                   "запись счёта S%1 не должна нести данных")
+                    .arg(type);
             }
             m_blockCounts.push_back({m_lines.number(), type, address});
             return std::nullopt;

@@ -1,5 +1,7 @@
 #include "core/image/decimalfields.h"
 
+#include <QCoreApplication>
+
 namespace chaserom {
 
 namespace {
@@ -45,19 +47,23 @@ Result<CopyRange> readCopyRange(const QString& start, const QString& end,
     const auto s = readDecimalField(start);
     const auto e = readDecimalField(end);
     const auto d = readDecimalField(destination);
-    const QString insideImage = length > 0 ? QStringLiteral("от 0 до %1").arg(length - 1)
-                                           : QStringLiteral("в образе, а образ пуст");
+    const QString insideImage =
+        length > 0 ? QCoreApplication::translate("DecimalFields", "от 0 до %1").arg(length - 1)
+                   : QCoreApplication::translate("DecimalFields", "в образе, а образ пуст");
     if (!s || *s < 0 || *s >= length) {
-        return Failed(
-            QStringLiteral("Начало диапазона должно быть целым числом %1.").arg(insideImage));
+        return Failed(QCoreApplication::translate("DecimalFields",
+                                                  "Начало диапазона должно быть целым числом %1.")
+                          .arg(insideImage));
     }
     if (!e || *e < 0 || *e >= length) {
-        return Failed(
-            QStringLiteral("Конец диапазона должен быть целым числом %1.").arg(insideImage));
+        return Failed(QCoreApplication::translate("DecimalFields",
+                                                  "Конец диапазона должен быть целым числом %1.")
+                          .arg(insideImage));
     }
     if (!d || *d < 0 || *d > HighestAddress) {
-        return Failed(QStringLiteral("Адрес, с которого копировать, должен быть целым числом "
-                                     "от 0 до %1.")
+        return Failed(QCoreApplication::translate(
+                          "DecimalFields", "Адрес, с которого копировать, должен быть целым числом "
+                                           "от 0 до %1.")
                           .arg(HighestAddress));
     }
     return CopyRange{static_cast<int>(*s), static_cast<int>(*e), static_cast<int>(*d)};
@@ -66,7 +72,8 @@ Result<CopyRange> readCopyRange(const QString& start, const QString& end,
 Result<qint64> readTargetSize(const QString& text) {
     const auto size = readDecimalField(text);
     if (!size || *size < 1 || *size > LargestResizedCopy) {
-        return Failed(QStringLiteral("Размер должен быть целым числом байтов от 1 до %1.")
+        return Failed(QCoreApplication::translate(
+                          "DecimalFields", "Размер должен быть целым числом байтов от 1 до %1.")
                           .arg(LargestResizedCopy));
     }
     return *size;

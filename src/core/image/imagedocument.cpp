@@ -16,8 +16,8 @@ namespace {
 
 FileError changedOutside(const QString& path, bool undoing) {
     return {undoing ? FileAction::UndoStep : FileAction::RedoStep, path,
-            QStringLiteral("файл изменила другая программа после этого шага; ничего не "
-                           "изменено")};
+            ImageDocument::tr("файл изменила другая программа после этого шага; ничего не "
+                              "изменено")};
 }
 
 } // namespace
@@ -145,7 +145,7 @@ FileError ImageDocument::putBack(const ImageChange& change, qint64 changedEnd, F
         restore = restore ? restore : cut;
     }
     if (fileHoldsBefore(change)) {
-        failure.reason += QStringLiteral("; прежние байты и длина файла восстановлены");
+        failure.reason += tr("; прежние байты и длина файла восстановлены");
         return failure;
     }
     ImageChange left = change;
@@ -159,15 +159,14 @@ FileError ImageDocument::putBack(const ImageChange& change, qint64 changedEnd, F
     while (first < common && left.before[first] == left.after[first]) {
         ++first;
     }
-    const QString why = restore ? restore->reason : QStringLiteral("неизвестная ошибка");
-    failure.reason +=
-        QStringLiteral("; вернуть прежнее не удалось (%1): байты с %2 по %3 могут быть уже "
-                       "новыми, остальные прежние, длина файла %4 байт (была %5)")
-            .arg(why)
-            .arg(change.address + first)
-            .arg(std::max(change.address + first, end - 1))
-            .arg(left.lengthAfter)
-            .arg(change.lengthBefore);
+    const QString why = restore ? restore->reason : tr("неизвестная ошибка");
+    failure.reason += tr("; вернуть прежнее не удалось (%1): байты с %2 по %3 могут быть уже "
+                         "новыми, остальные прежние, длина файла %4 байт (была %5)")
+                          .arg(why)
+                          .arg(change.address + first)
+                          .arg(std::max(change.address + first, end - 1))
+                          .arg(left.lengthAfter)
+                          .arg(change.lengthBefore);
     if (!left.changesNothing()) {
         emit imageEdited(left);
     }
@@ -206,24 +205,22 @@ ImageDocument::changeWholeImage(const QString& label,
 }
 
 FileFailure ImageDocument::copy(const CopyRange& range, Overflow answer, int length) {
-    const QString label = QStringLiteral("копирование %1–%2 в %3")
-                              .arg(range.start)
-                              .arg(range.end)
-                              .arg(range.destination);
+    const QString label =
+        tr("копирование %1–%2 в %3").arg(range.start).arg(range.end).arg(range.destination);
     return changeWholeImage(
         label, [&](ImageChange& made) { return copyInFile(range, answer, length, made); });
 }
 
 FileFailure ImageDocument::invert(qint64 length) {
-    return changeWholeImage(
-        QStringLiteral("инверсия 0–%1").arg(length - 1),
-        [&](ImageChange& made) { return transformStart(length, invertBytes, made); });
+    return changeWholeImage(tr("инверсия 0–%1").arg(length - 1), [&](ImageChange& made) {
+        return transformStart(length, invertBytes, made);
+    });
 }
 
 FileFailure ImageDocument::reverse(qint64 length) {
-    return changeWholeImage(
-        QStringLiteral("перестановка 0–%1").arg(length - 1),
-        [&](ImageChange& made) { return transformStart(length, reverseBytes, made); });
+    return changeWholeImage(tr("перестановка 0–%1").arg(length - 1), [&](ImageChange& made) {
+        return transformStart(length, reverseBytes, made);
+    });
 }
 
 FileFailure ImageDocument::copyInFile(const CopyRange& range, Overflow answer, int length,
@@ -355,7 +352,7 @@ FileFailure ImageDocument::walkHistory(bool undoing) {
         if (!left.changesNothing()) {
             m_history.clear();
             emit historyChanged();
-            failure->reason += QStringLiteral("; история правок очищена");
+            failure->reason += tr("; история правок очищена");
         }
         return failure;
     }

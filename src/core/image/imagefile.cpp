@@ -3,6 +3,7 @@
 #include "core/files/atomicfile.h"
 #include "core/files/regularfile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <algorithm>
 #include <cerrno>
@@ -28,8 +29,9 @@ FileFailure ImageFile::open(const QString& path, WhenLocked whenLocked) {
     // the image; only a lock held by another copy is.
     if (::flock(file->handle(), LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK &&
         whenLocked == WhenLocked::Refuse) {
-        return FileError{FileAction::OpenLockedImage, path,
-                         QStringLiteral("его уже открыла другая копия программы")};
+        return FileError{
+            FileAction::OpenLockedImage, path,
+            QCoreApplication::translate("ImageFile", "его уже открыла другая копия программы")};
     }
     const FileIdentity identity = FileIdentity::ofHandle(file->handle());
     if (identity.isEmpty()) {
@@ -76,16 +78,18 @@ FileFailure ImageFile::checkPath(FileAction action, bool forWriting) const {
     if (::stat(name.constData(), &status) != 0 ||
         FileIdentity::ofDeviceAndInode(status.st_dev, status.st_ino) != m_identity) {
         return FileError{action, path(),
-                         QStringLiteral("файл удалён или заменён другим после открытия; "
-                                        "откройте его снова")};
+                         QCoreApplication::translate(
+                             "ImageFile", "файл удалён или заменён другим после открытия; "
+                                          "откройте его снова")};
     }
     // The superuser passes access() whatever the permissions say, so a file that no one may
     // write (chmod 444) is refused by its mode bits as well.
     constexpr mode_t AnyWrite = S_IWUSR | S_IWGRP | S_IWOTH;
     if (forWriting && ((status.st_mode & AnyWrite) == 0 || ::access(name.constData(), W_OK) != 0)) {
         return FileError{action, path(),
-                         QStringLiteral("файл стал доступен только для чтения после открытия; "
-                                        "ничего не записано")};
+                         QCoreApplication::translate(
+                             "ImageFile", "файл стал доступен только для чтения после открытия; "
+                                          "ничего не записано")};
     }
     return std::nullopt;
 }

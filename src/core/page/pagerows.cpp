@@ -46,19 +46,18 @@ FileFailure PageRows::showOpenedImage() {
 }
 
 void PageRows::setRowText(int row, const QString& text) {
-    editRow(row, text, RowEditKind::Typed,
-            QStringLiteral("правка байта %1").arg(m_pageAddress + row));
+    editRow(row, text, RowEditKind::Typed, tr("правка байта %1").arg(m_pageAddress + row));
 }
 
 void PageRows::invertRow(int row) {
     editRow(row, byteToHex(255 - rowValue(row)), RowEditKind::ByteInverted,
-            QStringLiteral("инверсия байта %1").arg(m_pageAddress + row));
+            tr("инверсия байта %1").arg(m_pageAddress + row));
 }
 
 void PageRows::invertBit(int row, int column) {
     const int bit = 7 - column;
     editRow(row, Inv(rowValue(row), bit), RowEditKind::BitInverted,
-            QStringLiteral("инверсия бита %1 байта %2").arg(bit).arg(m_pageAddress + row));
+            tr("инверсия бита %1 байта %2").arg(bit).arg(m_pageAddress + row));
 }
 
 void PageRows::endTyping() {
@@ -128,8 +127,8 @@ FileFailure PageRows::writeBack() {
     }
     if (fitting < m_editableRows) {
         return FileError{FileAction::WriteImage, m_document.path(),
-                         QStringLiteral("файл стал короче (%1 байт), его изменила другая "
-                                        "программа; строки с адреса %2 не записаны")
+                         tr("файл стал короче (%1 байт), его изменила другая "
+                            "программа; строки с адреса %2 не записаны")
                              .arg(fileLength)
                              .arg(m_pageAddress + fitting),
                          Severity::Warning};

@@ -2,16 +2,19 @@
 
 #include "core/steps/hexbytestext.h"
 
+#include <QCoreApplication>
+
 namespace chaserom {
 
 Result<BytePattern> BytePattern::read(QStringView text) {
     // The same text as a paste takes (blanks, tabs, commas, "0x"), with "??" for any byte.
     auto bytes = hexTextToPattern(text);
     if (!bytes) {
-        return Failed(bytes.failure() + QStringLiteral(" или ??"));
+        return Failed(bytes.failure() + QCoreApplication::translate("BytePattern", " или ??"));
     }
     if (bytes->empty()) {
-        return Failed(QStringLiteral("Введите байты для поиска, например 7F ?? DF."));
+        return Failed(QCoreApplication::translate("BytePattern",
+                                                  "Введите байты для поиска, например 7F ?? DF."));
     }
     BytePattern pattern;
     pattern.m_bytes = std::move(*bytes);

@@ -1,5 +1,7 @@
 #include "core/steps/gotoaddress.h"
 
+#include <QCoreApplication>
+
 namespace chaserom {
 
 namespace {
@@ -27,7 +29,8 @@ Result<qint64> readGoToAddress(QStringView text, qint64 currentAddress, int step
     std::optional<qint64> address;
     if (typed.startsWith(u'P', Qt::CaseInsensitive)) {
         if (stepsPerProgram == 0) {
-            return Failed(QStringLiteral("Программ нет: выберите, сколько шагов в программе."));
+            return Failed(QCoreApplication::translate(
+                "GoToAddress", "Программ нет: выберите, сколько шагов в программе."));
         }
         if (const auto program = digitsValue(typed.sliced(1), 10); program && *program >= 1) {
             address = (*program - 1) * stepsPerProgram * stepLength;
@@ -47,14 +50,16 @@ Result<qint64> readGoToAddress(QStringView text, qint64 currentAddress, int step
         address = digitsValue(typed, 10);
     }
     if (!address) {
-        return Failed(QStringLiteral("Введите адрес (100 или 0x64), шаг (#25), смещение в "
-                                     "шагах (+4, -4) или программу (P3)."));
+        return Failed(QCoreApplication::translate(
+            "GoToAddress", "Введите адрес (100 или 0x64), шаг (#25), смещение в "
+                           "шагах (+4, -4) или программу (P3)."));
     }
     if (*address < 0 || *address >= imageLength) {
-        return Failed(imageLength > 0 ? QStringLiteral("Адрес %1 лежит вне образа: от 0 до %2.")
+        return Failed(imageLength > 0 ? QCoreApplication::translate(
+                                            "GoToAddress", "Адрес %1 лежит вне образа: от 0 до %2.")
                                             .arg(*address)
                                             .arg(imageLength - 1)
-                                      : QStringLiteral("Образ пуст."));
+                                      : QCoreApplication::translate("GoToAddress", "Образ пуст."));
     }
     return *address;
 }

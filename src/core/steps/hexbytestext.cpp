@@ -2,6 +2,8 @@
 
 #include "core/formats/hexrecordtext.h"
 
+#include <QCoreApplication>
+
 namespace chaserom {
 
 namespace {
@@ -38,7 +40,8 @@ Result<std::vector<PatternByte>> hexTextToPattern(QStringView text) {
         const int low = i + 1 < text.size() ? hexDigitValue(text[i + 1].toLatin1()) : -1;
         if (high < 0 || low < 0) {
             return Failed(
-                QStringLiteral("«%1» не является байтом из двух шестнадцатеричных цифр")
+                QCoreApplication::translate(
+                    "HexBytesText", "«%1» не является байтом из двух шестнадцатеричных цифр")
                     .arg(text.sliced(start, std::min<qsizetype>(4, text.size() - start))));
         }
         bytes.emplace_back(static_cast<quint8>(high << 4 | low));
@@ -56,12 +59,13 @@ Result<QByteArray> hexTextToBytes(QStringView text) {
     bytes.reserve(static_cast<qsizetype>(pattern->size()));
     for (const PatternByte& byte : *pattern) {
         if (!byte) {
-            return Failed(QStringLiteral("«??» не является байтом из двух шестнадцатеричных цифр"));
+            return Failed(QCoreApplication::translate(
+                "HexBytesText", "«??» не является байтом из двух шестнадцатеричных цифр"));
         }
         bytes.append(static_cast<char>(*byte));
     }
     if (bytes.isEmpty()) {
-        return Failed(QStringLiteral("нет ни одного байта"));
+        return Failed(QCoreApplication::translate("HexBytesText", "нет ни одного байта"));
     }
     return bytes;
 }

@@ -9,7 +9,6 @@
 #include "render/bgrcolour.h"
 #include "windows/board/boardview.h"
 #include "windows/common/dialogs.h"
-#include "windows/common/uitext.h"
 
 #include <QCloseEvent>
 #include <QColorDialog>
@@ -59,7 +58,7 @@ BoardWindow::BoardWindow(BoardLamps& lamps, ChannelColourModel& colours,
     , m_kanalCount(kanalCount)
     , m_view(new BoardView(this)) {
     setObjectName(QStringLiteral("Panel_Board"));
-    setWindowTitle(uiText("Плата"));
+    setWindowTitle(tr("Плата"));
     setAttribute(Qt::WA_DeleteOnClose, false);
     setCentralWidget(m_view);
     createActions();
@@ -67,7 +66,7 @@ BoardWindow::BoardWindow(BoardLamps& lamps, ChannelColourModel& colours,
     createColourList();
     connect(m_view, &BoardView::lampsMoved, this,
             [this](const LampLayout& before, const LampLayout& after) {
-                moveLamps(uiText("перемещение ламп"), before, after);
+                moveLamps(tr("перемещение ламп"), before, after);
             });
     connect(&m_lamps, &BoardLamps::changed, this, &BoardWindow::showLamps);
     connect(&m_colours, &ChannelColourModel::colourChanged, this, &BoardWindow::showLook);
@@ -79,39 +78,39 @@ BoardWindow::BoardWindow(BoardLamps& lamps, ChannelColourModel& colours,
 }
 
 void BoardWindow::createActions() {
-    QMenu* file = menuBar()->addMenu(uiText("&Файл"));
+    QMenu* file = menuBar()->addMenu(tr("&Файл"));
     QAction* save =
-        file->addAction(uiText("Сохранить плату"), this, [this] { emit saveBoardRequested(); });
+        file->addAction(tr("Сохранить плату"), this, [this] { emit saveBoardRequested(); });
     save->setObjectName(QStringLiteral("ActionSaveBoard"));
     save->setShortcut(QKeySequence::Save);
-    QAction* exportLayout = file->addAction(uiText("Экспорт раскладки…"), this,
-                                            [this] { emit exportLayoutRequested(); });
+    QAction* exportLayout =
+        file->addAction(tr("Экспорт раскладки…"), this, [this] { emit exportLayoutRequested(); });
     exportLayout->setObjectName(QStringLiteral("ActionExportLayout"));
-    QAction* picture = file->addAction(uiText("Картинка…"), this, &BoardWindow::choosePicture);
+    QAction* picture = file->addAction(tr("Картинка…"), this, &BoardWindow::choosePicture);
     picture->setObjectName(QStringLiteral("ActionBoardPicture"));
     file->addSeparator();
-    file->addAction(uiText("Закрыть"), QKeySequence::Close, this, &QWidget::close);
+    file->addAction(tr("Закрыть"), QKeySequence::Close, this, &QWidget::close);
 
-    QMenu* edit = menuBar()->addMenu(uiText("&Правка"));
-    QAction* undo = m_history.createUndoAction(this, uiText("Отменить"));
+    QMenu* edit = menuBar()->addMenu(tr("&Правка"));
+    QAction* undo = m_history.createUndoAction(this, tr("Отменить"));
     undo->setObjectName(QStringLiteral("ActionBoardUndo"));
     undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    QAction* redo = m_history.createRedoAction(this, uiText("Повторить"));
+    QAction* redo = m_history.createRedoAction(this, tr("Повторить"));
     redo->setObjectName(QStringLiteral("ActionBoardRedo"));
     redo->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
     edit->addAction(undo);
     edit->addAction(redo);
 
-    QMenu* view = menuBar()->addMenu(uiText("&Вид"));
-    QAction* zoomIn = view->addAction(uiText("Крупнее"), this, [this] { m_view->zoom(1); });
+    QMenu* view = menuBar()->addMenu(tr("&Вид"));
+    QAction* zoomIn = view->addAction(tr("Крупнее"), this, [this] { m_view->zoom(1); });
     zoomIn->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-    QAction* zoomOut = view->addAction(uiText("Мельче"), this, [this] { m_view->zoom(-1); });
+    QAction* zoomOut = view->addAction(tr("Мельче"), this, [this] { m_view->zoom(-1); });
     zoomOut->setShortcut(QKeySequence::ZoomOut);
 }
 
 void BoardWindow::createTools() {
-    QMenu* arrangeMenu = menuBar()->addMenu(uiText("&Расставить"));
-    QToolBar* tools = addToolBar(uiText("Расставить"));
+    QMenu* arrangeMenu = menuBar()->addMenu(tr("&Расставить"));
+    QToolBar* tools = addToolBar(tr("Расставить"));
     tools->setObjectName(QStringLiteral("ArrangeTools"));
     const auto add = [&](const char* name, const QString& caption,
                          const std::function<void()>& slot) {
@@ -119,23 +118,21 @@ void BoardWindow::createTools() {
         action->setObjectName(QLatin1String(name));
         tools->addAction(action);
     };
-    add("ActionInRow", uiText("В ряд"),
-        [this] { arrange(uiText("в ряд"), [](auto lamps) { return arrangedInRow(lamps); }); });
-    add("ActionInColumn", uiText("В столбец"), [this] {
-        arrange(uiText("в столбец"), [](auto lamps) { return arrangedInColumn(lamps); });
-    });
-    add("ActionOnArc", uiText("По дуге"),
-        [this] { arrange(uiText("по дуге"), [](auto lamps) { return arrangedOnArc(lamps); }); });
-    add("ActionInGrid", uiText("Сеткой…"), [this] { arrangeInGrid(); });
-    add("ActionAlignTop", uiText("Выровнять по верху"),
-        [this] { arrange(uiText("по верху"), [](auto lamps) { return alignedTop(lamps); }); });
-    add("ActionAlignLeft", uiText("Выровнять по левому краю"), [this] {
-        arrange(uiText("по левому краю"), [](auto lamps) { return alignedLeft(lamps); });
-    });
+    add("ActionInRow", tr("В ряд"),
+        [this] { arrange(tr("в ряд"), [](auto lamps) { return arrangedInRow(lamps); }); });
+    add("ActionInColumn", tr("В столбец"),
+        [this] { arrange(tr("в столбец"), [](auto lamps) { return arrangedInColumn(lamps); }); });
+    add("ActionOnArc", tr("По дуге"),
+        [this] { arrange(tr("по дуге"), [](auto lamps) { return arrangedOnArc(lamps); }); });
+    add("ActionInGrid", tr("Сеткой…"), [this] { arrangeInGrid(); });
+    add("ActionAlignTop", tr("Выровнять по верху"),
+        [this] { arrange(tr("по верху"), [](auto lamps) { return alignedTop(lamps); }); });
+    add("ActionAlignLeft", tr("Выровнять по левому краю"),
+        [this] { arrange(tr("по левому краю"), [](auto lamps) { return alignedLeft(lamps); }); });
 
-    QToolBar* board = addToolBar(uiText("Плата"));
+    QToolBar* board = addToolBar(tr("Плата"));
     board->setObjectName(QStringLiteral("BoardTools"));
-    board->addWidget(new QLabel(uiText("Ламп на плате "), this));
+    board->addWidget(new QLabel(tr("Ламп на плате "), this));
     m_count = new QSpinBox(this);
     m_count->setObjectName(QStringLiteral("LampCount"));
     m_count->setRange(1, LampCount);
@@ -143,24 +140,24 @@ void BoardWindow::createTools() {
     connect(m_count, &QSpinBox::editingFinished, this,
             [this] { chooseLampCount(m_count->value()); });
     board->addWidget(m_count);
-    board->addWidget(new QLabel(uiText(" Сетка, пикс. "), this));
+    board->addWidget(new QLabel(tr(" Сетка, пикс. "), this));
     auto* snap = new QSpinBox(this);
     snap->setObjectName(QStringLiteral("SnapGrid"));
     snap->setRange(0, 200);
-    snap->setSpecialValueText(uiText("нет"));
-    snap->setToolTip(uiText("Лампы встают на сетку с таким шагом; 0 — без сетки"));
+    snap->setSpecialValueText(tr("нет"));
+    snap->setToolTip(tr("Лампы встают на сетку с таким шагом; 0 — без сетки"));
     connect(snap, &QSpinBox::valueChanged, this,
             [this](int pixels) { m_view->setSnap(pixels * 15); });
     board->addWidget(snap);
 }
 
 void BoardWindow::createColourList() {
-    auto* dock = new QDockWidget(uiText("Цвета каналов"), this);
+    auto* dock = new QDockWidget(tr("Цвета каналов"), this);
     dock->setObjectName(QStringLiteral("ChannelColoursDock"));
     m_colourList = new QListWidget(dock);
     m_colourList->setObjectName(QStringLiteral("ChannelColours"));
     for (int channel = 0; channel < ChannelColourCount; ++channel) {
-        m_colourList->addItem(uiText("Канал %1").arg(channel + 1));
+        m_colourList->addItem(tr("Канал %1").arg(channel + 1));
     }
     connect(m_colourList, &QListWidget::itemActivated, this,
             [this](QListWidgetItem* item) { chooseColour(m_colourList->row(item)); });
@@ -228,16 +225,16 @@ void BoardWindow::arrange(
 void BoardWindow::arrangeInGrid() {
     bool ok = false;
     const int columns =
-        QInputDialog::getInt(this, uiText("Сеткой"), uiText("Столбцов:"), 4, 1, LampCount, 1, &ok);
+        QInputDialog::getInt(this, tr("Сеткой"), tr("Столбцов:"), 4, 1, LampCount, 1, &ok);
     if (!ok) {
         return;
     }
     const int spacing =
-        QInputDialog::getInt(this, uiText("Сеткой"), uiText("Шаг, пикселей:"), 30, 1, 1000, 1, &ok);
+        QInputDialog::getInt(this, tr("Сеткой"), tr("Шаг, пикселей:"), 30, 1, 1000, 1, &ok);
     if (!ok) {
         return;
     }
-    arrange(uiText("сеткой"), [columns, spacing](auto lamps) {
+    arrange(tr("сеткой"), [columns, spacing](auto lamps) {
         return arrangedInGrid(lamps, columns, static_cast<float>(spacing * 15));
     });
 }
@@ -248,24 +245,24 @@ void BoardWindow::chooseLampCount(int count) {
         return;
     }
     change(
-        uiText("ламп на плате: %1").arg(count), [this, count] { m_lamps.setCount(count); },
+        tr("ламп на плате: %1").arg(count), [this, count] { m_lamps.setCount(count); },
         [this, before] { m_lamps.setCount(before); });
 }
 
 void BoardWindow::choosePicture() {
-    const auto path = chooseFileToOpen(this, uiText("Картинка платы"), QString());
+    const auto path = chooseFileToOpen(this, tr("Картинка платы"), QString());
     if (!path) {
         return;
     }
     const auto picture = loadBackgroundPicture(*path);
     if (!picture) {
-        QMessageBox::critical(this, uiText("Ошибка"), failureText(picture.failure()));
+        QMessageBox::critical(this, tr("Ошибка"), failureText(picture.failure()));
         return;
     }
     const QImage before = m_picture;
     const QString beforePath = m_picturePath;
     change(
-        uiText("картинка"),
+        tr("картинка"),
         [this, after = *picture, afterPath = *path] {
             m_picturePath = afterPath;
             showPicture(after);
@@ -281,13 +278,13 @@ void BoardWindow::choosePicture() {
 void BoardWindow::chooseColour(int channel) {
     const Bgr before = m_colours.colour(channel);
     const QColor chosen =
-        QColorDialog::getColor(toQColor(before), this, uiText("Цвет канала %1").arg(channel + 1));
+        QColorDialog::getColor(toQColor(before), this, tr("Цвет канала %1").arg(channel + 1));
     if (!chosen.isValid() || toBgr(chosen) == before) {
         return;
     }
     const Bgr after = toBgr(chosen);
     change(
-        uiText("цвет канала %1").arg(channel + 1),
+        tr("цвет канала %1").arg(channel + 1),
         [this, channel, after] { m_colours.setColour(channel, after); },
         [this, channel, before] { m_colours.setColour(channel, before); });
 }
@@ -295,7 +292,7 @@ void BoardWindow::chooseColour(int channel) {
 void BoardWindow::closeEvent(QCloseEvent* event) {
     if (m_askOnClose && !m_history.isClean()) {
         const auto answer =
-            QMessageBox::question(this, uiText("Плата"), uiText("Сохранить плату?"),
+            QMessageBox::question(this, tr("Плата"), tr("Сохранить плату?"),
                                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         if (answer == QMessageBox::Cancel) {
             event->ignore();

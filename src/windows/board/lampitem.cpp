@@ -56,7 +56,7 @@ void LampItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* option,
     painter->setFont(small);
     painter->setPen(QColor(40, 40, 160));
     painter->drawText(QRectF(0, Diameter, Diameter, ChannelHeight), Qt::AlignCenter,
-                      QStringLiteral("к%1").arg(m_channel));
+                      tr("к%1").arg(m_channel));
 }
 
 QVariant LampItem::itemChange(GraphicsItemChange change, const QVariant& value) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QGraphicsItem>
 
 namespace chaserom {
@@ -9,6 +10,8 @@ namespace chaserom {
 /// with its lamp number and channel number beside it. It moves with the pointer that grabbed
 /// it, onto a grid when one is set.
 class LampItem : public QGraphicsItem {
+    Q_DECLARE_TR_FUNCTIONS(LampItem)
+
 public:
     /// The lamp's diameter in the window's pixels, as in the simulator.
     static constexpr qreal Diameter = 17;

@@ -6,7 +6,6 @@
 #include "windows/codeview/codeviewwindow.h"
 #include "windows/common/displayhold.h"
 #include "windows/common/framecachestyle.h"
-#include "windows/common/uitext.h"
 #include "windows/common/windowsetup.h"
 #include "windows/common/wrappingbutton.h"
 
@@ -64,8 +63,8 @@ QScrollBar* placeScrollBar(QWidget* parent, const QString& name, const ControlPl
 } // namespace
 
 void CodeViewWindow::createPageRows() {
-    placeLabel(this, QStringLiteral("Label2"), Label2Place, uiText("Адрес"));
-    placeLabel(this, QStringLiteral("Label3"), Label3Place, uiText("Данные"));
+    placeLabel(this, QStringLiteral("Label2"), Label2Place, tr("Адрес"));
+    placeLabel(this, QStringLiteral("Label3"), Label3Place, tr("Данные"));
     for (int row = 0; row < PageRowCount; ++row) {
         m_text7[row] = placeTextBox(this, elementName("Text7", row), inRow(Text7Column, row));
         m_text7[row]->setEnabled(false);
@@ -97,15 +96,15 @@ void CodeViewWindow::createPageRows() {
 
 void CodeViewWindow::createFileControls() {
     m_command1 =
-        placeButton<QPushButton>(this, QStringLiteral("Command1"), Command1Place, uiText("Файл"));
+        placeButton<QPushButton>(this, QStringLiteral("Command1"), Command1Place, tr("Файл"));
     connect(m_command1, &QPushButton::clicked, this, &CodeViewWindow::openAction);
     m_text3 = placeTextBox(this, QStringLiteral("Text3"), Text3Place);
     m_text3->setReadOnly(true);
-    placeLabel(this, QStringLiteral("Label1"), Label1Place, uiText("Размер"));
+    placeLabel(this, QStringLiteral("Label1"), Label1Place, tr("Размер"));
     m_text4 = placeTextBox(this, QStringLiteral("Text4"), Text4Place);
     m_text4->setReadOnly(true);
-    m_checkSave = placeButton<QCheckBox>(this, QStringLiteral("CheckSave"), CheckSavePlace,
-                                         uiText("Сохранять"));
+    m_checkSave =
+        placeButton<QCheckBox>(this, QStringLiteral("CheckSave"), CheckSavePlace, tr("Сохранять"));
     connect(m_checkSave, &QCheckBox::toggled, this,
             [this](bool ticked) { m_page.setSaveEnabled(ticked); });
     m_text6 = placeTextBox(this, QStringLiteral("Text6"), Text6Place);
@@ -113,8 +112,7 @@ void CodeViewWindow::createFileControls() {
 }
 
 void CodeViewWindow::createPlaybackControls() {
-    m_check1 =
-        placeButton<QCheckBox>(this, QStringLiteral("Check1"), Check1Place, uiText("Симуляция"));
+    m_check1 = placeButton<QCheckBox>(this, QStringLiteral("Check1"), Check1Place, tr("Симуляция"));
     connect(m_check1, &QCheckBox::toggled, &m_playback, &Playback::setPlaying);
     connect(&m_playback, &Playback::playingChanged, this, [this](bool playing) {
         {
@@ -129,7 +127,7 @@ void CodeViewWindow::createPlaybackControls() {
     });
     m_commandSimulator =
         placeButton<WrappingButton>(this, QStringLiteral("CommandSimulator"), CommandSimulatorPlace,
-                                    uiText("Показать окно симуляции"));
+                                    tr("Показать окно симуляции"));
     connect(m_commandSimulator, &QPushButton::clicked, this, &CodeViewWindow::simulatorRequested);
 
     m_labelIntervalSim = placeLabel(this, QStringLiteral("LabelIntervalSim"), LabelIntervalSimPlace,
@@ -145,8 +143,9 @@ void CodeViewWindow::createPlaybackControls() {
 
     constexpr const char* captions[] = {"8", "16", "24", "32"};
     for (int i = 0; i < 4; ++i) {
-        m_optionKanal[i] = placeButton<QRadioButton>(this, elementName("OptionKanal", i),
-                                                     OptionKanalPlaces[i], uiText(captions[i]));
+        m_optionKanal[i] =
+            placeButton<QRadioButton>(this, elementName("OptionKanal", i), OptionKanalPlaces[i],
+                                      QString::fromLatin1(captions[i]));
         connect(m_optionKanal[i], &QRadioButton::clicked, this,
                 [this, i] { chooseChannelOption(i); });
     }
@@ -164,8 +163,8 @@ void CodeViewWindow::createPlaybackControls() {
 }
 
 void CodeViewWindow::createFileOperations() {
-    QLabel* title = placeLabel(this, QStringLiteral("Label7"), Label7Place,
-                               uiText("Работа с файлом"), Qt::AlignHCenter | Qt::AlignTop);
+    QLabel* title = placeLabel(this, QStringLiteral("Label7"), Label7Place, tr("Работа с файлом"),
+                               Qt::AlignHCenter | Qt::AlignTop);
     QFont titleFont;
     titleFont.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")});
     titleFont.setStyleHint(QFont::Serif);
@@ -175,26 +174,25 @@ void CodeViewWindow::createFileOperations() {
     title->setWordWrap(false);
 
     m_commandInv = placeButton<QPushButton>(this, QStringLiteral("CommandInv"), CommandInvPlace,
-                                            uiText("Инверсия"));
-    m_commandInv->setToolTip(uiText("Инверсия всего содержимого файла."));
+                                            tr("Инверсия"));
+    m_commandInv->setToolTip(tr("Инверсия всего содержимого файла."));
     connect(m_commandInv, &QPushButton::clicked, this, &CodeViewWindow::commandInvClick);
     QLabel* range = placeLabel(this, QStringLiteral("Label5"), Label5Place,
-                               uiText("Данные из диапазона"), Qt::AlignHCenter | Qt::AlignTop);
-    range->setToolTip(uiText("Адреса в десятичном виде с которых копировать данные"));
+                               tr("Данные из диапазона"), Qt::AlignHCenter | Qt::AlignTop);
+    range->setToolTip(tr("Адреса в десятичном виде с которых копировать данные"));
     m_text8 = placeTextBox(this, QStringLiteral("Text8"), Text8Place);
     placeLabel(this, elementName("Label4", 0), Label4Place, QStringLiteral("-"),
                Qt::AlignHCenter | Qt::AlignTop);
     m_text9 = placeTextBox(this, QStringLiteral("Text9"), Text9Place);
-    placeLabel(this, QStringLiteral("Label6"), Label6Place, uiText("копировать с"),
+    placeLabel(this, QStringLiteral("Label6"), Label6Place, tr("копировать с"),
                Qt::AlignHCenter | Qt::AlignTop);
     m_text10 = placeTextBox(this, QStringLiteral("Text10"), Text10Place);
     m_commandCopy = placeButton<QPushButton>(this, QStringLiteral("CommandCopy"), CommandCopyPlace,
-                                             uiText("Копировать"));
+                                             tr("Копировать"));
     connect(m_commandCopy, &QPushButton::clicked, this, &CodeViewWindow::commandCopyClick);
     m_commandMirror = placeButton<QPushButton>(this, QStringLiteral("CommandMirror"),
-                                               CommandMirrorPlace, uiText("Нач. <-> Кон."));
-    m_commandMirror->setToolTip(
-        uiText("Ячейки со старшими адресами поместить в начало и наоборот."));
+                                               CommandMirrorPlace, tr("Нач. <-> Кон."));
+    m_commandMirror->setToolTip(tr("Ячейки со старшими адресами поместить в начало и наоборот."));
     connect(m_commandMirror, &QPushButton::clicked, this, &CodeViewWindow::commandMirrorClick);
 }
 
@@ -212,8 +210,8 @@ void CodeViewWindow::createSizeControls() {
         field->installEventFilter(this);
     }
     m_commandSize = placeButton<QPushButton>(this, QStringLiteral("CommandSize"), CommandSizePlace,
-                                             uiText("Старт"));
-    m_commandSize->setToolTip(uiText("Привести размер к указанному"));
+                                             tr("Старт"));
+    m_commandSize->setToolTip(tr("Привести размер к указанному"));
     connect(m_commandSize, &QPushButton::clicked, this, &CodeViewWindow::commandSizeClick);
 }
 

@@ -15,7 +15,6 @@
 #include "windows/common/framecachestyle.h"
 #include "windows/common/historyactions.h"
 #include "windows/common/pointer.h"
-#include "windows/common/uitext.h"
 #include "windows/common/windowmenu.h"
 #include "windows/common/windowsetup.h"
 #include "windows/common/wrappingbutton.h"
@@ -50,7 +49,7 @@ CodeViewWindow::CodeViewWindow(PageRows& page, KanalCount& kanalCount, Playback&
     , m_reports(reports)
     , m_display(display)
     , m_commands(page, reports, this) {
-    setUpFixedWindow(*this, QStringLiteral("Panel_Generator"), uiText("Просмотр кода"), ClientWidth,
+    setUpFixedWindow(*this, QStringLiteral("Panel_Generator"), tr("Просмотр кода"), ClientWidth,
                      ClientHeight);
     setMouseTracking(true);
     createPageRows();
@@ -134,7 +133,7 @@ void CodeViewWindow::formLoad() {
     // A carriage return alone between the two sentences, as the tooltip was written: the
     // tooltip shows them on separate lines.
     m_commandMirror->setToolTip(m_commandMirror->toolTip() + QChar(13) +
-                                uiText("Аналогична применению реверсивного счетчика"));
+                                tr("Аналогична применению реверсивного счетчика"));
     showInterval(m_playback.interval());
 }
 
@@ -143,7 +142,7 @@ void CodeViewWindow::openAction() {
         m_page.hasImage() ? QFileInfo(m_page.document().path()).absolutePath() : QString();
     const QString start =
         safeDialogStart(m_lastFolder.isEmpty() ? QDir::currentPath() : m_lastFolder, imageFolder);
-    if (const auto path = chooseFileToOpen(this, uiText("Открыть файл образа"), start)) {
+    if (const auto path = chooseFileToOpen(this, tr("Открыть файл образа"), start)) {
         m_lastFolder = QFileInfo(*path).absolutePath();
         emit openRequested(*path);
     }

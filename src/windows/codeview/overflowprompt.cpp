@@ -1,15 +1,18 @@
 #include "windows/codeview/overflowprompt.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace chaserom {
 
 Overflow askOverflow(QWidget* parent) {
-    const QString text = QString::fromUtf8("Вставляемый фрагмент выходит за пределы файла.\r"
-                                           "Увеличит размер файла (Да)\r"
-                                           "Вставить до конца файла (Нет)\r"
-                                           "Отмена операции (Отмена)");
-    QMessageBox box(QMessageBox::Critical, QString::fromUtf8("Внимание"), text,
+    const QString text = QCoreApplication::translate(
+        "OverflowPrompt", "Вставляемый фрагмент выходит за пределы файла.\r"
+                          "Увеличит размер файла (Да)\r"
+                          "Вставить до конца файла (Нет)\r"
+                          "Отмена операции (Отмена)");
+    QMessageBox box(QMessageBox::Critical,
+                    QCoreApplication::translate("OverflowPrompt", "Внимание"), text,
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::Cancel);

@@ -6,7 +6,7 @@
 #include "core/page/pagerows.h"
 #include "windows/codeview/overflowprompt.h"
 #include "windows/common/failurereports.h"
-#include "windows/common/uitext.h"
+#include "windows/common/messages.h"
 
 namespace chaserom {
 
@@ -71,8 +71,7 @@ void WholeImageCommands::writeResizedCopy(const QString& sizeText) {
     }
     const auto target = resizedCopyPathFor(m_page.document().path(), sizeText);
     if (!target) {
-        m_reports.report(m_parent,
-                         QString::fromUtf8("Имя файла образа слишком короткое для имени копии."));
+        m_reports.report(m_parent, tr("Имя файла образа слишком короткое для имени копии."));
         return;
     }
     if (auto failure = m_page.document().writeResizedCopy(*size, *target)) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class QWidget;
@@ -14,6 +15,8 @@ class PageRows;
 /// image, and report what went wrong; the model does the work. With no image open, or
 /// with numbers that are not right, they say so and touch no file.
 class WholeImageCommands {
+    Q_DECLARE_TR_FUNCTIONS(WholeImageCommands)
+
 public:
     /// Prompts and reports open over `parent`.
     WholeImageCommands(PageRows& page, FailureReports& reports, QWidget* parent);

@@ -29,8 +29,8 @@ constexpr int ScreenTop = 345;
 ColourPanel::ColourPanel(ChannelColourModel& colours)
     : m_colours(colours)
     , m_swatches({ShapeArray::Kind::Rectangle, true, Black, 1}) {
-    setUpFixedWindow(*this, QStringLiteral("Panel_Color"), QString::fromUtf8("Панель цвета"),
-                     ClientWidth, ClientHeight);
+    setUpFixedWindow(*this, QStringLiteral("Panel_Color"), tr("Панель цвета"), ClientWidth,
+                     ClientHeight);
     setGeometry(QRect(QPoint(twipsToPixels(ScreenLeft), twipsToPixels(ScreenTop)), size()));
     setMouseTracking(true);
     for (int channel = 0; channel < ChannelColourCount; ++channel) {

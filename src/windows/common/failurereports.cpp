@@ -1,5 +1,6 @@
 #include "windows/common/failurereports.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
@@ -31,8 +32,9 @@ void FailureReports::reportNow(QWidget* parent, const QString& text) const {
         std::fprintf(stderr, "chaserom: %s\n", text.toLocal8Bit().constData());
         return;
     }
-    QMessageBox box(QMessageBox::Critical, QString::fromUtf8(FailureTitle), text, QMessageBox::Ok,
-                    parent);
+    QMessageBox box(QMessageBox::Critical,
+                    QCoreApplication::translate("FailureReports", FailureTitle), text,
+                    QMessageBox::Ok, parent);
     box.exec();
 }
 

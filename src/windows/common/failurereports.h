@@ -11,7 +11,7 @@ class QWidget;
 namespace chaserom {
 
 /// The title of every failure report.
-inline constexpr char FailureTitle[] = "Ошибка";
+inline constexpr char FailureTitle[] = QT_TRANSLATE_NOOP("FailureReports", "Ошибка");
 
 /// The program's failure reports: each a modal message box, "Ошибка", over the window the
 /// failure concerns. The app object owns one and hands it to every window.

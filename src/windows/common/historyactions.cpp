@@ -24,8 +24,7 @@ QList<QKeySequence> redoKeys() {
     return keys;
 }
 
-QString withLabel(const char* verb, const QString& label) {
-    const QString text = QString::fromUtf8(verb);
+QString withLabel(const QString& text, const QString& label) {
     return label.isEmpty() ? text : text + QStringLiteral(": ") + label;
 }
 
@@ -52,9 +51,9 @@ bool HistoryActions::isHistoryKey(const QKeyEvent& key) {
 }
 
 void HistoryActions::showHistory() {
-    m_undo->setText(withLabel("Отменить", m_document.undoLabel()));
+    m_undo->setText(withLabel(tr("Отменить"), m_document.undoLabel()));
     m_undo->setEnabled(m_document.canUndo());
-    m_redo->setText(withLabel("Повторить", m_document.redoLabel()));
+    m_redo->setText(withLabel(tr("Повторить"), m_document.redoLabel()));
     m_redo->setEnabled(m_document.canRedo());
 }
 

@@ -1,9 +1,9 @@
 #include "windows/common/newimagedialog.h"
 
 #include "core/image/romchips.h"
-#include "windows/common/uitext.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -23,7 +23,8 @@ QString chipCaption(const RomChip& chip) {
     const qint64 kib = chip.size / 1024;
     return QStringLiteral("%1 (%2)").arg(
         QLatin1String(chip.name.data(), static_cast<qsizetype>(chip.name.size())),
-        kib >= 1024 ? uiText("%1 МиБ").arg(kib / 1024) : uiText("%1 КиБ").arg(kib));
+        kib >= 1024 ? QCoreApplication::translate("NewImageDialog", "%1 МиБ").arg(kib / 1024)
+                    : QCoreApplication::translate("NewImageDialog", "%1 КиБ").arg(kib));
 }
 
 } // namespace
@@ -31,29 +32,29 @@ QString chipCaption(const RomChip& chip) {
 NewImageDialog::NewImageDialog(QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("NewImageDialog"));
-    setWindowTitle(uiText("Новый образ"));
+    setWindowTitle(tr("Новый образ"));
     m_chip = new QComboBox(this);
     m_chip->setObjectName(QStringLiteral("NewImageChip"));
     for (const RomChip& chip : RomChips) {
         m_chip->addItem(chipCaption(chip));
     }
-    m_chip->addItem(uiText("Другая длина"));
+    m_chip->addItem(tr("Другая длина"));
     m_chip->setCurrentIndex(DefaultChip);
     m_size = new QLineEdit(this);
     m_size->setObjectName(QStringLiteral("NewImageSize"));
-    m_size->setPlaceholderText(uiText("байт: 1000 или 0x3E8"));
+    m_size->setPlaceholderText(tr("байт: 1000 или 0x3E8"));
     m_size->setEnabled(false);
     m_fill = new QLineEdit(QStringLiteral("FF"), this);
     m_fill->setObjectName(QStringLiteral("NewImageFill"));
-    m_fill->setToolTip(uiText("FF: все лампы погашены"));
+    m_fill->setToolTip(tr("FF: все лампы погашены"));
     m_problem = new QLabel(this);
     m_problem->setWordWrap(true);
     m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
 
     auto* form = new QFormLayout(this);
-    form->addRow(uiText("Микросхема:"), m_chip);
-    form->addRow(uiText("Длина:"), m_size);
-    form->addRow(uiText("Заполнить байтом:"), m_fill);
+    form->addRow(tr("Микросхема:"), m_chip);
+    form->addRow(tr("Длина:"), m_size);
+    form->addRow(tr("Заполнить байтом:"), m_fill);
     form->addRow(m_problem);
     form->addRow(m_buttons);
 

@@ -2,7 +2,6 @@
 
 #include "core/formats/hexrecordtext.h"
 #include "core/formats/recordplacement.h"
-#include "windows/common/uitext.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -23,21 +22,21 @@ QString addressText(qint64 address) {
 RecordPlacementDialog::RecordPlacementDialog(QWidget* parent, const DataExtent& extent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("RecordPlacementDialog"));
-    setWindowTitle(uiText("Где лежат данные"));
-    auto* where = new QLabel(uiText("Данные файла лежат по адресам %1–%2 (%3 байт).")
+    setWindowTitle(tr("Где лежат данные"));
+    auto* where = new QLabel(tr("Данные файла лежат по адресам %1–%2 (%3 байт).")
                                  .arg(addressText(extent.lowest), addressText(extent.highest))
                                  .arg(extent.length()),
                              this);
     where->setWordWrap(true);
     m_base = new QLineEdit(addressText(suggestedBase(extent)), this);
     m_base->setObjectName(QStringLiteral("RecordBase"));
-    m_base->setToolTip(uiText("Адрес в файле, который станет байтом 0 образа"));
+    m_base->setToolTip(tr("Адрес в файле, который станет байтом 0 образа"));
     m_windowFirst = new QLineEdit(this);
     m_windowFirst->setObjectName(QStringLiteral("RecordWindowFirst"));
-    m_windowFirst->setPlaceholderText(uiText("всё"));
+    m_windowFirst->setPlaceholderText(tr("всё"));
     m_windowLast = new QLineEdit(this);
     m_windowLast->setObjectName(QStringLiteral("RecordWindowLast"));
-    m_windowLast->setPlaceholderText(uiText("всё"));
+    m_windowLast->setPlaceholderText(tr("всё"));
     m_problem = new QLabel(this);
     m_problem->setObjectName(QStringLiteral("Problem"));
     m_problem->setWordWrap(true);
@@ -45,9 +44,9 @@ RecordPlacementDialog::RecordPlacementDialog(QWidget* parent, const DataExtent& 
 
     auto* form = new QFormLayout(this);
     form->addRow(where);
-    form->addRow(uiText("База (байт 0 образа):"), m_base);
-    form->addRow(uiText("Читать с адреса:"), m_windowFirst);
-    form->addRow(uiText("по адрес:"), m_windowLast);
+    form->addRow(tr("База (байт 0 образа):"), m_base);
+    form->addRow(tr("Читать с адреса:"), m_windowFirst);
+    form->addRow(tr("по адрес:"), m_windowLast);
     form->addRow(m_problem);
     form->addRow(m_buttons);
 

@@ -46,8 +46,8 @@ SimulatorWindow::SimulatorWindow(const KanalCount& kanalCount, FailureReports& r
     : m_kanalCount(kanalCount)
     , m_reports(reports)
     , m_scene(startColours()) {
-    setUpFixedWindow(*this, QStringLiteral("Panel_Simulator"),
-                     QString::fromUtf8("Симулятор экрана"), ClientWidth, ClientHeight);
+    setUpFixedWindow(*this, QStringLiteral("Panel_Simulator"), tr("Симулятор экрана"), ClientWidth,
+                     ClientHeight);
     setMouseTracking(true);
 
     m_toolStrip = placeControl<ToolStrip>(this, QStringLiteral("Frame1"), Frame1Place);

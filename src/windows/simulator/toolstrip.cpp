@@ -31,20 +31,20 @@ ToolStrip::ToolStrip(QWidget* parent)
     : QFrame(parent) {
     setFrameShape(QFrame::NoFrame);
     setAutoFillBackground(true);
-    m_commandNew = placePictureButton(this, QStringLiteral("CommandNew"), CommandNewPlace,
-                                      QIcon(QStringLiteral(":/icons/newpage.png")),
-                                      QString::fromUtf8("Создать новый файл"));
+    m_commandNew =
+        placePictureButton(this, QStringLiteral("CommandNew"), CommandNewPlace,
+                           QIcon(QStringLiteral(":/icons/newpage.png")), tr("Создать новый файл"));
     m_commandNew->setIconSize(QSize(16, 17));
     m_commandLoad =
         placeControl<WrappingButton>(this, QStringLiteral("CommandLoad"), CommandLoadPlace);
-    m_commandLoad->setText(QString::fromUtf8("Загрузить"));
+    m_commandLoad->setText(tr("Загрузить"));
     m_commandSave =
         placeControl<WrappingButton>(this, QStringLiteral("CommandSave"), CommandSavePlace);
-    m_commandSave->setText(QString::fromUtf8("Сохранить"));
+    m_commandSave->setText(tr("Сохранить"));
     QIcon folder(QStringLiteral(":/icons/picturesfolder16.png"));
     folder.addFile(QStringLiteral(":/icons/picturesfolder32.png"));
     m_commandFon = placePictureButton(this, QStringLiteral("CommandFon"), CommandFonPlace, folder,
-                                      QString::fromUtf8("Сменить фоновое изображение"));
+                                      tr("Сменить фоновое изображение"));
     QWidget::setTabOrder(m_commandLoad, m_commandSave);
     QWidget::setTabOrder(m_commandSave, m_commandNew);
     QWidget::setTabOrder(m_commandNew, m_commandFon);

@@ -2,7 +2,6 @@
 
 #include "core/steps/differingsteps.h"
 #include "core/steps/stepsmodel.h"
-#include "windows/common/uitext.h"
 #include "windows/steps/stepcommands.h"
 #include "windows/steps/stepgridview.h"
 
@@ -11,7 +10,7 @@
 namespace chaserom {
 
 DifferencesPanel::DifferencesPanel(const StepsModel& steps, StepGridView& grid, QWidget* parent)
-    : QDockWidget(uiText("Различия"), parent)
+    : QDockWidget(tr("Различия"), parent)
     , m_steps(steps)
     , m_grid(grid)
     , m_list(new QListWidget(this)) {
@@ -36,15 +35,15 @@ void DifferencesPanel::showComparison(const QString& otherName, const ImageCompa
         m_list->addItem(StepCommands::stepsText(span));
     }
     if (comparison.sizeA != comparison.sizeB) {
-        m_list->addItem(uiText("длина: %1 байт, у «%2» %3")
+        m_list->addItem(tr("длина: %1 байт, у «%2» %3")
                             .arg(comparison.sizeA)
                             .arg(otherName)
                             .arg(comparison.sizeB));
     }
     if (comparison.identical()) {
-        m_list->addItem(uiText("совпадает с «%1»").arg(otherName));
+        m_list->addItem(tr("совпадает с «%1»").arg(otherName));
     }
-    setWindowTitle(uiText("Различия с «%1»").arg(otherName));
+    setWindowTitle(tr("Различия с «%1»").arg(otherName));
     show();
     m_grid.setDifferences(m_differences);
     if (!m_differences.isEmpty()) {

@@ -1,7 +1,6 @@
 #include "windows/steps/gifexportdialog.h"
 
 #include "render/gifanimation.h"
-#include "windows/common/uitext.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -33,31 +32,31 @@ GifExportDialog::GifExportDialog(QWidget* parent, const AnimationOffer& offer)
     , m_part(new QComboBox(this))
     , m_delay(new QSpinBox(this))
     , m_scale(new QSpinBox(this))
-    , m_crop(new QCheckBox(uiText("Обрезать по лампам"), this)) {
-    setWindowTitle(uiText("Экспорт GIF"));
+    , m_crop(new QCheckBox(tr("Обрезать по лампам"), this)) {
+    setWindowTitle(tr("Экспорт GIF"));
     auto* form = new QFormLayout(this);
 
     m_part->setObjectName(QStringLiteral("AnimationPart"));
-    m_part->addItem(uiText("всё изображение"), static_cast<int>(AnimationPart::WholeImage));
-    m_part->addItem(offer.program ? uiText("программа %1").arg(*offer.program)
-                                  : uiText("программа (плата без программ)"),
+    m_part->addItem(tr("всё изображение"), static_cast<int>(AnimationPart::WholeImage));
+    m_part->addItem(offer.program ? tr("программа %1").arg(*offer.program)
+                                  : tr("программа (плата без программ)"),
                     static_cast<int>(AnimationPart::Program));
-    m_part->addItem(uiText("выделенные шаги"), static_cast<int>(AnimationPart::Selection));
+    m_part->addItem(tr("выделенные шаги"), static_cast<int>(AnimationPart::Selection));
     enablePart(*m_part, AnimationPart::Program, offer.program.has_value());
     enablePart(*m_part, AnimationPart::Selection, offer.hasSelection);
     const AnimationPart part = offer.hasSelection ? AnimationPart::Selection
                                : offer.program    ? AnimationPart::Program
                                                   : AnimationPart::WholeImage;
     m_part->setCurrentIndex(m_part->findData(static_cast<int>(part)));
-    form->addRow(uiText("Что показать:"), m_part);
+    form->addRow(tr("Что показать:"), m_part);
 
     m_delay->setObjectName(QStringLiteral("FrameDelay"));
     m_delay->setRange(ShortestDelayMs, GifAnimation::LongestDelay * 10);
-    m_delay->setSuffix(uiText(" мс"));
+    m_delay->setSuffix(tr(" мс"));
     m_delay->setValue(std::max(offer.intervalMs, ShortestDelayMs));
-    m_delay->setToolTip(uiText("Сколько стоит каждый кадр; GIF считает время сотыми долями "
-                               "секунды"));
-    form->addRow(uiText("Кадр:"), m_delay);
+    m_delay->setToolTip(tr("Сколько стоит каждый кадр; GIF считает время сотыми долями "
+                           "секунды"));
+    form->addRow(tr("Кадр:"), m_delay);
 
     const QSettings stored;
     m_scale->setObjectName(QStringLiteral("Scale"));
@@ -65,10 +64,10 @@ GifExportDialog::GifExportDialog(QWidget* parent, const AnimationOffer& offer)
     m_scale->setSingleStep(10);
     m_scale->setSuffix(QStringLiteral(" %"));
     m_scale->setValue(stored.value(QStringLiteral("gif/scale"), 100).toInt());
-    form->addRow(uiText("Масштаб:"), m_scale);
+    form->addRow(tr("Масштаб:"), m_scale);
 
     m_crop->setObjectName(QStringLiteral("CropToLamps"));
-    m_crop->setToolTip(uiText("Только лампы и небольшое поле вокруг них, без остальной картинки"));
+    m_crop->setToolTip(tr("Только лампы и небольшое поле вокруг них, без остальной картинки"));
     m_crop->setChecked(stored.value(QStringLiteral("gif/crop"), false).toBool());
     form->addRow(m_crop);
 

@@ -1,6 +1,7 @@
 #include "windows/steps/patterndialog.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QSettings>
@@ -14,21 +15,21 @@ namespace {
 QString describe(Pattern pattern) {
     switch (pattern) {
     case Pattern::Chase:
-        return QString::fromUtf8("бегущий огонь (chase)");
+        return QCoreApplication::translate("PatternDialog", "бегущий огонь (chase)");
     case Pattern::ChaseBack:
-        return QString::fromUtf8("бегущий огонь назад (chase-back)");
+        return QCoreApplication::translate("PatternDialog", "бегущий огонь назад (chase-back)");
     case Pattern::Bounce:
-        return QString::fromUtf8("туда и обратно (bounce)");
+        return QCoreApplication::translate("PatternDialog", "туда и обратно (bounce)");
     case Pattern::Fill:
-        return QString::fromUtf8("заполнение (fill)");
+        return QCoreApplication::translate("PatternDialog", "заполнение (fill)");
     case Pattern::Empty:
-        return QString::fromUtf8("опустошение (empty)");
+        return QCoreApplication::translate("PatternDialog", "опустошение (empty)");
     case Pattern::Blink:
-        return QString::fromUtf8("мигание (blink)");
+        return QCoreApplication::translate("PatternDialog", "мигание (blink)");
     case Pattern::Counter:
-        return QString::fromUtf8("двоичный счётчик (counter)");
+        return QCoreApplication::translate("PatternDialog", "двоичный счётчик (counter)");
     case Pattern::Random:
-        return QString::fromUtf8("случайные лампы (random)");
+        return QCoreApplication::translate("PatternDialog", "случайные лампы (random)");
     }
     return {};
 }
@@ -40,26 +41,26 @@ PatternDialog::PatternDialog(QWidget* parent, int channels,
     : QDialog(parent)
     , m_channels(channels)
     , m_preview(std::move(preview)) {
-    setWindowTitle(QString::fromUtf8("Создать узор"));
+    setWindowTitle(tr("Создать узор"));
     auto* form = new QFormLayout(this);
     m_pattern = new QComboBox(this);
     m_pattern->setObjectName(QStringLiteral("Pattern"));
     for (const NamedPattern& named : PatternNames) {
         m_pattern->addItem(describe(named.pattern), static_cast<int>(named.pattern));
     }
-    form->addRow(QString::fromUtf8("Узор:"), m_pattern);
+    form->addRow(tr("Узор:"), m_pattern);
     m_lit = new QSpinBox(this);
     m_lit->setObjectName(QStringLiteral("Lit"));
     m_lit->setRange(0, channels);
     m_lit->setValue(1);
-    m_lit->setToolTip(QString::fromUtf8("Сколько ламп горит в каждом шаге случайного узора"));
-    form->addRow(QString::fromUtf8("Горящих ламп:"), m_lit);
+    m_lit->setToolTip(tr("Сколько ламп горит в каждом шаге случайного узора"));
+    form->addRow(tr("Горящих ламп:"), m_lit);
     m_seed = new QSpinBox(this);
     m_seed->setObjectName(QStringLiteral("Seed"));
     m_seed->setRange(0, 1'000'000);
     m_seed->setValue(1);
-    m_seed->setToolTip(QString::fromUtf8("Одно и то же число даёт один и тот же случайный узор"));
-    form->addRow(QString::fromUtf8("Зерно:"), m_seed);
+    m_seed->setToolTip(tr("Одно и то же число даёт один и тот же случайный узор"));
+    form->addRow(tr("Зерно:"), m_seed);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     form->addRow(buttons);
     restoreLastChoice();

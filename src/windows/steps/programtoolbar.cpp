@@ -2,7 +2,6 @@
 
 #include "core/board/programchoice.h"
 #include "core/page/playback.h"
-#include "windows/common/uitext.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -12,34 +11,34 @@
 namespace chaserom {
 
 ProgramToolBar::ProgramToolBar(ProgramChoice& programs, Playback& playback, QWidget* parent)
-    : QToolBar(uiText("Плата"), parent)
+    : QToolBar(tr("Плата"), parent)
     , m_programs(programs)
     , m_playback(playback) {
     setObjectName(QStringLiteral("BoardTools"));
-    addWidget(new QLabel(uiText("Шагов в программе "), this));
+    addWidget(new QLabel(tr("Шагов в программе "), this));
     m_stepsPerProgram = new QComboBox(this);
     m_stepsPerProgram->setObjectName(QStringLiteral("StepsPerProgram"));
     m_stepsPerProgram->setToolTip(
-        uiText("Сколько шагов проходит счётчик платы; старшие адреса, заданные "
-               "переключателями, выбирают программу"));
+        tr("Сколько шагов проходит счётчик платы; старшие адреса, заданные "
+           "переключателями, выбирают программу"));
     addWidget(m_stepsPerProgram);
     addSeparator();
-    addWidget(new QLabel(uiText("Программа "), this));
+    addWidget(new QLabel(tr("Программа "), this));
     m_program = new QSpinBox(this);
     m_program->setObjectName(QStringLiteral("ProgramNumber"));
-    m_program->setToolTip(uiText("Программа, которую играет симуляция, как при этом положении "
-                                 "переключателей"));
+    m_program->setToolTip(tr("Программа, которую играет симуляция, как при этом положении "
+                             "переключателей"));
     addWidget(m_program);
     m_programCount = new QLabel(this);
     m_programCount->setObjectName(QStringLiteral("ProgramCount"));
     addWidget(m_programCount);
     addSeparator();
-    addWidget(new QLabel(uiText("Интервал, мс "), this));
+    addWidget(new QLabel(tr("Интервал, мс "), this));
     m_interval = new QSpinBox(this);
     m_interval->setObjectName(QStringLiteral("IntervalMs"));
     m_interval->setRange(Playback::ShortestInterval, Playback::LongestInterval);
-    m_interval->setToolTip(uiText("Время одного шага симуляции; то же, что полоса интервала в "
-                                  "окне кода"));
+    m_interval->setToolTip(tr("Время одного шага симуляции; то же, что полоса интервала в "
+                              "окне кода"));
     m_interval->setValue(playback.interval());
     addWidget(m_interval);
 
@@ -59,7 +58,7 @@ ProgramToolBar::ProgramToolBar(ProgramChoice& programs, Playback& playback, QWid
 void ProgramToolBar::fillStepsPerProgram() {
     const QSignalBlocker blocker(m_stepsPerProgram);
     m_stepsPerProgram->clear();
-    m_stepsPerProgram->addItem(uiText("всё изображение"), 0);
+    m_stepsPerProgram->addItem(tr("всё изображение"), 0);
     for (const int steps : stepsPerProgramChoices(m_programs.imageSteps())) {
         m_stepsPerProgram->addItem(QString::number(steps), steps);
     }
@@ -86,7 +85,7 @@ void ProgramToolBar::showPrograms() {
     m_program->setRange(1, m_programs.programCount());
     m_program->setValue(m_programs.program());
     m_program->setEnabled(m_programs.stepsPerProgram() != 0);
-    m_programCount->setText(uiText(" из %1").arg(m_programs.programCount()));
+    m_programCount->setText(tr(" из %1").arg(m_programs.programCount()));
 }
 
 } // namespace chaserom

@@ -6,13 +6,14 @@
 #include "core/steps/hexbytestext.h"
 #include "core/steps/stepsmodel.h"
 #include "windows/common/failurereports.h"
-#include "windows/common/uitext.h"
+#include "windows/common/messages.h"
 #include "windows/steps/checkedtextdialog.h"
 #include "windows/steps/patterndialog.h"
 #include "windows/steps/stepgridview.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QScreen>
 #include <QStatusBar>
@@ -32,15 +33,18 @@ struct InPlaceEdit {
 };
 
 constexpr std::array InPlaceEdits{
-    InPlaceEdit{StepEdit::Delete, "удаление: %1", &deleteSteps},
-    InPlaceEdit{StepEdit::Invert, "инверсия: %1", &invertSteps},
-    InPlaceEdit{StepEdit::Reverse, "обратный порядок: %1", &reverseSteps},
-    InPlaceEdit{StepEdit::Mirror, "зеркально по каналам: %1", &mirrorChannels},
-    InPlaceEdit{StepEdit::RotateLeft, "сдвиг каналов влево: %1",
+    InPlaceEdit{StepEdit::Delete, QT_TRANSLATE_NOOP("StepCommands", "удаление: %1"), &deleteSteps},
+    InPlaceEdit{StepEdit::Invert, QT_TRANSLATE_NOOP("StepCommands", "инверсия: %1"), &invertSteps},
+    InPlaceEdit{StepEdit::Reverse, QT_TRANSLATE_NOOP("StepCommands", "обратный порядок: %1"),
+                &reverseSteps},
+    InPlaceEdit{StepEdit::Mirror, QT_TRANSLATE_NOOP("StepCommands", "зеркально по каналам: %1"),
+                &mirrorChannels},
+    InPlaceEdit{StepEdit::RotateLeft, QT_TRANSLATE_NOOP("StepCommands", "сдвиг каналов влево: %1"),
                 [](QByteArray& image, int stepLength, StepSpan span) {
                     rotateChannels(image, stepLength, span, -1);
                 }},
-    InPlaceEdit{StepEdit::RotateRight, "сдвиг каналов вправо: %1",
+    InPlaceEdit{StepEdit::RotateRight,
+                QT_TRANSLATE_NOOP("StepCommands", "сдвиг каналов вправо: %1"),
                 [](QByteArray& image, int stepLength, StepSpan span) {
                     rotateChannels(image, stepLength, span, 1);
                 }},
@@ -59,12 +63,9 @@ StepCommands::StepCommands(ImageDocument& document, const StepsModel& steps, Ste
 
 QString StepCommands::stepsText(StepSpan span) {
     if (span.count == 1) {
-        return uiText("шаг %1").arg(span.first);
+        return tr("шаг %1").arg(span.first);
     }
-    return uiText("шаги %1–%2 (%3)")
-        .arg(span.first)
-        .arg(span.first + span.count - 1)
-        .arg(span.count);
+    return tr("шаги %1–%2 (%3)").arg(span.first).arg(span.first + span.count - 1).arg(span.count);
 }
 
 StepSpan StepCommands::targetSteps() const {
@@ -88,8 +89,8 @@ void StepCommands::paintLamps(const QList<PaintedLamp>& lamps) {
     const int stepLength = m_steps.stepLength();
     const QString label =
         lamps.size() == 1
-            ? uiText("лампа канала %1 в шаге %2").arg(lamps[0].channel + 1).arg(lamps[0].step)
-            : uiText("рисование, ламп: %1").arg(lamps.size());
+            ? tr("лампа канала %1 в шаге %2").arg(lamps[0].channel + 1).arg(lamps[0].step)
+            : tr("рисование, ламп: %1").arg(lamps.size());
     change(label, [&](QByteArray& image) {
         for (const PaintedLamp& lamp : lamps) {
             setLamp(image, stepLength, lamp.step, lamp.channel, lamp.lit);
@@ -107,7 +108,7 @@ void StepCommands::copy() {
 void StepCommands::cut() {
     copy();
     const StepSpan span = targetSteps();
-    change(uiText("вырезание: %1").arg(stepsText(span)), [&](QByteArray& image) {
+    change(tr("вырезание: %1").arg(stepsText(span)), [&](QByteArray& image) {
         fillSteps(image, m_steps.stepLength(), span, QByteArray(1, '\xFF'));
     });
 }
@@ -115,7 +116,7 @@ void StepCommands::cut() {
 std::optional<QByteArray> StepCommands::clipboardBytes() {
     auto bytes = hexTextToBytes(QApplication::clipboard()->text());
     if (!bytes) {
-        m_reports.report(m_parent, uiText("В буфере обмена нет шагов: %1.").arg(bytes.failure()));
+        m_reports.report(m_parent, tr("В буфере обмена нет шагов: %1.").arg(bytes.failure()));
     }
     return bytes.value();
 }
@@ -127,13 +128,13 @@ void StepCommands::pasteOver() {
     }
     const int stepLength = m_steps.stepLength();
     const qint64 address = qint64{m_grid.cursorStep()} * stepLength;
-    change(uiText("вставка поверх с шага %1").arg(m_grid.cursorStep()),
+    change(tr("вставка поверх с шага %1").arg(m_grid.cursorStep()),
            [&](QByteArray& image) { chaserom::pasteOver(image, address, *bytes); });
     const qint64 beyondEnd = address + bytes->size() - m_steps.length();
     if (beyondEnd > 0) {
         const qint64 steps = (beyondEnd + stepLength - 1) / stepLength;
         m_status.showMessage(
-            uiText("Не вставлено шагов: %1 (%2 байт) — они не поместились до конца образа")
+            tr("Не вставлено шагов: %1 (%2 байт) — они не поместились до конца образа")
                 .arg(steps)
                 .arg(beyondEnd),
             10000);
@@ -151,20 +152,20 @@ void StepCommands::pasteInserting() {
     QByteArray steps = *bytes;
     const int stepLength = m_steps.stepLength();
     steps.append(QByteArray((stepLength - steps.size() % stepLength) % stepLength, '\xFF'));
-    change(uiText("вставка со сдвигом перед шагом %1").arg(at),
+    change(tr("вставка со сдвигом перед шагом %1").arg(at),
            [&](QByteArray& image) { insertSteps(image, stepLength, at, steps); });
 }
 
 void StepCommands::fill() {
     const StepSpan span = targetSteps();
     const auto answer = CheckedTextDialog::askFor(
-        m_parent, uiText("Заполнить"), uiText("Байты, которыми заполнить %1:").arg(stepsText(span)),
+        m_parent, tr("Заполнить"), tr("Байты, которыми заполнить %1:").arg(stepsText(span)),
         QStringLiteral("FF"), [](const QString& typed) { return hexTextToBytes(typed); });
     if (!answer) {
         return;
     }
     const QByteArray pattern = answer->value;
-    change(uiText("заполнение: %1").arg(stepsText(span)),
+    change(tr("заполнение: %1").arg(stepsText(span)),
            [&](QByteArray& image) { fillSteps(image, m_steps.stepLength(), span, pattern); });
 }
 
@@ -208,14 +209,14 @@ void StepCommands::generate() {
     const auto named =
         std::find_if(PatternNames.begin(), PatternNames.end(),
                      [&](const NamedPattern& p) { return p.pattern == request.pattern; });
-    change(uiText("узор %1: %2").arg(QLatin1String(named->name), stepsText(span)),
+    change(tr("узор %1: %2").arg(QLatin1String(named->name), stepsText(span)),
            [&](QByteArray& bytes) { fillSteps(bytes, stepLength, span, pattern); });
 }
 
 void StepCommands::apply(StepEdit edit) {
     const auto entry = std::ranges::find(InPlaceEdits, edit, &InPlaceEdit::edit);
     const StepSpan span = targetSteps();
-    change(uiText(entry->label).arg(stepsText(span)),
+    change(QCoreApplication::translate("StepCommands", entry->label).arg(stepsText(span)),
            [&](QByteArray& image) { entry->transform(image, m_steps.stepLength(), span); });
 }
 

@@ -3,6 +3,7 @@
 #include "core/steps/stepoperations.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <functional>
@@ -27,6 +28,8 @@ enum class StepEdit { Delete, Invert, Reverse, Mirror, RotateLeft, RotateRight }
 /// and the edits of whole steps. Each takes the selected steps (or the cursor's), names the
 /// change, makes it as one step of the history, and reports what went wrong.
 class StepCommands {
+    Q_DECLARE_TR_FUNCTIONS(StepCommands)
+
 public:
     /// Dialogs and reports open over `parent`; messages go to `status`.
     StepCommands(ImageDocument& document, const StepsModel& steps, StepGridView& grid,

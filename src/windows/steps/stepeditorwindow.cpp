@@ -8,16 +8,18 @@
 #include "core/image/copynaming.h"
 #include "core/image/imagedocument.h"
 #include "core/image/romchips.h"
+#include "core/language.h"
 #include "core/page/playback.h"
 #include "core/steps/stepsmodel.h"
 #include "windows/common/dialogs.h"
 #include "windows/common/failurereports.h"
-#include "windows/common/uitext.h"
+#include "windows/common/messages.h"
 #include "windows/steps/differencespanel.h"
 #include "windows/steps/programtoolbar.h"
 #include "windows/steps/stepgridview.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
@@ -53,7 +55,7 @@ StepEditorWindow::StepEditorWindow(ImageDocument& document, const PageRows& page
     , m_exports(document, m_steps, *m_grid, programs, reports, this, *statusBar())
     , m_navigation(m_steps, programs, *m_grid, this, *statusBar()) {
     setObjectName(QStringLiteral("Panel_Steps"));
-    setWindowTitle(uiText("Шаги эффекта"));
+    setWindowTitle(tr("Шаги эффекта"));
     setAttribute(Qt::WA_DeleteOnClose, false);
     createGrid();
     createFileActions();
@@ -101,45 +103,44 @@ void StepEditorWindow::createGrid() {
 }
 
 void StepEditorWindow::createFileActions() {
-    QMenu* menu = menuBar()->addMenu(uiText("&Файл"));
+    QMenu* menu = menuBar()->addMenu(tr("&Файл"));
     m_fileMenu = menu;
-    addAction(menu, QStringLiteral("ActionImportRecords"),
-              uiText("Открыть Intel HEX или S-записи…"),
-              uiText("Перевести файл Intel HEX или S-записей в образ .bin рядом с ним и открыть "
-                     "его"),
+    addAction(menu, QStringLiteral("ActionImportRecords"), tr("Открыть Intel HEX или S-записи…"),
+              tr("Перевести файл Intel HEX или S-записей в образ .bin рядом с ним и открыть "
+                 "его"),
               QKeySequence::keyBindings(QKeySequence::Open), [this] { emit importRequested(); });
-    addAction(menu, QStringLiteral("ActionSaveAs"), uiText("Сохранить образ как…"),
-              uiText("Записать образ в другой файл и дальше работать с ним"),
+    addAction(menu, QStringLiteral("ActionSaveAs"), tr("Сохранить образ как…"),
+              tr("Записать образ в другой файл и дальше работать с ним"),
               {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}, [this] { emit saveAsRequested(); });
-    addAction(menu, QStringLiteral("ActionOpenBoard"), uiText("Открыть плату…"),
-              uiText("Взять из файла платы каналы, интервал, программы, картинку, лампы и цвета"),
-              {}, [this] { emit openBoardRequested(); });
-    addAction(menu, QStringLiteral("ActionSaveBoard"), uiText("Сохранить плату"),
-              uiText("Записать каналы, интервал, программы, картинку, лампы и цвета в файл "
-                     "платы chaserom-board.json в папке образа"),
+    addAction(menu, QStringLiteral("ActionOpenBoard"), tr("Открыть плату…"),
+              tr("Взять из файла платы каналы, интервал, программы, картинку, лампы и цвета"), {},
+              [this] { emit openBoardRequested(); });
+    addAction(menu, QStringLiteral("ActionSaveBoard"), tr("Сохранить плату"),
+              tr("Записать каналы, интервал, программы, картинку, лампы и цвета в файл "
+                 "платы chaserom-board.json в папке образа"),
               {}, [this] { emit saveBoardRequested(); });
     menu->addSeparator();
-    addAction(menu, QStringLiteral("ActionExportIntelHex"), uiText("Экспорт в Intel HEX…"),
-              uiText("Записать образ в файл Intel HEX для программатора"), {},
+    addAction(menu, QStringLiteral("ActionExportIntelHex"), tr("Экспорт в Intel HEX…"),
+              tr("Записать образ в файл Intel HEX для программатора"), {},
               [this] { m_exports.exportRecords(RecordFormat::IntelHex); });
-    addAction(menu, QStringLiteral("ActionExportSRecords"), uiText("Экспорт в S-записи…"),
-              uiText("Записать образ в файл S-записей (Motorola) для программатора"), {},
+    addAction(menu, QStringLiteral("ActionExportSRecords"), tr("Экспорт в S-записи…"),
+              tr("Записать образ в файл S-записей (Motorola) для программатора"), {},
               [this] { m_exports.exportRecords(RecordFormat::SRecord); });
-    addAction(menu, QStringLiteral("ActionExportGif"), uiText("Экспорт GIF…"),
-              uiText("Записать выделенные шаги (или все) как анимацию симулятора в GIF"), {},
+    addAction(menu, QStringLiteral("ActionExportGif"), tr("Экспорт GIF…"),
+              tr("Записать выделенные шаги (или все) как анимацию симулятора в GIF"), {},
               [this] { m_exports.exportAnimation(); });
     menu->addSeparator();
-    addAction(menu, QStringLiteral("ActionCompare"), uiText("Сравнить с образом…"),
-              uiText("Отметить шаги, которыми образ отличается от другого файла"), {},
+    addAction(menu, QStringLiteral("ActionCompare"), tr("Сравнить с образом…"),
+              tr("Отметить шаги, которыми образ отличается от другого файла"), {},
               [this] { compareWithImage(); });
-    addAction(menu, QStringLiteral("ActionNextDifference"), uiText("Следующее различие"),
-              uiText("Перейти к следующему отличающемуся шагу"), {QKeySequence(Qt::Key_F8)},
+    addAction(menu, QStringLiteral("ActionNextDifference"), tr("Следующее различие"),
+              tr("Перейти к следующему отличающемуся шагу"), {QKeySequence(Qt::Key_F8)},
               [this] { m_differences->next(); });
-    addAction(menu, QStringLiteral("ActionPreviousDifference"), uiText("Предыдущее различие"),
-              uiText("Перейти к предыдущему отличающемуся шагу"),
+    addAction(menu, QStringLiteral("ActionPreviousDifference"), tr("Предыдущее различие"),
+              tr("Перейти к предыдущему отличающемуся шагу"),
               {QKeySequence(Qt::SHIFT | Qt::Key_F8)}, [this] { m_differences->previous(); });
     menu->addSeparator();
-    addAction(menu, QStringLiteral("ActionClose"), uiText("Закрыть"), uiText("Закрыть это окно"),
+    addAction(menu, QStringLiteral("ActionClose"), tr("Закрыть"), tr("Закрыть это окно"),
               QKeySequence::keyBindings(QKeySequence::Close), [this] { close(); });
 }
 
@@ -170,57 +171,57 @@ QAction* StepEditorWindow::addAction(QMenu* menu, const QString& name, const QSt
 }
 
 void StepEditorWindow::createEditActions() {
-    m_editMenu = menuBar()->addMenu(uiText("&Правка"));
+    m_editMenu = menuBar()->addMenu(tr("&Правка"));
     m_editStart = m_editMenu->addSeparator();
-    QToolBar* tools = addToolBar(uiText("Правка"));
+    QToolBar* tools = addToolBar(tr("Правка"));
     tools->setObjectName(QStringLiteral("EditTools"));
-    tools->addAction(addAction(m_editMenu, QStringLiteral("ActionCut"), uiText("Вырезать"),
-                               uiText("Скопировать выделенные шаги и погасить их (FF)"),
+    tools->addAction(addAction(m_editMenu, QStringLiteral("ActionCut"), tr("Вырезать"),
+                               tr("Скопировать выделенные шаги и погасить их (FF)"),
                                QKeySequence::keyBindings(QKeySequence::Cut),
                                [this] { m_commands.cut(); }));
-    tools->addAction(addAction(m_editMenu, QStringLiteral("ActionCopy"), uiText("Копировать"),
-                               uiText("Скопировать выделенные шаги как шестнадцатеричный текст"),
+    tools->addAction(addAction(m_editMenu, QStringLiteral("ActionCopy"), tr("Копировать"),
+                               tr("Скопировать выделенные шаги как шестнадцатеричный текст"),
                                QKeySequence::keyBindings(QKeySequence::Copy),
                                [this] { m_commands.copy(); }));
-    tools->addAction(addAction(
-        m_editMenu, QStringLiteral("ActionPasteOver"), uiText("Вставить поверх"),
-        uiText("Записать шаги из буфера обмена поверх, начиная с курсора"),
-        QKeySequence::keyBindings(QKeySequence::Paste), [this] { m_commands.pasteOver(); }));
-    addAction(m_editMenu, QStringLiteral("ActionPasteInsert"), uiText("Вставить со сдвигом"),
-              uiText("Вставить шаги из буфера перед курсором; следующие шаги сдвигаются вниз, "
-                     "вышедшие за конец образа теряются"),
+    tools->addAction(addAction(m_editMenu, QStringLiteral("ActionPasteOver"), tr("Вставить поверх"),
+                               tr("Записать шаги из буфера обмена поверх, начиная с курсора"),
+                               QKeySequence::keyBindings(QKeySequence::Paste),
+                               [this] { m_commands.pasteOver(); }));
+    addAction(m_editMenu, QStringLiteral("ActionPasteInsert"), tr("Вставить со сдвигом"),
+              tr("Вставить шаги из буфера перед курсором; следующие шаги сдвигаются вниз, "
+                 "вышедшие за конец образа теряются"),
               {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)},
               [this] { m_commands.pasteInserting(); });
-    addAction(m_editMenu, QStringLiteral("ActionDeleteSteps"), uiText("Удалить шаги"),
-              uiText("Удалить выделенные шаги; следующие сдвигаются вверх, конец заполняется FF"),
+    addAction(m_editMenu, QStringLiteral("ActionDeleteSteps"), tr("Удалить шаги"),
+              tr("Удалить выделенные шаги; следующие сдвигаются вверх, конец заполняется FF"),
               QKeySequence::keyBindings(QKeySequence::Delete),
               [this] { m_commands.apply(StepEdit::Delete); });
-    addAction(m_editMenu, QStringLiteral("ActionSelectAll"), uiText("Выделить все шаги"),
-              uiText("Выделить все шаги образа"),
-              QKeySequence::keyBindings(QKeySequence::SelectAll), [this] { m_grid->selectAll(); });
+    addAction(m_editMenu, QStringLiteral("ActionSelectAll"), tr("Выделить все шаги"),
+              tr("Выделить все шаги образа"), QKeySequence::keyBindings(QKeySequence::SelectAll),
+              [this] { m_grid->selectAll(); });
     m_editMenu->addSeparator();
-    addAction(m_editMenu, QStringLiteral("ActionFill"), uiText("Заполнить…"),
-              uiText("Заполнить выделенные шаги повторяющимися байтами"), {},
+    addAction(m_editMenu, QStringLiteral("ActionFill"), tr("Заполнить…"),
+              tr("Заполнить выделенные шаги повторяющимися байтами"), {},
               [this] { m_commands.fill(); });
-    addAction(m_editMenu, QStringLiteral("ActionGenerate"), uiText("Создать узор…"),
-              uiText("Записать в выделенные шаги бегущий огонь, счётчик или другой узор"), {},
+    addAction(m_editMenu, QStringLiteral("ActionGenerate"), tr("Создать узор…"),
+              tr("Записать в выделенные шаги бегущий огонь, счётчик или другой узор"), {},
               [this] { m_commands.generate(); });
-    tools->addAction(addAction(m_editMenu, QStringLiteral("ActionInvert"), uiText("Инверсия"),
-                               uiText("Инвертировать все лампы выделенных шагов"),
+    tools->addAction(addAction(m_editMenu, QStringLiteral("ActionInvert"), tr("Инверсия"),
+                               tr("Инвертировать все лампы выделенных шагов"),
                                {QKeySequence(Qt::CTRL | Qt::Key_I)},
                                [this] { m_commands.apply(StepEdit::Invert); }));
-    addAction(m_editMenu, QStringLiteral("ActionReverseSteps"), uiText("Обратный порядок шагов"),
-              uiText("Расположить выделенные шаги в обратном порядке (байты шага не "
-                     "переставляются)"),
+    addAction(m_editMenu, QStringLiteral("ActionReverseSteps"), tr("Обратный порядок шагов"),
+              tr("Расположить выделенные шаги в обратном порядке (байты шага не "
+                 "переставляются)"),
               {}, [this] { m_commands.apply(StepEdit::Reverse); });
-    addAction(m_editMenu, QStringLiteral("ActionMirrorChannels"), uiText("Зеркально по каналам"),
-              uiText("Поменять местами каналы k и C−1−k в выделенных шагах"), {},
+    addAction(m_editMenu, QStringLiteral("ActionMirrorChannels"), tr("Зеркально по каналам"),
+              tr("Поменять местами каналы k и C−1−k в выделенных шагах"), {},
               [this] { m_commands.apply(StepEdit::Mirror); });
-    addAction(m_editMenu, QStringLiteral("ActionRotateLeft"), uiText("Сдвинуть каналы влево"),
-              uiText("Каждый канал берёт состояние следующего, последний — первого"), {},
+    addAction(m_editMenu, QStringLiteral("ActionRotateLeft"), tr("Сдвинуть каналы влево"),
+              tr("Каждый канал берёт состояние следующего, последний — первого"), {},
               [this] { m_commands.apply(StepEdit::RotateLeft); });
-    addAction(m_editMenu, QStringLiteral("ActionRotateRight"), uiText("Сдвинуть каналы вправо"),
-              uiText("Каждый канал берёт состояние предыдущего, первый — последнего"), {},
+    addAction(m_editMenu, QStringLiteral("ActionRotateRight"), tr("Сдвинуть каналы вправо"),
+              tr("Каждый канал берёт состояние предыдущего, первый — последнего"), {},
               [this] { m_commands.apply(StepEdit::RotateRight); });
 }
 
@@ -235,66 +236,100 @@ void StepEditorWindow::addFileActions(const QList<QAction*>& actions) {
 }
 
 void StepEditorWindow::createViewActions() {
-    QMenu* menu = menuBar()->addMenu(uiText("&Вид"));
-    QToolBar* tools = addToolBar(uiText("Вид"));
+    QMenu* menu = menuBar()->addMenu(tr("&Вид"));
+    QToolBar* tools = addToolBar(tr("Вид"));
     tools->setObjectName(QStringLiteral("ViewTools"));
-    tools->addAction(addAction(menu, QStringLiteral("ActionZoomIn"), uiText("Крупнее"),
-                               uiText("Увеличить клетки (Ctrl и колесо мыши)"),
+    tools->addAction(addAction(menu, QStringLiteral("ActionZoomIn"), tr("Крупнее"),
+                               tr("Увеличить клетки (Ctrl и колесо мыши)"),
                                QKeySequence::keyBindings(QKeySequence::ZoomIn) +
                                    QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Equal)},
                                [this] { m_grid->zoom(1); }));
-    tools->addAction(addAction(menu, QStringLiteral("ActionZoomOut"), uiText("Мельче"),
-                               uiText("Уменьшить клетки (Ctrl и колесо мыши)"),
+    tools->addAction(addAction(menu, QStringLiteral("ActionZoomOut"), tr("Мельче"),
+                               tr("Уменьшить клетки (Ctrl и колесо мыши)"),
                                QKeySequence::keyBindings(QKeySequence::ZoomOut),
                                [this] { m_grid->zoom(-1); }));
     menu->addSeparator();
-    m_channelColours = menu->addAction(uiText("Цвета каналов"));
+    m_channelColours = menu->addAction(tr("Цвета каналов"));
     m_channelColours->setObjectName(QStringLiteral("ActionChannelColours"));
-    m_channelColours->setStatusTip(uiText("Горящие лампы в цветах их каналов, а не белые"));
+    m_channelColours->setStatusTip(tr("Горящие лампы в цветах их каналов, а не белые"));
     m_channelColours->setCheckable(true);
     m_channelColours->setChecked(true);
     connect(m_channelColours, &QAction::toggled, m_grid, &StepGridView::setChannelColoursShown);
-    m_boardLook = menu->addAction(uiText("Лампы как на плате"));
+    m_boardLook = menu->addAction(tr("Лампы как на плате"));
     m_boardLook->setObjectName(QStringLiteral("ActionBoardLook"));
-    m_boardLook->setStatusTip(
-        uiText("Погасшие лампы чёрные, горящие без светлой каймы, как на плате"));
+    m_boardLook->setStatusTip(tr("Погасшие лампы чёрные, горящие без светлой каймы, как на плате"));
     m_boardLook->setCheckable(true);
     connect(m_boardLook, &QAction::toggled, m_grid, &StepGridView::setBoardLook);
-    m_follow = menu->addAction(uiText("Следовать за воспроизведением"));
+    m_follow = menu->addAction(tr("Следовать за воспроизведением"));
     m_follow->setObjectName(QStringLiteral("ActionFollowPlayback"));
-    m_follow->setStatusTip(uiText("Во время симуляции держать текущий шаг на виду"));
+    m_follow->setStatusTip(tr("Во время симуляции держать текущий шаг на виду"));
     m_follow->setCheckable(true);
     m_follow->setChecked(true);
     connect(m_follow, &QAction::toggled, m_grid, &StepGridView::setFollowPlayback);
+    menu->addSeparator();
+    createLanguageMenu(*menu);
+}
+
+void StepEditorWindow::createLanguageMenu(QMenu& view) {
+    // In Russian written in English too, for whoever got Russian without reading it.
+    QMenu* menu = view.addMenu(tr("Язык / Language"));
+    menu->setObjectName(QStringLiteral("MenuLanguage"));
+    auto* languages = new QActionGroup(menu);
+    const std::optional<Language> stored =
+        languageNamed(QSettings().value(QLatin1String(LanguageSettingKey)).toString());
+    const Language chosen = stored.value_or(currentLanguage());
+    struct Choice {
+        Language language;
+        const char* name;
+        const char* caption;
+    };
+    static constexpr std::array<Choice, 2> Choices{{
+        {Language::Russian, "ActionLanguageRussian", QT_TR_NOOP("Русский")},
+        {Language::English, "ActionLanguageEnglish", "English"},
+    }};
+    for (const Choice& choice : Choices) {
+        QAction* action = menu->addAction(tr(choice.caption));
+        action->setObjectName(QLatin1String(choice.name));
+        action->setCheckable(true);
+        action->setChecked(choice.language == chosen);
+        languages->addAction(action);
+        connect(action, &QAction::triggered, this, [this, language = choice.language] {
+            QSettings().setValue(QLatin1String(LanguageSettingKey), languageCode(language));
+            statusBar()->showMessage(language == currentLanguage()
+                                         ? tr("Программа говорит на этом языке")
+                                         : tr("Язык сменится при следующем запуске программы"),
+                                     8000);
+        });
+    }
 }
 
 void StepEditorWindow::createGoActions() {
-    QMenu* menu = menuBar()->addMenu(uiText("П&ереход"));
-    QToolBar* tools = addToolBar(uiText("Переход"));
+    QMenu* menu = menuBar()->addMenu(tr("П&ереход"));
+    QToolBar* tools = addToolBar(tr("Переход"));
     tools->setObjectName(QStringLiteral("GoTools"));
-    tools->addAction(addAction(menu, QStringLiteral("ActionGoTo"), uiText("Перейти…"),
-                               uiText("Перейти к адресу (100, 0x64), шагу (#25) или на несколько "
-                                      "шагов (+4, -4)"),
+    tools->addAction(addAction(menu, QStringLiteral("ActionGoTo"), tr("Перейти…"),
+                               tr("Перейти к адресу (100, 0x64), шагу (#25) или на несколько "
+                                  "шагов (+4, -4)"),
                                {QKeySequence(Qt::CTRL | Qt::Key_G)},
                                [this] { m_navigation.goTo(); }));
-    tools->addAction(addAction(menu, QStringLiteral("ActionFind"), uiText("Найти…"),
-                               uiText("Найти байты, например 7F ?? DF (?? — любой байт)"),
+    tools->addAction(addAction(menu, QStringLiteral("ActionFind"), tr("Найти…"),
+                               tr("Найти байты, например 7F ?? DF (?? — любой байт)"),
                                QKeySequence::keyBindings(QKeySequence::Find),
                                [this] { m_navigation.find(); }));
     // F3 and Shift+F3 are bound by hand: the standard "find next" also takes Ctrl+G.
-    addAction(menu, QStringLiteral("ActionFindNext"), uiText("Найти далее"),
-              uiText("Следующее место с теми же байтами"), {QKeySequence(Qt::Key_F3)},
+    addAction(menu, QStringLiteral("ActionFindNext"), tr("Найти далее"),
+              tr("Следующее место с теми же байтами"), {QKeySequence(Qt::Key_F3)},
               [this] { m_navigation.findNext(); });
-    addAction(menu, QStringLiteral("ActionFindPrevious"), uiText("Найти назад"),
-              uiText("Предыдущее место с теми же байтами"), {QKeySequence(Qt::SHIFT | Qt::Key_F3)},
+    addAction(menu, QStringLiteral("ActionFindPrevious"), tr("Найти назад"),
+              tr("Предыдущее место с теми же байтами"), {QKeySequence(Qt::SHIFT | Qt::Key_F3)},
               [this] { m_navigation.findPrevious(); });
     menu->addSeparator();
-    addAction(menu, QStringLiteral("ActionGoToProgram"), uiText("Программа…"),
-              uiText("Выбрать программу и перейти к её первому шагу"),
+    addAction(menu, QStringLiteral("ActionGoToProgram"), tr("Программа…"),
+              tr("Выбрать программу и перейти к её первому шагу"),
               {QKeySequence(Qt::CTRL | Qt::Key_P)}, [this] { m_navigation.goToProgram(); });
-    addAction(menu, QStringLiteral("ActionPlaySelection"), uiText("Играть выделенное"),
-              uiText("Симуляция по кругу только выделенных шагов, пока она идёт или выделение "
-                     "не снято"),
+    addAction(menu, QStringLiteral("ActionPlaySelection"), tr("Играть выделенное"),
+              tr("Симуляция по кругу только выделенных шагов, пока она идёт или выделение "
+                 "не снято"),
               {QKeySequence(Qt::CTRL | Qt::Key_Space)}, [this] { playSelection(); });
 }
 
@@ -313,7 +348,7 @@ void StepEditorWindow::createBoardTools() {
 void StepEditorWindow::playSelection() {
     const auto selection = m_grid->selection();
     if (!selection) {
-        statusBar()->showMessage(uiText("Выделите шаги, которые играть по кругу."), 5000);
+        statusBar()->showMessage(tr("Выделите шаги, которые играть по кругу."), 5000);
         return;
     }
     m_programs.setPlayedSelection(selection);
@@ -327,8 +362,8 @@ void StepEditorWindow::createStatusBar() {
     m_selectionLabel->setObjectName(QStringLiteral("StatusSelection"));
     m_checksumLabel = new QLabel(this);
     m_checksumLabel->setObjectName(QStringLiteral("StatusChecksums"));
-    m_checksumLabel->setToolTip(uiText("Контрольные суммы образа, каким его показывает это окно, "
-                                       "как их показывают программаторы"));
+    m_checksumLabel->setToolTip(tr("Контрольные суммы образа, каким его показывает это окно, "
+                                   "как их показывают программаторы"));
     // Fixed fields on the right; passing messages have the left to themselves.
     statusBar()->addPermanentWidget(m_lengthLabel);
     statusBar()->addPermanentWidget(m_selectionLabel);
@@ -360,15 +395,15 @@ void StepEditorWindow::showChecksumsNow() {
 }
 
 void StepEditorWindow::showStatus() {
-    QString length = uiText("%1 байт, %2 шагов").arg(m_steps.length()).arg(m_steps.stepCount());
+    QString length = tr("%1 байт, %2 шагов").arg(m_steps.length()).arg(m_steps.stepCount());
     if (const auto chip = smallestChipHolding(m_steps.length())) {
         length += QStringLiteral(" (%1)").arg(QLatin1String(chip->name.data(), chip->name.size()));
     }
     m_lengthLabel->setText(length);
     const auto selection = m_grid->selection();
     m_selectionLabel->setText(selection
-                                  ? uiText("Выделено: %1").arg(StepCommands::stepsText(*selection))
-                                  : uiText("Ничего не выделено"));
+                                  ? tr("Выделено: %1").arg(StepCommands::stepsText(*selection))
+                                  : tr("Ничего не выделено"));
 }
 
 void StepEditorWindow::restoreSettings() {
@@ -467,7 +502,7 @@ void StepEditorWindow::compareWithImage() {
     }
     // The image's backup is what it is most often compared with.
     const auto path =
-        chooseFileToOpen(this, uiText("Сравнить с образом"), backupPathFor(m_document.path()));
+        chooseFileToOpen(this, tr("Сравнить с образом"), backupPathFor(m_document.path()));
     if (!path) {
         return;
     }

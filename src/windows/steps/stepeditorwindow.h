@@ -11,6 +11,7 @@
 
 class QAction;
 class QLabel;
+class QMenu;
 class QToolBar;
 
 namespace chaserom {
@@ -78,6 +79,7 @@ private:
     void createDifferencesPanel();
     void createEditActions();
     void createViewActions();
+    void createLanguageMenu(QMenu& view);
     void createGoActions();
     void createBoardTools();
     /// Loops the selected steps until playback stops or the selection is cleared.

@@ -7,7 +7,7 @@
 #include "core/steps/stepsmodel.h"
 #include "windows/common/dialogs.h"
 #include "windows/common/failurereports.h"
-#include "windows/common/uitext.h"
+#include "windows/common/messages.h"
 #include "windows/steps/gifexportdialog.h"
 #include "windows/steps/stepgridview.h"
 
@@ -42,7 +42,7 @@ void StepExports::exportRecords(RecordFormat format) {
     const QString suggested = image.dir().filePath(
         image.completeBaseName() +
         (format == RecordFormat::IntelHex ? QStringLiteral(".hex") : QStringLiteral(".s19")));
-    const auto path = chooseFileToSave(m_parent, uiText("Экспорт образа"), suggested);
+    const auto path = chooseFileToSave(m_parent, tr("Экспорт образа"), suggested);
     if (!path || !mayWriteExport(*path, FileAction::WriteRecords)) {
         return;
     }
@@ -53,7 +53,7 @@ void StepExports::exportRecords(RecordFormat format) {
         m_reports.report(m_parent, *failure);
         return;
     }
-    m_status.showMessage(uiText("Записано: %1").arg(*path), 5000);
+    m_status.showMessage(tr("Записано: %1").arg(*path), 5000);
 }
 
 bool StepExports::mayWriteExport(const QString& path, FileAction action,
@@ -99,7 +99,7 @@ std::optional<SimulatorAnimation> StepExports::chooseAnimation() {
     animation.steps = std::min<qint64>(span.count, (animation.image.size() - animation.address) /
                                                        m_steps.stepLength());
     if (animation.steps <= 0) {
-        m_reports.report(m_parent, uiText("В выделенных шагах нет ни одного целого шага."));
+        m_reports.report(m_parent, tr("В выделенных шагах нет ни одного целого шага."));
         return std::nullopt;
     }
     // GIF counts time in hundredths of a second.
@@ -124,7 +124,7 @@ void StepExports::exportAnimation() {
     }
     const SimulatorAnimation& animation = *chosen;
     const QFileInfo image(m_document.path());
-    const auto path = chooseFileToSave(m_parent, uiText("Экспорт GIF"),
+    const auto path = chooseFileToSave(m_parent, tr("Экспорт GIF"),
                                        image.dir().filePath(image.completeBaseName() + ".gif"));
     if (!path || !mayWriteExport(*path, FileAction::WriteAnimation)) {
         return;
@@ -134,9 +134,9 @@ void StepExports::exportAnimation() {
         m_reports.report(m_parent, *failure);
         return;
     }
-    QProgressDialog progress(uiText("Кадры анимации…"), uiText("Отмена"), 0,
+    QProgressDialog progress(tr("Кадры анимации…"), tr("Отмена"), 0,
                              static_cast<int>(animation.steps), m_parent);
-    progress.setWindowTitle(uiText("Экспорт GIF"));
+    progress.setWindowTitle(tr("Экспорт GIF"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(300);
     const AnimationOutcome outcome =
@@ -146,7 +146,7 @@ void StepExports::exportAnimation() {
         });
     progress.reset();
     if (outcome.cancelled) {
-        m_status.showMessage(uiText("Экспорт GIF отменён; файл не записан"), 5000);
+        m_status.showMessage(tr("Экспорт GIF отменён; файл не записан"), 5000);
         return;
     }
     if (outcome.fault) {
@@ -157,7 +157,7 @@ void StepExports::exportAnimation() {
         m_reports.report(m_parent, *failure);
         return;
     }
-    m_status.showMessage(uiText("Записано: %1").arg(*path), 5000);
+    m_status.showMessage(tr("Записано: %1").arg(*path), 5000);
 }
 
 } // namespace chaserom

@@ -4,6 +4,7 @@
 #include "core/formats/recordfile.h"
 #include "render/simulatoranimation.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <functional>
@@ -24,6 +25,8 @@ class StepsModel;
 /// chosen steps as the simulator's animation in a GIF. What is written is what the grid
 /// shows; no export replaces the image or a file the program keeps.
 class StepExports {
+    Q_DECLARE_TR_FUNCTIONS(StepExports)
+
 public:
     /// Dialogs and reports open over `parent`; messages go to `status`.
     StepExports(const ImageDocument& document, const StepsModel& steps, const StepGridView& grid,

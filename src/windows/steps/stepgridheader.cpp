@@ -1,6 +1,5 @@
 #include "windows/steps/stepgridheader.h"
 
-#include "windows/common/uitext.h"
 #include "windows/steps/stepgridview.h"
 
 #include <QPaintEvent>
@@ -17,7 +16,7 @@ StepGridHeader::StepGridHeader(const StepGridView& grid, QWidget* parent)
 }
 
 StepRowTexts StepGridHeader::captions() {
-    return {uiText("Шаг"), uiText("Адрес"), uiText("Байты")};
+    return {tr("Шаг"), tr("Адрес"), tr("Байты")};
 }
 
 QFont StepGridHeader::numberFont() const {

@@ -6,8 +6,10 @@
 #include "core/steps/stepsmodel.h"
 #include "render/bgrcolour.h"
 #include "windows/common/displayhold.h"
+#include "windows/steps/stepgridaccessible.h"
 #include "windows/steps/stepgridheader.h"
 
+#include <QAccessible>
 #include <QFontDatabase>
 #include <QPaintEvent>
 #include <QPainter>
@@ -51,6 +53,11 @@ StepGridView::StepGridView(const StepsModel& steps, const ChannelColourModel& co
     , m_display(display)
     , m_header(new StepGridHeader(*this, this)) {
     setObjectName(QStringLiteral("StepGrid"));
+    static const bool accessible = [] {
+        QAccessible::installFactory(&StepGridAccessible::create);
+        return true;
+    }();
+    static_cast<void>(accessible);
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setMouseTracking(false);
@@ -81,6 +88,11 @@ void StepGridView::connectModel() {
         m_header->update();
     });
     connect(&m_steps, &StepsModel::stepsChanged, this, &StepGridView::repaintSteps);
+    connect(&m_steps, &StepsModel::stepsChanged, this, [this](int first, int last) {
+        if (m_cursorStep >= first && m_cursorStep <= last) {
+            StepGridAccessible::cursorMoved(this);
+        }
+    });
     connect(&m_steps, &StepsModel::pageMoved, this, [this] {
         // The page's marks move with every playback step: shown once a frame while the
         // display is held.
@@ -213,7 +225,18 @@ void StepGridView::setCursor(int step, int channel) {
     m_cursorStep = step;
     m_cursorChannel = channel;
     repaintSteps(step, step);
+    StepGridAccessible::cursorMoved(this);
     ensureStepVisible(step);
+}
+
+QString StepGridView::cursorText() const {
+    if (m_steps.stepCount() == 0) {
+        return tr("В образе нет целых шагов");
+    }
+    const bool lit = shownLit(m_cursorStep, m_cursorChannel);
+    return (lit ? tr("Шаг %1, канал %2: горит") : tr("Шаг %1, канал %2: не горит"))
+        .arg(m_cursorStep)
+        .arg(m_cursorChannel + 1);
 }
 
 std::optional<StepSpan> StepGridView::selection() const {

@@ -70,6 +70,8 @@ public:
     [[nodiscard]] int cursorStep() const { return m_cursorStep; }
     [[nodiscard]] int cursorChannel() const { return m_cursorChannel; }
     void setCursor(int step, int channel);
+    /// The lamp under the cursor in words, as a screen reader says it.
+    [[nodiscard]] QString cursorText() const;
     /// The selected whole steps, if any.
     [[nodiscard]] std::optional<StepSpan> selection() const;
     void setSelection(std::optional<StepSpan> span);

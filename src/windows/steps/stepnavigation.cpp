@@ -3,7 +3,6 @@
 #include "core/board/programchoice.h"
 #include "core/steps/gotoaddress.h"
 #include "core/steps/stepsmodel.h"
-#include "windows/common/uitext.h"
 #include "windows/steps/checkedtextdialog.h"
 #include "windows/steps/stepgridview.h"
 
@@ -27,11 +26,11 @@ void StepNavigation::goTo() {
     };
     const QString question =
         m_programs.stepsPerProgram() == 0
-            ? uiText("Адрес (100 или 0x64), шаг (#25) или смещение в шагах (+4, -4):")
-            : uiText("Адрес (100 или 0x64), шаг (#25), смещение в шагах (+4, -4) или "
-                     "программа (P3):");
+            ? tr("Адрес (100 или 0x64), шаг (#25) или смещение в шагах (+4, -4):")
+            : tr("Адрес (100 или 0x64), шаг (#25), смещение в шагах (+4, -4) или "
+                 "программа (P3):");
     const auto answer =
-        CheckedTextDialog::askFor(m_parent, uiText("Перейти"), question, QString(), read);
+        CheckedTextDialog::askFor(m_parent, tr("Перейти"), question, QString(), read);
     if (!answer) {
         return;
     }
@@ -43,8 +42,7 @@ void StepNavigation::goTo() {
 void StepNavigation::goToProgram() {
     if (m_programs.stepsPerProgram() == 0) {
         m_status.showMessage(
-            uiText("Программ нет: выберите на панели «Шагов в программе», сколько их шагов."),
-            5000);
+            tr("Программ нет: выберите на панели «Шагов в программе», сколько их шагов."), 5000);
         return;
     }
     const int count = m_programs.programCount();
@@ -52,12 +50,12 @@ void StepNavigation::goToProgram() {
         bool ok = false;
         const int number = typed.trimmed().toInt(&ok);
         if (!ok || number < 1 || number > count) {
-            return Failed(uiText("Номер программы от 1 до %1.").arg(count));
+            return Failed(tr("Номер программы от 1 до %1.").arg(count));
         }
         return number;
     };
-    const auto answer = CheckedTextDialog::askFor(m_parent, uiText("Программа"),
-                                                  uiText("Номер программы, от 1 до %1:").arg(count),
+    const auto answer = CheckedTextDialog::askFor(m_parent, tr("Программа"),
+                                                  tr("Номер программы, от 1 до %1:").arg(count),
                                                   QString::number(m_programs.program()), read);
     if (!answer) {
         return;
@@ -70,8 +68,8 @@ void StepNavigation::goToProgram() {
 
 void StepNavigation::find() {
     auto answer = CheckedTextDialog::askFor(
-        m_parent, uiText("Найти"), uiText("Байты (?? — любой байт), например 7F ?? DF:"),
-        m_searchedText, [](const QString& typed) { return BytePattern::read(typed); });
+        m_parent, tr("Найти"), tr("Байты (?? — любой байт), например 7F ?? DF:"), m_searchedText,
+        [](const QString& typed) { return BytePattern::read(typed); });
     if (!answer) {
         return;
     }
@@ -105,7 +103,7 @@ void StepNavigation::findFrom(qint64 from, bool forward) {
     const QByteArray shown = m_steps.shownBytes();
     const auto found = m_searched->find(shown, from, forward);
     if (!found) {
-        m_status.showMessage(uiText("«%1» не найдено").arg(m_searchedText), 5000);
+        m_status.showMessage(tr("«%1» не найдено").arg(m_searchedText), 5000);
         return;
     }
     const int stepLength = m_steps.stepLength();
@@ -113,7 +111,7 @@ void StepNavigation::findFrom(qint64 from, bool forward) {
     const int last = static_cast<int>((*found + m_searched->size() - 1) / stepLength);
     m_grid.setCursor(first, static_cast<int>(*found % stepLength) * 8);
     m_grid.setSelection(StepSpan{first, last - first + 1});
-    m_status.showMessage(uiText("Найдено по адресу %1").arg(*found), 5000);
+    m_status.showMessage(tr("Найдено по адресу %1").arg(*found), 5000);
 }
 
 } // namespace chaserom

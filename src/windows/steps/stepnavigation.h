@@ -2,6 +2,7 @@
 
 #include "core/steps/bytepattern.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QtGlobal>
 #include <optional>
@@ -18,6 +19,8 @@ class StepsModel;
 /// Go to and find in the step editor: each asks in a dialog that checks what is typed, and
 /// moves the grid's cursor. The bytes searched for are kept for the next and previous match.
 class StepNavigation {
+    Q_DECLARE_TR_FUNCTIONS(StepNavigation)
+
 public:
     /// Dialogs open over `parent`; messages go to `status`.
     StepNavigation(const StepsModel& steps, ProgramChoice& programs, StepGridView& grid,
