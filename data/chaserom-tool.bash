@@ -9,12 +9,13 @@ _chaserom_tool() {
     }
     local commands="export import checksum compare generate gif new"
     if [ "$COMP_CWORD" -eq 1 ]; then
-        COMPREPLY=($(compgen -W "$commands --help --version" -- "$cur"))
+        COMPREPLY=($(compgen -W "$commands --help --version --language" -- "$cur"))
         return
     fi
     command=${COMP_WORDS[1]}
     case $prev in
         --format) COMPREPLY=($(compgen -W "ihex srec" -- "$cur")); return ;;
+        --language) COMPREPLY=($(compgen -W "ru en" -- "$cur")); return ;;
         --channels) COMPREPLY=($(compgen -W "8 16 24 32" -- "$cur")); return ;;
         --fill) COMPREPLY=($(compgen -W "FF 00" -- "$cur")); return ;;
         --chip)

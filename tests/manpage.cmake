@@ -1,6 +1,8 @@
-# Checks that every line --help prints stands in the manual page, roff markup aside:
-#   cmake -DPROGRAM=chaserom -DPAGE=chaserom.1 -P manpage.cmake
-execute_process(COMMAND ${PROGRAM} --help OUTPUT_VARIABLE help RESULT_VARIABLE result)
+# Checks that every line --help prints in a language stands in that language's manual page,
+# roff markup aside:
+#   cmake -DPROGRAM=chaserom -DLANGUAGE=ru -DPAGE=chaserom.1 -P manpage.cmake
+execute_process(COMMAND ${PROGRAM} --language ${LANGUAGE} --help OUTPUT_VARIABLE help
+    RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
     message(FATAL_ERROR "${PROGRAM} --help failed")
 endif()

@@ -1,22 +1,12 @@
 #include "app/app.h"
 #include "app/terminationsignals.h"
 #include "core/commandline.h"
+#include "core/language.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
 #include <cstdio>
 
 namespace {
-
-/// The standard dialogs and message boxes speak the program's language.
-void loadQtTranslations(QApplication& application) {
-    auto* translator = new QTranslator(&application);
-    if (translator->load(QStringLiteral("qtbase_ru"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(translator);
-    }
-}
 
 QStringList argumentsOf(int argc, char** argv) {
     QStringList arguments;
@@ -26,11 +16,28 @@ QStringList argumentsOf(int argc, char** argv) {
     return arguments;
 }
 
-} // namespace
+/// Names the program, so that what it remembers is kept in ~/.config/chaserom/chaserom.conf.
+void nameProgram() {
+    QCoreApplication::setOrganizationName(QStringLiteral("chaserom"));
+    QCoreApplication::setApplicationName(QStringLiteral("chaserom"));
+}
 
-int main(int argc, char** argv) {
+/// Prints the help, the version or what is wrong with the command line, in the program's
+/// language; returns the exit status.
+int answerWithoutWindows(int argc, char** argv, const QStringList& arguments) {
+    const QCoreApplication application(argc, argv);
+    nameProgram();
     using chaserom::CommandLine;
-    const CommandLine commandLine = chaserom::parseCommandLine(argumentsOf(argc, argv));
+    if (!chaserom::installChosenLanguage(arguments)) {
+        std::fprintf(stderr, "chaserom: %s\n%s",
+                     QCoreApplication::translate("CommandLine", "--language: ru или en")
+                         .toLocal8Bit()
+                         .constData(),
+                     chaserom::helpText().toLocal8Bit().constData());
+        return 2;
+    }
+    const CommandLine commandLine =
+        chaserom::parseCommandLine(chaserom::withoutLanguageArgument(arguments));
     switch (commandLine.action) {
     case CommandLine::Action::Help:
         std::fputs(chaserom::helpText().toLocal8Bit().constData(), stdout);
@@ -39,19 +46,32 @@ int main(int argc, char** argv) {
         std::fputs(chaserom::versionText().toLocal8Bit().constData(), stdout);
         return 0;
     case CommandLine::Action::Error:
-        std::fprintf(stderr, "chaserom: %s\n%s", commandLine.error.toLocal8Bit().constData(),
-                     chaserom::helpText().toLocal8Bit().constData());
-        return 2;
     case CommandLine::Action::Run:
         break;
     }
+    std::fprintf(stderr, "chaserom: %s\n%s", commandLine.error.toLocal8Bit().constData(),
+                 chaserom::helpText().toLocal8Bit().constData());
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    using chaserom::CommandLine;
+    const QStringList arguments = argumentsOf(argc, argv);
+    const auto language = chaserom::languageArgument(arguments);
+    const CommandLine commandLine =
+        chaserom::parseCommandLine(chaserom::withoutLanguageArgument(arguments));
+    if (commandLine.action != CommandLine::Action::Run ||
+        (language && !chaserom::languageNamed(*language))) {
+        return answerWithoutWindows(argc, argv, arguments);
+    }
 
     QApplication application(argc, argv);
-    // Where QSettings keeps what the program remembers: ~/.config/chaserom/chaserom.conf.
-    QApplication::setOrganizationName(QStringLiteral("chaserom"));
-    QApplication::setApplicationName(QStringLiteral("chaserom"));
+    nameProgram();
     QApplication::setQuitOnLastWindowClosed(false);
-    loadQtTranslations(application);
+    // The texts and Qt's own dialogs speak the chosen language.
+    chaserom::installChosenLanguage(arguments);
 
     chaserom::App app;
     QObject::connect(&app, &chaserom::App::finished, &application, &QApplication::quit,

@@ -37,10 +37,11 @@ CommandLine parseCommandLine(const QStringList& arguments) {
 QString helpText() {
     return QCoreApplication::translate(
         "CommandLine",
-        "Использование: chaserom [--steps] [ОБРАЗ]\n"
+        "Использование: chaserom [--steps] [--language ru|en] [ОБРАЗ]\n"
         "Редактор образов ПЗУ для плат бегущих огней. С ОБРАЗОМ открывает этот файл,\n"
         "без него спрашивает файл при запуске.\n"
         "  --steps    открыть и окно «Шаги эффекта»\n"
+        "  --language ru|en  язык окон (иначе выбранный в меню «Вид» или язык системы)\n"
         "  --help     показать эту справку и выйти\n"
         "  --version  показать версию и выйти\n");
 }

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QSettings>
 #include <QTranslator>
 
 namespace chaserom {
@@ -50,6 +51,50 @@ void installTranslation(const QString& name, const QString& folder) {
 }
 
 } // namespace
+
+std::optional<QString> languageArgument(const QStringList& arguments) {
+    const QString option = QStringLiteral("--language");
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        if (arguments[i] == QLatin1String("--")) {
+            break;
+        }
+        if (arguments[i] == option) {
+            return arguments.value(i + 1);
+        }
+        if (arguments[i].startsWith(option + u'=')) {
+            return arguments[i].mid(option.size() + 1);
+        }
+    }
+    return std::nullopt;
+}
+
+QStringList withoutLanguageArgument(const QStringList& arguments) {
+    QStringList kept;
+    bool optionsEnded = false;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (!optionsEnded && argument == QLatin1String("--language")) {
+            ++i; // and its value
+            continue;
+        }
+        if (!optionsEnded && argument.startsWith(QLatin1String("--language="))) {
+            continue;
+        }
+        optionsEnded = optionsEnded || argument == QLatin1String("--");
+        kept << argument;
+    }
+    return kept;
+}
+
+bool installChosenLanguage(const QStringList& arguments) {
+    const auto argument = languageArgument(arguments);
+    const auto asked = argument ? languageNamed(*argument) : std::nullopt;
+    // The editor's settings, whichever of the two programs runs.
+    const QSettings settings(QStringLiteral("chaserom"), QStringLiteral("chaserom"));
+    const auto stored = languageNamed(settings.value(QLatin1String(LanguageSettingKey)).toString());
+    installLanguage(chooseLanguage(asked, stored, QLocale::system()));
+    return !argument || asked.has_value();
+}
 
 Language currentLanguage() {
     return spoken;

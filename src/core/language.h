@@ -21,6 +21,18 @@ enum class Language { Russian, English };
 [[nodiscard]] Language chooseLanguage(std::optional<Language> asked, std::optional<Language> stored,
                                       const QLocale& system);
 
+/// The value of `--language X` or `--language=X` among command-line arguments, if given
+/// (empty when the option has no value).
+[[nodiscard]] std::optional<QString> languageArgument(const QStringList& arguments);
+/// The arguments without `--language` and its value.
+[[nodiscard]] QStringList withoutLanguageArgument(const QStringList& arguments);
+
+/// Makes the running application speak the language chosen by chooseLanguage() from the
+/// command line, the choice the editor stored and the system's. Returns false when the
+/// command line names a language we do not speak; the others decide then, so that the
+/// error can be told.
+bool installChosenLanguage(const QStringList& arguments);
+
 /// Makes the running application speak `language`: our translation and Qt's own, for its
 /// standard dialogs. Call once, after the application object is made.
 void installLanguage(Language language);

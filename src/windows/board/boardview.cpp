@@ -20,6 +20,9 @@ constexpr qreal TwipsPerPixel = 15;
 BoardView::BoardView(QWidget* parent)
     : QGraphicsView(parent) {
     setObjectName(QStringLiteral("BoardView"));
+    setAccessibleName(tr("Лампы платы"));
+    setAccessibleDescription(tr("Лампы перетаскиваются мышью или стрелками; выделение рамкой"));
+    viewport()->setAccessibleName(tr("Лампы платы"));
     auto* scene = new QGraphicsScene(this);
     setScene(scene);
     setDragMode(RubberBandDrag);

@@ -135,6 +135,7 @@ void BoardWindow::createTools() {
     board->addWidget(new QLabel(tr("Ламп на плате "), this));
     m_count = new QSpinBox(this);
     m_count->setObjectName(QStringLiteral("LampCount"));
+    m_count->setAccessibleName(tr("Ламп на плате"));
     m_count->setRange(1, LampCount);
     m_count->setValue(m_lamps.count());
     connect(m_count, &QSpinBox::editingFinished, this,
@@ -143,6 +144,7 @@ void BoardWindow::createTools() {
     board->addWidget(new QLabel(tr(" Сетка, пикс. "), this));
     auto* snap = new QSpinBox(this);
     snap->setObjectName(QStringLiteral("SnapGrid"));
+    snap->setAccessibleName(tr("Сетка, пикс."));
     snap->setRange(0, 200);
     snap->setSpecialValueText(tr("нет"));
     snap->setToolTip(tr("Лампы встают на сетку с таким шагом; 0 — без сетки"));
@@ -156,6 +158,7 @@ void BoardWindow::createColourList() {
     dock->setObjectName(QStringLiteral("ChannelColoursDock"));
     m_colourList = new QListWidget(dock);
     m_colourList->setObjectName(QStringLiteral("ChannelColours"));
+    m_colourList->setAccessibleName(tr("Цвета каналов"));
     for (int channel = 0; channel < ChannelColourCount; ++channel) {
         m_colourList->addItem(tr("Канал %1").arg(channel + 1));
     }

@@ -196,6 +196,25 @@ void CodeViewWindow::createFileOperations() {
     connect(m_commandMirror, &QPushButton::clicked, this, &CodeViewWindow::commandMirrorClick);
 }
 
+void CodeViewWindow::nameFieldsForScreenReaders() {
+    // The fields have no caption of their own: a screen reader says these names instead.
+    for (int row = 0; row < PageRowCount; ++row) {
+        m_text7[row]->setAccessibleName(tr("Адрес строки %1, десятичный").arg(row));
+        m_text5[row]->setAccessibleName(tr("Адрес строки %1, шестнадцатеричный").arg(row));
+        m_text1[row]->setAccessibleName(tr("Байт %1, шестнадцатеричный").arg(row));
+        m_text2[row]->setAccessibleName(tr("Байт %1, двоичный").arg(row));
+    }
+    m_vscroll1->setAccessibleName(tr("Страница образа"));
+    m_vscroll2->setAccessibleName(tr("Интервал симуляции, мс"));
+    m_text3->setAccessibleName(tr("Путь к образу"));
+    m_text4->setAccessibleName(tr("Длина образа, байт"));
+    m_text6->setAccessibleName(tr("Адрес страницы, десятичный"));
+    m_text8->setAccessibleName(tr("Начало диапазона копирования"));
+    m_text9->setAccessibleName(tr("Конец диапазона копирования"));
+    m_text10->setAccessibleName(tr("Куда копировать"));
+    m_textSize->setAccessibleName(tr("Размер копии, байт"));
+}
+
 void CodeViewWindow::createSizeControls() {
     for (int i = 0; i < 5; ++i) {
         m_optionSize[i] =

@@ -57,6 +57,7 @@ CodeViewWindow::CodeViewWindow(PageRows& page, KanalCount& kanalCount, Playback&
     createPlaybackControls();
     createFileOperations();
     createSizeControls();
+    nameFieldsForScreenReaders();
     setTabOrder();
     useFrameCacheStyle();
     connectModel();

@@ -93,6 +93,7 @@ private:
     void createPlaybackControls();
     void createFileOperations();
     void createSizeControls();
+    void nameFieldsForScreenReaders();
     void setTabOrder();
     void connectModel();
 

@@ -19,6 +19,8 @@ QToolButton* placePictureButton(QWidget* parent, const QString& name, const Cont
     button->setIcon(icon);
     button->setIconSize(QSize(16, 16));
     button->setToolTip(toolTip);
+    // A picture has no words: the tool tip is what a screen reader says.
+    button->setAccessibleName(toolTip);
     button->setFocusPolicy(Qt::StrongFocus);
     return button;
 }

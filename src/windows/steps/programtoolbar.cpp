@@ -18,6 +18,7 @@ ProgramToolBar::ProgramToolBar(ProgramChoice& programs, Playback& playback, QWid
     addWidget(new QLabel(tr("Шагов в программе "), this));
     m_stepsPerProgram = new QComboBox(this);
     m_stepsPerProgram->setObjectName(QStringLiteral("StepsPerProgram"));
+    m_stepsPerProgram->setAccessibleName(tr("Шагов в программе"));
     m_stepsPerProgram->setToolTip(
         tr("Сколько шагов проходит счётчик платы; старшие адреса, заданные "
            "переключателями, выбирают программу"));
@@ -26,6 +27,7 @@ ProgramToolBar::ProgramToolBar(ProgramChoice& programs, Playback& playback, QWid
     addWidget(new QLabel(tr("Программа "), this));
     m_program = new QSpinBox(this);
     m_program->setObjectName(QStringLiteral("ProgramNumber"));
+    m_program->setAccessibleName(tr("Программа"));
     m_program->setToolTip(tr("Программа, которую играет симуляция, как при этом положении "
                              "переключателей"));
     addWidget(m_program);
@@ -36,6 +38,7 @@ ProgramToolBar::ProgramToolBar(ProgramChoice& programs, Playback& playback, QWid
     addWidget(new QLabel(tr("Интервал, мс "), this));
     m_interval = new QSpinBox(this);
     m_interval->setObjectName(QStringLiteral("IntervalMs"));
+    m_interval->setAccessibleName(tr("Интервал, мс"));
     m_interval->setRange(Playback::ShortestInterval, Playback::LongestInterval);
     m_interval->setToolTip(tr("Время одного шага симуляции; то же, что полоса интервала в "
                               "окне кода"));

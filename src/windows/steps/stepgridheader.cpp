@@ -61,9 +61,9 @@ void StepGridHeader::paintChannelNumbers(QPainter& painter) const {
     const QFont font = numberFont();
     const QFontMetrics metrics(font);
     painter.setFont(font);
-    // Every channel's number where two digits fit over a cell with a blank between, else as
+    // Every channel's number where its digits fit over a cell with a blank between, else as
     // many as fit: every second or fourth channel's, or each byte's first.
-    const int digits = metrics.horizontalAdvance(QStringLiteral("32")) + 3;
+    const int digits = metrics.horizontalAdvance(QString::number(grid.channels())) + 3;
     int every = 1;
     while (every < 8 && every * grid.cell() < digits) {
         every *= 2;

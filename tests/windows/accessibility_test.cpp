@@ -1,0 +1,93 @@
+// What a screen reader finds in the windows, read through Qt's accessibility interfaces: a
+// name on every control that takes the focus, and the step grid saying which lamp the
+// cursor is on.
+#include "app/app.h"
+#include "windows/board/boardwindow.h"
+#include "windows/codeview/codeviewwindow.h"
+#include "windows/colours/colourpanel.h"
+#include "windows/simulator/simulatorwindow.h"
+#include "windows/steps/stepeditorwindow.h"
+#include "windows/steps/stepgridview.h"
+#include "windowtesting.h"
+
+#include <QAccessible>
+#include <QTest>
+
+using namespace chaserom;
+using namespace testing_support;
+
+class AccessibilityTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        m_folder = std::make_unique<WorkFolder>();
+        m_app = startApp(m_folder->write(QStringLiteral("chip.bin"), QByteArray(256, '\xFF')));
+        m_app->showStepEditor();
+        m_app->showBoardWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(&m_app->boardWindow()));
+    }
+
+    void cleanup() {
+        m_app->boardWindow().setAskOnClose(false);
+        m_app.reset();
+        m_folder.reset();
+    }
+
+    void everyFocusableControlOfEveryWindowHasAName() {
+        const QList<QWidget*> windows = {&m_app->codeView(), &m_app->simulator(),
+                                         &m_app->colourPanel(), &m_app->stepEditor(),
+                                         &m_app->boardWindow()};
+        QStringList unnamed;
+        int focusable = 0;
+        for (QWidget* window : windows) {
+            walk(QAccessible::queryAccessibleInterface(window), window->objectName(), unnamed,
+                 focusable);
+        }
+        for (const QString& path : unnamed) {
+            qWarning("no name: %s", qPrintable(path));
+        }
+        QVERIFY(focusable > 60);
+        QVERIFY2(unnamed.isEmpty(),
+                 qPrintable(QString::number(unnamed.size()) + u'\n' + unnamed.join(u'\n')));
+    }
+
+    void theStepGridSaysTheLampUnderTheCursor() {
+        StepGridView& grid = m_app->stepEditor().grid();
+        grid.setCursor(40, 2);
+        QAccessibleInterface* shown = QAccessible::queryAccessibleInterface(&grid);
+        QVERIFY(shown);
+        QCOMPARE(shown->text(QAccessible::Value), QString::fromUtf8("Шаг 40, канал 3: не горит"));
+        QVERIFY(!shown->text(QAccessible::Name).isEmpty());
+        // A change from elsewhere to the lamp under the cursor is told too.
+        QVERIFY(!m_app->document().changeBytes(40, QByteArray(1, '\xDF'), 256));
+        QCOMPARE(shown->text(QAccessible::Value), QString::fromUtf8("Шаг 40, канал 3: горит"));
+    }
+
+private:
+    static void walk(QAccessibleInterface* node, const QString& path, QStringList& unnamed,
+                     int& focusable) {
+        if (!node || !node->isValid() || node->state().invisible) {
+            return;
+        }
+        const QString here = path + u'/' +
+                             (node->object() && !node->object()->objectName().isEmpty()
+                                  ? node->object()->objectName()
+                                  : QString::number(node->role(), 16));
+        if (node->state().focusable) {
+            ++focusable;
+            if (node->text(QAccessible::Name).trimmed().isEmpty()) {
+                unnamed << here;
+            }
+        }
+        for (int i = 0; i < node->childCount(); ++i) {
+            walk(node->child(i), here, unnamed, focusable);
+        }
+    }
+
+    std::unique_ptr<WorkFolder> m_folder;
+    std::unique_ptr<App> m_app;
+};
+
+QTEST_MAIN(AccessibilityTest)
+#include "accessibility_test.moc"
