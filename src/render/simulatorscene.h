@@ -27,6 +27,10 @@ public:
     [[nodiscard]] const LampLayout& layout() const { return m_layout; }
     /// Moves a lamp; returns the area to repaint.
     [[nodiscard]] QRect moveLamp(int lamp, LampPosition position);
+    /// Where a lamp is painted, in the client area's pixels; empty when it is hidden.
+    [[nodiscard]] QRect lampRect(int lamp) const {
+        return m_lamps.isVisible(lamp) ? m_lamps.rect(lamp) : QRect();
+    }
     /// The smallest rectangle that holds every lamp shown.
     [[nodiscard]] QRect lampsBounds() const;
 

@@ -2,7 +2,10 @@
 // name on every control that takes the focus, and the step grid saying which lamp the
 // cursor is on.
 #include "app/app.h"
+#include "core/page/pagerows.h"
+#include "windows/board/boardview.h"
 #include "windows/board/boardwindow.h"
+#include "windows/board/lampitem.h"
 #include "windows/codeview/codeviewwindow.h"
 #include "windows/colours/colourpanel.h"
 #include "windows/simulator/simulatorwindow.h"
@@ -11,6 +14,7 @@
 #include "windowtesting.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QTest>
 
 using namespace chaserom;
@@ -64,7 +68,45 @@ private slots:
         QCOMPARE(shown->text(QAccessible::Value), QString::fromUtf8("Шаг 40, канал 3: горит"));
     }
 
+    void lampsAndLedsAreReachableWithTheirNumbers() {
+        // 0xDF in byte 0: bit 5 is 0, so its LED and the lamps of channel 3 are lit.
+        m_app->page().setRowText(0, QStringLiteral("DF"));
+        QApplication::processEvents();
+        const QStringList leds = paintedNames(m_app->codeView());
+        QCOMPARE(leds.size(), 128);
+        QCOMPARE(leds[2], QString::fromUtf8("Светодиод бита 5 байта 0: горит"));
+        QCOMPARE(leds[3], QString::fromUtf8("Светодиод бита 4 байта 0: не горит"));
+
+        const QStringList lamps = paintedNames(m_app->simulator());
+        QCOMPARE(lamps.size(), 256);
+        QCOMPARE(lamps[2], QString::fromUtf8("Лампа 2, канал 3: горит"));
+        QCOMPARE(lamps[9], QString::fromUtf8("Лампа 9, канал 2: не горит"));
+
+        BoardView& board = m_app->boardWindow().view();
+        board.lampItem(7)->setSelected(true);
+        const QStringList onBoard = paintedNames(board);
+        QCOMPARE(onBoard.size(), 256);
+        QCOMPARE(onBoard[7], QString::fromUtf8("Лампа 7, канал 8, выделена"));
+        // Each has its place on the screen.
+        QAccessibleInterface* view = QAccessible::queryAccessibleInterface(&board);
+        QAccessibleInterface* seventh = view->child(view->childCount() - 256 + 7);
+        QVERIFY(seventh->rect().intersects(QRect(board.mapToGlobal(QPoint(0, 0)), board.size())));
+    }
+
 private:
+    /// The names of the painted things a window tells a screen reader of, in order.
+    static QStringList paintedNames(QWidget& window) {
+        QAccessibleInterface* shown = QAccessible::queryAccessibleInterface(&window);
+        QStringList names;
+        for (int i = 0; i < shown->childCount(); ++i) {
+            QAccessibleInterface* child = shown->child(i);
+            if (child && child->role() == QAccessible::Graphic) {
+                names << child->text(QAccessible::Name);
+            }
+        }
+        return names;
+    }
+
     static void walk(QAccessibleInterface* node, const QString& path, QStringList& unnamed,
                      int& focusable) {
         if (!node || !node->isValid() || node->state().invisible) {

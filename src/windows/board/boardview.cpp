@@ -17,12 +17,32 @@ constexpr qreal TwipsPerPixel = 15;
 
 } // namespace
 
+int BoardView::paintedCount() const {
+    return static_cast<int>(m_lamps.size());
+}
+
+QString BoardView::paintedName(int index) const {
+    const LampItem& lamp = *m_lamps.at(index);
+    return lamp.isSelected() ? tr("Лампа %1, канал %2, выделена").arg(index).arg(lamp.channel())
+                             : tr("Лампа %1, канал %2").arg(index).arg(lamp.channel());
+}
+
+QRect BoardView::paintedRect(int index) const {
+    const LampItem& lamp = *m_lamps.at(index);
+    if (!lamp.isVisible()) {
+        return {};
+    }
+    const QRect inView = mapFromScene(lamp.sceneBoundingRect()).boundingRect();
+    return {viewport()->mapTo(this, inView.topLeft()), inView.size()};
+}
+
 BoardView::BoardView(QWidget* parent)
     : QGraphicsView(parent) {
     setObjectName(QStringLiteral("BoardView"));
     setAccessibleName(tr("Лампы платы"));
     setAccessibleDescription(tr("Лампы перетаскиваются мышью или стрелками; выделение рамкой"));
     viewport()->setAccessibleName(tr("Лампы платы"));
+    PaintedItems::makeAccessible();
     auto* scene = new QGraphicsScene(this);
     setScene(scene);
     setDragMode(RubberBandDrag);

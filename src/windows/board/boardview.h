@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/geometry/lampstartpositions.h"
+#include "windows/common/painteditems.h"
 
 #include <QGraphicsView>
 #include <QImage>
@@ -16,7 +17,7 @@ class LampItem;
 /// in the hand until released however fast the pointer moves, over other lamps too; a click
 /// selects, Ctrl+click adds, a rubber band selects many, a drag moves the whole selection and
 /// the arrows move it a pixel (Shift: ten). Each finished move is told as one change.
-class BoardView : public QGraphicsView {
+class BoardView : public QGraphicsView, public PaintedItems {
     Q_OBJECT
     Q_DISABLE_COPY(BoardView)
 
@@ -35,6 +36,11 @@ public:
     /// The selected lamps, in lamp-number order.
     [[nodiscard]] std::vector<int> selectedLamps() const;
     [[nodiscard]] LampItem* lampItem(int lamp) const { return m_lamps.at(lamp); }
+
+    /// The lamps, for screen readers: «Лампа 12, канал 5, выделена».
+    [[nodiscard]] int paintedCount() const override;
+    [[nodiscard]] QString paintedName(int index) const override;
+    [[nodiscard]] QRect paintedRect(int index) const override;
 
 signals:
     /// The user moved lamps: `before` is where they stood, `after` where they stand now.

@@ -19,6 +19,7 @@ public:
     explicit LampItem(int lamp);
 
     [[nodiscard]] int lamp() const { return m_lamp; }
+    [[nodiscard]] int channel() const { return m_channel; }
     void setLook(const QColor& colour, int channel);
     /// Positions snap to this many pixels while moved; 0 for none.
     void setSnap(qreal pixels) { m_snap = pixels; }

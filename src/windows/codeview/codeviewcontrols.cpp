@@ -196,7 +196,24 @@ void CodeViewWindow::createFileOperations() {
     connect(m_commandMirror, &QPushButton::clicked, this, &CodeViewWindow::commandMirrorClick);
 }
 
+int CodeViewWindow::paintedCount() const {
+    return m_shapes.leds().size();
+}
+
+QString CodeViewWindow::paintedName(int index) const {
+    const int row = index / 8;
+    const int bit = 7 - index % 8;
+    return m_shapes.leds().fill(index) == White
+               ? tr("Светодиод бита %1 байта %2: горит").arg(bit).arg(row)
+               : tr("Светодиод бита %1 байта %2: не горит").arg(bit).arg(row);
+}
+
+QRect CodeViewWindow::paintedRect(int index) const {
+    return m_shapes.leds().rect(index);
+}
+
 void CodeViewWindow::nameFieldsForScreenReaders() {
+    PaintedItems::makeAccessible();
     // The fields have no caption of their own: a screen reader says these names instead.
     for (int row = 0; row < PageRowCount; ++row) {
         m_text7[row]->setAccessibleName(tr("Адрес строки %1, десятичный").arg(row));

@@ -23,6 +23,9 @@ public:
 
     void paint(QPainter& painter, const QPalette& palette, const QRect& area) const;
 
+    /// The LEDs, row by row, the most significant bit first.
+    [[nodiscard]] const ShapeArray& leds() const { return m_leds; }
+
 private:
     std::vector<ShapeArray> m_frames;
     ShapeArray m_leds;

@@ -5,6 +5,7 @@
 #include "core/page/pageaddress.h"
 #include "windows/codeview/codeviewshapes.h"
 #include "windows/codeview/wholeimagecommands.h"
+#include "windows/common/painteditems.h"
 
 #include <QElapsedTimer>
 #include <QPoint>
@@ -30,13 +31,18 @@ class Playback;
 /// The code view, "Просмотр кода": one page of the image as addresses, hexadecimal and
 /// binary texts and LEDs, with the controls for opening the image, the step timer, the
 /// channel count, the whole-image operations and the resized copy.
-class CodeViewWindow : public QWidget {
+class CodeViewWindow : public QWidget, public PaintedItems {
     Q_OBJECT
     Q_DISABLE_COPY(CodeViewWindow)
 
 public:
     CodeViewWindow(PageRows& page, KanalCount& kanalCount, Playback& playback,
                    FailureReports& reports, DisplayHold& display);
+
+    /// The LEDs, for screen readers: «Светодиод бита 5 байта 3: горит».
+    [[nodiscard]] int paintedCount() const override;
+    [[nodiscard]] QString paintedName(int index) const override;
+    [[nodiscard]] QRect paintedRect(int index) const override;
 
     /// What loading the window does besides showing the other two windows: selects 8
     /// channels, completes the tooltip of `CommandMirror` and shows the step interval.

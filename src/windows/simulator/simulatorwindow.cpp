@@ -42,6 +42,13 @@ std::array<Bgr, LampCount> startColours() {
 
 } // namespace
 
+QString SimulatorWindow::paintedName(int index) const {
+    const int channel = index % m_kanalCount.value() + 1;
+    return m_scene.lampColour(index) != Black
+               ? tr("Лампа %1, канал %2: горит").arg(index).arg(channel)
+               : tr("Лампа %1, канал %2: не горит").arg(index).arg(channel);
+}
+
 SimulatorWindow::SimulatorWindow(const KanalCount& kanalCount, FailureReports& reports)
     : m_kanalCount(kanalCount)
     , m_reports(reports)
@@ -49,6 +56,7 @@ SimulatorWindow::SimulatorWindow(const KanalCount& kanalCount, FailureReports& r
     setUpFixedWindow(*this, QStringLiteral("Panel_Simulator"), tr("Симулятор экрана"), ClientWidth,
                      ClientHeight);
     setMouseTracking(true);
+    PaintedItems::makeAccessible();
 
     m_toolStrip = placeControl<ToolStrip>(this, QStringLiteral("Frame1"), Frame1Place);
     connect(m_toolStrip->loadButton(), &QPushButton::clicked, this, &SimulatorWindow::loadLayout);

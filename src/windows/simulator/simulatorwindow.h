@@ -2,6 +2,7 @@
 
 #include "core/geometry/lampstartpositions.h"
 #include "render/simulatorscene.h"
+#include "windows/common/painteditems.h"
 
 #include <QImage>
 #include <QWidget>
@@ -18,7 +19,7 @@ class ToolStrip;
 
 /// The screen simulator, "Симулятор экрана": 256 lamps over a background picture, placed
 /// by hand and kept in layout files, lit by the code view in their channels' colours.
-class SimulatorWindow : public QWidget {
+class SimulatorWindow : public QWidget, public PaintedItems {
     Q_OBJECT
     Q_DISABLE_COPY(SimulatorWindow)
 
@@ -28,6 +29,11 @@ public:
     /// The files a layout must never be written over; the layout and picture this window
     /// loads join them. None are checked until set.
     void setProtectedFiles(ProtectedFiles* files) { m_protectedFiles = files; }
+
+    /// The lamps, for screen readers: «Лампа 12, канал 5: горит».
+    [[nodiscard]] int paintedCount() const override { return LampCount; }
+    [[nodiscard]] QString paintedName(int index) const override;
+    [[nodiscard]] QRect paintedRect(int index) const override { return m_scene.lampRect(index); }
 
     /// Sets the fill colours of all lamps, lamp 0 first.
     void setLampColours(const std::array<Bgr, LampCount>& colours);

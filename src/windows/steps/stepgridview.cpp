@@ -38,8 +38,10 @@ constexpr int SmallestOutlinedCell = 8;
 constexpr QColor PageMark = QColor(255, 240, 170);
 constexpr QColor PlayingMark = QColor(255, 170, 60);
 constexpr QColor DifferenceMark = QColor(235, 90, 90);
-/// The line over every program's first step.
+/// The line over every program's first step, and its number: darker, to read on the
+/// column's light backgrounds (at least 4.5:1).
 constexpr QColor ProgramLine = QColor(80, 160, 255);
+constexpr QColor ProgramNumber = QColor(20, 80, 200);
 /// Blank between the left column's fields, in characters of its font.
 constexpr int FieldGap = 2;
 
@@ -368,7 +370,9 @@ void StepGridView::paintProgramStart(QPainter& painter, int step, const StepGrid
     QFont bold = font();
     bold.setBold(true);
     painter.setFont(bold);
-    painter.setPen(ProgramLine);
+    const bool selected =
+        m_selection && step >= m_selection->first && step < m_selection->first + m_selection->count;
+    painter.setPen(selected ? palette().color(QPalette::HighlightedText) : ProgramNumber);
     painter.drawText(QRect(0, y + 1, grid.addressWidth() - 4, fontMetrics().height()),
                      Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("P%1").arg(*program));
     painter.setFont(font());

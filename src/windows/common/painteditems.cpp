@@ -1,0 +1,123 @@
+#include "windows/common/painteditems.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <QWindow>
+
+namespace chaserom {
+
+namespace {
+
+/// One painted item as a screen reader sees it: a picture with a name and a place.
+class PaintedItemAccessible : public QAccessibleInterface {
+public:
+    PaintedItemAccessible(QWidget* owner, const PaintedItems& items, int index)
+        : m_owner(owner)
+        , m_items(items)
+        , m_index(index) {}
+
+    [[nodiscard]] bool isValid() const override { return !m_owner.isNull(); }
+    [[nodiscard]] QObject* object() const override { return nullptr; }
+    [[nodiscard]] QWindow* window() const override {
+        return m_owner ? m_owner->window()->windowHandle() : nullptr;
+    }
+    [[nodiscard]] QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(m_owner.data());
+    }
+    [[nodiscard]] QAccessibleInterface* child(int /*index*/) const override { return nullptr; }
+    [[nodiscard]] int childCount() const override { return 0; }
+    [[nodiscard]] int indexOfChild(const QAccessibleInterface* /*child*/) const override {
+        return -1;
+    }
+    [[nodiscard]] QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override {
+        return nullptr;
+    }
+    [[nodiscard]] QAccessibleInterface* focusChild() const override { return nullptr; }
+    [[nodiscard]] QString text(QAccessible::Text kind) const override {
+        return kind == QAccessible::Name && m_owner ? m_items.paintedName(m_index) : QString();
+    }
+    void setText(QAccessible::Text /*kind*/, const QString& /*text*/) override {}
+    [[nodiscard]] QRect rect() const override {
+        if (!m_owner) {
+            return {};
+        }
+        const QRect place = m_items.paintedRect(m_index);
+        return {m_owner->mapToGlobal(place.topLeft()), place.size()};
+    }
+    [[nodiscard]] QAccessible::Role role() const override { return QAccessible::Graphic; }
+    [[nodiscard]] QAccessible::State state() const override {
+        QAccessible::State state;
+        state.invisible =
+            !m_owner || !m_owner->isVisible() || m_items.paintedRect(m_index).isEmpty();
+        return state;
+    }
+
+private:
+    QPointer<QWidget> m_owner;
+    const PaintedItems& m_items;
+    int m_index;
+};
+
+QAccessibleInterface* createPaintedItemsAccessible(const QString& /*className*/, QObject* object) {
+    auto* widget = qobject_cast<QWidget*>(object);
+    const auto* items = dynamic_cast<const PaintedItems*>(object);
+    return widget && items ? new PaintedItemsAccessible(widget, *items) : nullptr;
+}
+
+} // namespace
+
+void PaintedItems::makeAccessible() {
+    static const bool installed = [] {
+        QAccessible::installFactory(&createPaintedItemsAccessible);
+        return true;
+    }();
+    static_cast<void>(installed);
+}
+
+PaintedItemsAccessible::PaintedItemsAccessible(QWidget* widget, const PaintedItems& items)
+    : QAccessibleWidget(widget, widget->isWindow() ? QAccessible::Window : QAccessible::Client)
+    , m_items(items) {}
+
+PaintedItemsAccessible::~PaintedItemsAccessible() {
+    for (const QAccessible::Id id : m_itemIds) {
+        if (id != 0) {
+            QAccessible::deleteAccessibleInterface(id);
+        }
+    }
+}
+
+int PaintedItemsAccessible::childCount() const {
+    return QAccessibleWidget::childCount() + m_items.paintedCount();
+}
+
+QAccessibleInterface* PaintedItemsAccessible::child(int index) const {
+    const int widgets = QAccessibleWidget::childCount();
+    if (index < widgets) {
+        return QAccessibleWidget::child(index);
+    }
+    const int item = index - widgets;
+    if (item >= m_items.paintedCount()) {
+        return nullptr;
+    }
+    if (m_itemIds.size() < static_cast<size_t>(m_items.paintedCount())) {
+        m_itemIds.resize(static_cast<size_t>(m_items.paintedCount()), 0);
+    }
+    QAccessible::Id& id = m_itemIds[static_cast<size_t>(item)];
+    if (id == 0) {
+        id = QAccessible::registerAccessibleInterface(
+            new PaintedItemAccessible(widget(), m_items, item));
+    }
+    return QAccessible::accessibleInterface(id);
+}
+
+int PaintedItemsAccessible::indexOfChild(const QAccessibleInterface* child) const {
+    const int widgets = QAccessibleWidget::childCount();
+    for (size_t item = 0; item < m_itemIds.size(); ++item) {
+        if (m_itemIds[item] != 0 && QAccessible::accessibleInterface(m_itemIds[item]) == child) {
+            return widgets + static_cast<int>(item);
+        }
+    }
+    return QAccessibleWidget::indexOfChild(child);
+}
+
+} // namespace chaserom
