@@ -279,6 +279,28 @@ TEST_F(ImagesTool, HelpAndVersion) {
     }
 }
 
+TEST_F(ImagesTool, SpeaksEnglishWhenAsked) {
+    const QRegularExpression cyrillic(QStringLiteral("[\\x{0400}-\\x{04FF}]"));
+    m_folder.write(QStringLiteral("short.bin"), "ABC");
+    const QStringList lines[] = {
+        words(QStringLiteral("--language en --help")),
+        words(QStringLiteral("--language en gif --help")),
+        words(QStringLiteral("--language en gif short.bin")),
+        words(QStringLiteral("--language en gif --channels 32 -o x.gif short.bin")),
+        words(QStringLiteral("--language en import --base 0x10 missing.hex")),
+        words(QStringLiteral("--language en frobnicate")),
+        words(QStringLiteral("compare short.bin none.bin --language=en")),
+    };
+    for (const QStringList& line : lines) {
+        const Finished run = tool(line);
+        const QString said = QString::fromUtf8(run.out + run.err);
+        EXPECT_FALSE(said.trimmed().isEmpty()) << line.join(u' ').toStdString();
+        EXPECT_FALSE(cyrillic.match(said).hasMatch()) << said.toStdString();
+    }
+    // A language it does not speak is a command-line error.
+    EXPECT_EQ(tool(words(QStringLiteral("--language fr --help"))).exitCode, 2);
+}
+
 TEST_F(ImagesTool, OnlyRegularFilesAreReadAndAFailedWriteKeepsTheOldFile) {
     const QString fifo = m_folder.path(QStringLiteral("fifo"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);

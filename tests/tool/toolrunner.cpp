@@ -14,6 +14,13 @@ Finished runProgram(const QString& program, const QStringList& arguments, const 
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
         environment.remove(QLatin1String(name));
     }
+    // The tool speaks Russian, the language the tests read, whatever the desktop's language
+    // or the editor's stored choice.
+    for (const char* name : {"LANGUAGE", "LANG", "LC_MESSAGES"}) {
+        environment.remove(QLatin1String(name));
+    }
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), folder + QStringLiteral("/.config"));
     process.setProcessEnvironment(environment);
     process.setWorkingDirectory(folder);
     if (!setup.outputFile.isEmpty()) {
