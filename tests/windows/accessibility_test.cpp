@@ -15,6 +15,9 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 
 using namespace chaserom;
@@ -93,7 +96,34 @@ private slots:
         QVERIFY(seventh->rect().intersects(QRect(board.mapToGlobal(QPoint(0, 0)), board.size())));
     }
 
+    void everyCommandOfTheNewWindowsHasAMnemonic() {
+        QStringList without;
+        for (QMainWindow* window : {static_cast<QMainWindow*>(&m_app->stepEditor()),
+                                    static_cast<QMainWindow*>(&m_app->boardWindow())}) {
+            for (QAction* top : window->menuBar()->actions()) {
+                QVERIFY2(top->text().contains(u'&'), qPrintable(top->text()));
+                listWithoutMnemonic(*top->menu(), *window, without);
+            }
+        }
+        QVERIFY2(without.isEmpty(), qPrintable(without.join(u'\n')));
+    }
+
 private:
+    /// The window's own commands in `menu` and its submenus whose caption underlines no
+    /// letter.
+    static void listWithoutMnemonic(const QMenu& menu, const QObject& window,
+                                    QStringList& without) {
+        for (QAction* action : menu.actions()) {
+            if (action->menu()) {
+                listWithoutMnemonic(*action->menu(), window, without);
+            }
+            const bool own = action->parent() == &window || action->parent() == &menu;
+            if (own && !action->isSeparator() && !action->text().contains(u'&')) {
+                without << action->text();
+            }
+        }
+    }
+
     /// The names of the painted things a window tells a screen reader of, in order.
     static QStringList paintedNames(QWidget& window) {
         QAccessibleInterface* shown = QAccessible::queryAccessibleInterface(&window);

@@ -9,6 +9,7 @@
 #include "render/bgrcolour.h"
 #include "windows/board/boardview.h"
 #include "windows/common/dialogs.h"
+#include "windows/common/mnemonics.h"
 
 #include <QCloseEvent>
 #include <QColorDialog>
@@ -74,6 +75,7 @@ BoardWindow::BoardWindow(BoardLamps& lamps, ChannelColourModel& colours,
     connect(&m_kanalCount, &KanalCount::changed, this, &BoardWindow::showLook);
     showLamps();
     showLook();
+    assignMnemonics(*menuBar(), *this);
     resize(900, 700);
 }
 

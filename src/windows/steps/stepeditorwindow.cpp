@@ -14,6 +14,7 @@
 #include "windows/common/dialogs.h"
 #include "windows/common/failurereports.h"
 #include "windows/common/messages.h"
+#include "windows/common/mnemonics.h"
 #include "windows/steps/differencespanel.h"
 #include "windows/steps/programtoolbar.h"
 #include "windows/steps/stepgridview.h"
@@ -66,6 +67,7 @@ StepEditorWindow::StepEditorWindow(ImageDocument& document, const PageRows& page
     createStatusBar();
     createDifferencesPanel();
     setThemeIcons();
+    assignMnemonics(*menuBar(), *this);
     restoreSettings();
 }
 
