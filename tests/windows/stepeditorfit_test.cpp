@@ -1,8 +1,9 @@
-// The step editor's first opening on a screen of 1600 × 1000 (and at a scale of 1.5, as the
-// second run of this test has it): every tool bar whole, with no overflow menu, every status
-// field showing its whole text, 32 channels without scrolling sideways, and the window inside
-// the screen.
+// The step editor's first opening on a screen of 1600 × 1000 (at scales 1 and 1.5, in Russian
+// and in English, as the runs of this test have it): every tool bar whole, with no overflow menu,
+// every status field showing its whole text, 32 channels without scrolling sideways, and the window
+// inside the screen.
 #include "app/app.h"
+#include "core/language.h"
 #include "windows/codeview/codeviewwindow.h"
 #include "windows/steps/stepeditorwindow.h"
 #include "windows/steps/stepgridview.h"
@@ -24,6 +25,12 @@ class StepEditorFitTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() {
+        if (qEnvironmentVariable("CHASEROM_TEST_LANGUAGE") == QLatin1String("en")) {
+            installLanguage(Language::English);
+        }
+    }
+
     void init() {
         m_folder = std::make_unique<WorkFolder>();
         // A first opening: nothing remembered of an earlier one.
