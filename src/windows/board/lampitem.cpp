@@ -1,5 +1,8 @@
 #include "windows/board/lampitem.h"
 
+#include "core/colours/contrast.h"
+#include "render/bgrcolour.h"
+
 #include <QPainter>
 #include <QStyleOptionGraphicsItem>
 #include <cmath>
@@ -11,9 +14,9 @@ namespace {
 /// Room under the circle for the channel number.
 constexpr qreal ChannelHeight = 9;
 
-/// Black or white, whichever reads on `background`.
+/// Black or white, whichever reads better on `background`.
 QColor textOn(const QColor& background) {
-    return background.lightness() > 140 ? Qt::black : Qt::white;
+    return blackTextReadsOn(toBgr(background)) ? Qt::black : Qt::white;
 }
 
 } // namespace
