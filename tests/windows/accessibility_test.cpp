@@ -66,6 +66,14 @@ private slots:
         QVERIFY(shown);
         QCOMPARE(shown->text(QAccessible::Value), QString::fromUtf8("Шаг 40, канал 3: не горит"));
         QVERIFY(!shown->text(QAccessible::Name).isEmpty());
+        // The same as a child a screen reader follows as the focus moves.
+        QAccessibleInterface* cell = shown->child(shown->childCount() - 1);
+        QCOMPARE(cell->text(QAccessible::Name), QString::fromUtf8("Шаг 40, канал 3: не горит"));
+        m_app->stepEditor().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&m_app->stepEditor()));
+        grid.setFocus();
+        QTRY_VERIFY(grid.hasFocus());
+        QCOMPARE(shown->focusChild(), cell);
         // A change from elsewhere to the lamp under the cursor is told too.
         QVERIFY(!m_app->document().changeBytes(40, QByteArray(1, '\xDF'), 256));
         QCOMPARE(shown->text(QAccessible::Value), QString::fromUtf8("Шаг 40, канал 3: горит"));

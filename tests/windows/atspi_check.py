@@ -51,6 +51,9 @@ def main():
             focusable += 1
             if not node.name.strip():
                 unnamed.append(f"{window.name}: {node.getRoleName()}")
+    cells = [n.name for n in walk(steps) if n.getRoleName() == "list item"]
+    if not any(name.startswith("Шаг 0, канал 1:") for name in cells):
+        sys.exit(f"the step grid tells no lamp under its cursor: {cells[:3]}")
     lamps = [n.name for n in walk(window_named(program, "Симулятор экрана"))
              if n.name.startswith("Лампа ")]
     print(f"{focusable} focusable objects, {len(lamps)} lamps")

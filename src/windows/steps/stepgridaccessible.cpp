@@ -2,10 +2,72 @@
 
 #include "windows/steps/stepgridview.h"
 
+#include <QPointer>
+#include <QWindow>
+
 namespace chaserom {
 
+namespace {
+
+/// The lamp under the grid's cursor: wherever the cursor goes, this one object is told
+/// again, with the lamp's step, channel and state as its name.
+class CursorCellAccessible : public QAccessibleInterface {
+public:
+    explicit CursorCellAccessible(StepGridView* grid)
+        : m_grid(grid) {}
+
+    [[nodiscard]] bool isValid() const override { return !m_grid.isNull(); }
+    [[nodiscard]] QObject* object() const override { return nullptr; }
+    [[nodiscard]] QWindow* window() const override {
+        return m_grid ? m_grid->window()->windowHandle() : nullptr;
+    }
+    [[nodiscard]] QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(m_grid.data());
+    }
+    [[nodiscard]] QAccessibleInterface* child(int /*index*/) const override { return nullptr; }
+    [[nodiscard]] int childCount() const override { return 0; }
+    [[nodiscard]] int indexOfChild(const QAccessibleInterface* /*child*/) const override {
+        return -1;
+    }
+    [[nodiscard]] QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override {
+        return nullptr;
+    }
+    [[nodiscard]] QAccessibleInterface* focusChild() const override { return nullptr; }
+    [[nodiscard]] QString text(QAccessible::Text kind) const override {
+        return kind == QAccessible::Name && m_grid ? m_grid->cursorText() : QString();
+    }
+    void setText(QAccessible::Text /*kind*/, const QString& /*text*/) override {}
+    [[nodiscard]] QRect rect() const override {
+        if (!m_grid) {
+            return {};
+        }
+        const QRect cell = m_grid->cellRect(m_grid->cursorStep(), m_grid->cursorChannel());
+        return {m_grid->viewport()->mapToGlobal(cell.topLeft()), cell.size()};
+    }
+    [[nodiscard]] QAccessible::Role role() const override { return QAccessible::ListItem; }
+    [[nodiscard]] QAccessible::State state() const override {
+        QAccessible::State state;
+        state.focusable = true;
+        state.selectable = true;
+        state.focused = m_grid && m_grid->hasFocus();
+        state.invisible = !m_grid || !m_grid->isVisible();
+        return state;
+    }
+
+private:
+    QPointer<StepGridView> m_grid;
+};
+
+} // namespace
+
 StepGridAccessible::StepGridAccessible(StepGridView* grid)
-    : QAccessibleWidget(grid, QAccessible::Table) {}
+    : QAccessibleWidget(grid, QAccessible::List) {}
+
+StepGridAccessible::~StepGridAccessible() {
+    if (m_cursorCell != 0) {
+        QAccessible::deleteAccessibleInterface(m_cursorCell);
+    }
+}
 
 const StepGridView& StepGridAccessible::grid() const {
     return *static_cast<const StepGridView*>(object());
@@ -24,6 +86,33 @@ QString StepGridAccessible::text(QAccessible::Text kind) const {
     }
 }
 
+QAccessibleInterface* StepGridAccessible::cursorCell() const {
+    if (m_cursorCell == 0) {
+        m_cursorCell = QAccessible::registerAccessibleInterface(
+            new CursorCellAccessible(static_cast<StepGridView*>(widget())));
+    }
+    return QAccessible::accessibleInterface(m_cursorCell);
+}
+
+int StepGridAccessible::childCount() const {
+    return QAccessibleWidget::childCount() + 1;
+}
+
+QAccessibleInterface* StepGridAccessible::child(int index) const {
+    const int widgets = QAccessibleWidget::childCount();
+    return index < widgets ? QAccessibleWidget::child(index)
+                           : (index == widgets ? cursorCell() : nullptr);
+}
+
+int StepGridAccessible::indexOfChild(const QAccessibleInterface* child) const {
+    return child && child == cursorCell() ? QAccessibleWidget::childCount()
+                                          : QAccessibleWidget::indexOfChild(child);
+}
+
+QAccessibleInterface* StepGridAccessible::focusChild() const {
+    return grid().hasFocus() ? cursorCell() : QAccessibleWidget::focusChild();
+}
+
 QAccessibleInterface* StepGridAccessible::create(const QString& className, QObject* object) {
     if (className == QLatin1String("chaserom::StepGridView") && object && object->isWidgetType()) {
         return new StepGridAccessible(static_cast<StepGridView*>(object));
@@ -35,8 +124,16 @@ void StepGridAccessible::cursorMoved(StepGridView* grid) {
     if (!QAccessible::isActive()) {
         return;
     }
-    QAccessibleValueChangeEvent event(grid, grid->cursorText());
-    QAccessible::updateAccessibility(&event);
+    QAccessibleValueChangeEvent value(grid, grid->cursorText());
+    QAccessible::updateAccessibility(&value);
+    auto* shown = static_cast<StepGridAccessible*>(QAccessible::queryAccessibleInterface(grid));
+    QAccessibleInterface* cell = shown->cursorCell();
+    QAccessibleEvent renamed(cell, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&renamed);
+    if (grid->hasFocus()) {
+        QAccessibleEvent focused(cell, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focused);
+    }
 }
 
 } // namespace chaserom
