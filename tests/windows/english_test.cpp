@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSpinBox>
@@ -143,6 +144,15 @@ private slots:
             QVERIFY2(shown, command);
             QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));
         }
+    }
+
+    void failuresAreToldInEnglish() {
+        const auto told = answerMessageBox(QMessageBox::Ok);
+        m_app->openImage(m_folder->path(QStringLiteral("missing.bin")));
+        QVERIFY(QTest::qWaitFor([&] { return told->shown; }));
+        QVERIFY(waitForNoModal());
+        QVERIFY2(!isRussian(told->title + told->text), qPrintable(told->title + told->text));
+        QVERIFY2(told->text.contains(QStringLiteral("missing.bin")), qPrintable(told->text));
     }
 
 private:
