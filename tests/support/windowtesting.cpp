@@ -1,6 +1,11 @@
 #include "windowtesting.h"
 
 #include "app/app.h"
+#include "windows/board/boardwindow.h"
+#include "windows/codeview/codeviewwindow.h"
+#include "windows/colours/colourpanel.h"
+#include "windows/simulator/simulatorwindow.h"
+#include "windows/steps/stepeditorwindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -76,6 +81,16 @@ std::unique_ptr<chaserom::App> startApp(const QString& image) {
     auto app = std::make_unique<chaserom::App>();
     app->start(image);
     return app;
+}
+
+QList<QWidget*> showEveryWindow(chaserom::App& app) {
+    app.showStepEditor();
+    app.showBoardWindow();
+    if (!QTest::qWaitForWindowExposed(&app.boardWindow())) {
+        return {};
+    }
+    return {&app.codeView(), &app.simulator(), &app.colourPanel(), &app.stepEditor(),
+            &app.boardWindow()};
 }
 
 QColor pixelAtTwips(QWidget* window, int x, int y) {

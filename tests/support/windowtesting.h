@@ -49,6 +49,10 @@ bool waitForNoModal(int milliseconds = 5000);
 /// when `image` is empty).
 std::unique_ptr<chaserom::App> startApp(const QString& image);
 
+/// Shows the step editor and the board window beside the three windows the program starts
+/// with; returns all five once they show, none if one did not.
+QList<QWidget*> showEveryWindow(chaserom::App& app);
+
 /// The colour of a window's pixel at a point given in twips.
 [[nodiscard]] QColor pixelAtTwips(QWidget* window, int x, int y);
 

@@ -30,9 +30,8 @@ private slots:
     void init() {
         m_folder = std::make_unique<WorkFolder>();
         m_app = startApp(m_folder->write(QStringLiteral("chip.bin"), QByteArray(256, '\xFF')));
-        m_app->showStepEditor();
-        m_app->showBoardWindow();
-        QVERIFY(QTest::qWaitForWindowExposed(&m_app->boardWindow()));
+        m_windows = showEveryWindow(*m_app);
+        QCOMPARE(m_windows.size(), 5);
     }
 
     void cleanup() {
@@ -42,12 +41,9 @@ private slots:
     }
 
     void everyFocusableControlOfEveryWindowHasAName() {
-        const QList<QWidget*> windows = {&m_app->codeView(), &m_app->simulator(),
-                                         &m_app->colourPanel(), &m_app->stepEditor(),
-                                         &m_app->boardWindow()};
         QStringList unnamed;
         int focusable = 0;
-        for (QWidget* window : windows) {
+        for (QWidget* window : m_windows) {
             walk(QAccessible::queryAccessibleInterface(window), window->objectName(), unnamed,
                  focusable);
         }
@@ -167,6 +163,7 @@ private:
 
     std::unique_ptr<WorkFolder> m_folder;
     std::unique_ptr<App> m_app;
+    QList<QWidget*> m_windows;
 };
 
 QTEST_MAIN(AccessibilityTest)

@@ -104,9 +104,8 @@ private slots:
     void init() {
         m_folder = std::make_unique<WorkFolder>();
         m_app = startApp(m_folder->write(QStringLiteral("chip.bin"), randomBytes(1024, 5)));
-        m_app->showStepEditor();
-        m_app->showBoardWindow();
-        QVERIFY(QTest::qWaitForWindowExposed(&m_app->boardWindow()));
+        m_windows = showEveryWindow(*m_app);
+        QCOMPARE(m_windows.size(), 5);
     }
 
     void cleanup() {
@@ -117,11 +116,7 @@ private slots:
 
     void noWindowShowsARussianWord() {
         QStringList found;
-        for (QWidget* window :
-             {static_cast<QWidget*>(&m_app->codeView()), static_cast<QWidget*>(&m_app->simulator()),
-              static_cast<QWidget*>(&m_app->colourPanel()),
-              static_cast<QWidget*>(&m_app->stepEditor()),
-              static_cast<QWidget*>(&m_app->boardWindow())}) {
+        for (QWidget* window : m_windows) {
             found << russianTexts(*window);
         }
         QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));
@@ -158,6 +153,7 @@ private slots:
 private:
     std::unique_ptr<WorkFolder> m_folder;
     std::unique_ptr<App> m_app;
+    QList<QWidget*> m_windows;
 };
 
 QTEST_MAIN(EnglishTest)

@@ -7,9 +7,12 @@ namespace chaserom {
 
 /// What the step editor writes at the left of a step's row.
 struct StepRowTexts {
-    QString number;  ///< the step's number, counted from 0 as go to and selections count
-    QString address; ///< its first byte's address, in hex
-    QString bytes;   ///< its bytes, in hex
+    /// The step's number, counted from 0 as go to and selections count.
+    QString number;
+    /// Its first byte's address, in hex.
+    QString address;
+    /// Its bytes, in hex.
+    QString bytes;
 };
 
 /// The texts of the rows of one image, each column as wide as the image's largest value

@@ -1,59 +1,38 @@
 #include "windows/common/painteditems.h"
 
-#include <QPointer>
-#include <QWidget>
-#include <QWindow>
+#include "windows/common/childlessaccessible.h"
 
 namespace chaserom {
 
 namespace {
 
 /// One painted item as a screen reader sees it: a picture with a name and a place.
-class PaintedItemAccessible : public QAccessibleInterface {
+class PaintedItemAccessible : public ChildlessAccessible {
 public:
     PaintedItemAccessible(QWidget* owner, const PaintedItems& items, int index)
-        : m_owner(owner)
+        : ChildlessAccessible(owner)
         , m_items(items)
         , m_index(index) {}
 
-    [[nodiscard]] bool isValid() const override { return !m_owner.isNull(); }
-    [[nodiscard]] QObject* object() const override { return nullptr; }
-    [[nodiscard]] QWindow* window() const override {
-        return m_owner ? m_owner->window()->windowHandle() : nullptr;
-    }
-    [[nodiscard]] QAccessibleInterface* parent() const override {
-        return QAccessible::queryAccessibleInterface(m_owner.data());
-    }
-    [[nodiscard]] QAccessibleInterface* child(int /*index*/) const override { return nullptr; }
-    [[nodiscard]] int childCount() const override { return 0; }
-    [[nodiscard]] int indexOfChild(const QAccessibleInterface* /*child*/) const override {
-        return -1;
-    }
-    [[nodiscard]] QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override {
-        return nullptr;
-    }
-    [[nodiscard]] QAccessibleInterface* focusChild() const override { return nullptr; }
     [[nodiscard]] QString text(QAccessible::Text kind) const override {
-        return kind == QAccessible::Name && m_owner ? m_items.paintedName(m_index) : QString();
+        return kind == QAccessible::Name && owner() ? m_items.paintedName(m_index) : QString();
     }
-    void setText(QAccessible::Text /*kind*/, const QString& /*text*/) override {}
     [[nodiscard]] QRect rect() const override {
-        if (!m_owner) {
+        if (!owner()) {
             return {};
         }
         const QRect place = m_items.paintedRect(m_index);
-        return {m_owner->mapToGlobal(place.topLeft()), place.size()};
+        return {owner()->mapToGlobal(place.topLeft()), place.size()};
     }
     [[nodiscard]] QAccessible::Role role() const override { return QAccessible::Graphic; }
     [[nodiscard]] QAccessible::State state() const override {
         QAccessible::State state;
         state.invisible =
-            !m_owner || !m_owner->isVisible() || m_items.paintedRect(m_index).isEmpty();
+            !owner() || !owner()->isVisible() || m_items.paintedRect(m_index).isEmpty();
         return state;
     }
 
 private:
-    QPointer<QWidget> m_owner;
     const PaintedItems& m_items;
     int m_index;
 };

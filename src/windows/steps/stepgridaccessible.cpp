@@ -1,9 +1,7 @@
 #include "windows/steps/stepgridaccessible.h"
 
+#include "windows/common/childlessaccessible.h"
 #include "windows/steps/stepgridview.h"
-
-#include <QPointer>
-#include <QWindow>
 
 namespace chaserom {
 
@@ -11,51 +9,35 @@ namespace {
 
 /// The lamp under the grid's cursor: wherever the cursor goes, this one object is told
 /// again, with the lamp's step, channel and state as its name.
-class CursorCellAccessible : public QAccessibleInterface {
+class CursorCellAccessible : public ChildlessAccessible {
 public:
     explicit CursorCellAccessible(StepGridView* grid)
-        : m_grid(grid) {}
+        : ChildlessAccessible(grid) {}
 
-    [[nodiscard]] bool isValid() const override { return !m_grid.isNull(); }
-    [[nodiscard]] QObject* object() const override { return nullptr; }
-    [[nodiscard]] QWindow* window() const override {
-        return m_grid ? m_grid->window()->windowHandle() : nullptr;
-    }
-    [[nodiscard]] QAccessibleInterface* parent() const override {
-        return QAccessible::queryAccessibleInterface(m_grid.data());
-    }
-    [[nodiscard]] QAccessibleInterface* child(int /*index*/) const override { return nullptr; }
-    [[nodiscard]] int childCount() const override { return 0; }
-    [[nodiscard]] int indexOfChild(const QAccessibleInterface* /*child*/) const override {
-        return -1;
-    }
-    [[nodiscard]] QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override {
-        return nullptr;
-    }
-    [[nodiscard]] QAccessibleInterface* focusChild() const override { return nullptr; }
     [[nodiscard]] QString text(QAccessible::Text kind) const override {
-        return kind == QAccessible::Name && m_grid ? m_grid->cursorText() : QString();
+        return kind == QAccessible::Name && grid() ? grid()->cursorText() : QString();
     }
-    void setText(QAccessible::Text /*kind*/, const QString& /*text*/) override {}
     [[nodiscard]] QRect rect() const override {
-        if (!m_grid) {
+        if (!grid()) {
             return {};
         }
-        const QRect cell = m_grid->cellRect(m_grid->cursorStep(), m_grid->cursorChannel());
-        return {m_grid->viewport()->mapToGlobal(cell.topLeft()), cell.size()};
+        const QRect cell = grid()->cellRect(grid()->cursorStep(), grid()->cursorChannel());
+        return {grid()->viewport()->mapToGlobal(cell.topLeft()), cell.size()};
     }
     [[nodiscard]] QAccessible::Role role() const override { return QAccessible::ListItem; }
     [[nodiscard]] QAccessible::State state() const override {
         QAccessible::State state;
         state.focusable = true;
         state.selectable = true;
-        state.focused = m_grid && m_grid->hasFocus();
-        state.invisible = !m_grid || !m_grid->isVisible();
+        state.focused = grid() && grid()->hasFocus();
+        state.invisible = !grid() || !grid()->isVisible();
         return state;
     }
 
 private:
-    QPointer<StepGridView> m_grid;
+    [[nodiscard]] const StepGridView* grid() const {
+        return static_cast<const StepGridView*>(owner());
+    }
 };
 
 } // namespace

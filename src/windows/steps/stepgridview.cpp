@@ -45,6 +45,13 @@ constexpr QColor ProgramNumber = QColor(20, 80, 200);
 /// Blank between the left column's fields, in characters of its font.
 constexpr int FieldGap = 2;
 
+/// The system's fixed-pitch font at the size of `shown`.
+QFont fixedFontLike(const QFont& shown) {
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fixed.setPointSizeF(shown.pointSizeF());
+    return fixed;
+}
+
 } // namespace
 
 StepGridView::StepGridView(const StepsModel& steps, const ChannelColourModel& colours,
@@ -53,7 +60,8 @@ StepGridView::StepGridView(const StepsModel& steps, const ChannelColourModel& co
     , m_steps(steps)
     , m_colours(colours)
     , m_display(display)
-    , m_header(new StepGridHeader(*this, this)) {
+    , m_header(new StepGridHeader(*this, this))
+    , m_rowFont(fixedFontLike(font())) {
     setObjectName(QStringLiteral("StepGrid"));
     static const bool accessible = [] {
         QAccessible::installFactory(&StepGridAccessible::create);
@@ -136,14 +144,25 @@ void StepGridView::repaintSteps(int first, int last) {
                              grid.stepTop(last + 1) - grid.stepTop(first)));
 }
 
-QFont StepGridView::rowFont() const {
-    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    fixed.setPointSizeF(font().pointSizeF());
-    return fixed;
+void StepGridView::changeEvent(QEvent* event) {
+    QAbstractScrollArea::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        m_rowFont = fixedFontLike(font());
+        m_measuredFields.reset();
+        updateScrollBars();
+    }
 }
 
 StepRowFields StepGridView::rowFields() const {
-    return rowFields(StepRowColumns(m_steps.length(), m_steps.stepLength()));
+    const qint64 length = m_steps.length();
+    const int stepLength = m_steps.stepLength();
+    const bool programs = m_programs && m_programs->stepsPerProgram() != 0;
+    if (!m_measuredFields || m_measuredFields->length != length ||
+        m_measuredFields->stepLength != stepLength || m_measuredFields->programs != programs) {
+        m_measuredFields = MeasuredFields{length, stepLength, programs,
+                                          rowFields(StepRowColumns(length, stepLength))};
+    }
+    return m_measuredFields->fields;
 }
 
 int StepGridView::widthShowing(int channels) const {
@@ -334,10 +353,11 @@ void StepGridView::paintEvent(QPaintEvent* event) {
     const int left = horizontalScrollBar()->value();
     const auto visible = grid.visibleSteps(top + area.top(), area.height(), m_steps.stepCount());
     painter.translate(-left, 0);
-    const StepRowFields fields = rowFields();
+    const RowTextPaint rowTexts{rowFields(), StepRowColumns(m_steps.length(), m_steps.stepLength()),
+                                QFontMetrics(m_rowFont).height()};
     for (int step = visible.first; step <= visible.last; ++step) {
         const int y = grid.stepTop(step) - top;
-        paintRowTexts(painter, step, fields, y);
+        paintRowTexts(painter, step, rowTexts, y);
         paintCells(painter, step, grid, y);
         paintProgramStart(painter, step, grid, y);
     }
@@ -390,8 +410,9 @@ QByteArray StepGridView::shownStepBytes(int step) const {
     return bytes;
 }
 
-void StepGridView::paintRowTexts(QPainter& painter, int step, const StepRowFields& fields,
+void StepGridView::paintRowTexts(QPainter& painter, int step, const RowTextPaint& look,
                                  int y) const {
+    const StepRowFields& fields = look.fields;
     const QRect row(0, y, fields.width, m_cell);
     const bool onPage = step >= m_steps.firstPageStep() && step <= m_steps.lastPageStep();
     const bool selected =
@@ -414,16 +435,14 @@ void StepGridView::paintRowTexts(QPainter& painter, int step, const StepRowField
     if (differs) {
         painter.fillRect(QRect(row.left(), row.top(), 4, row.height()), DifferenceMark);
     }
-    const QFont font = rowFont();
-    const int textHeight = QFontMetrics(font).height();
+    const int textHeight = look.textHeight;
     // Small rows are written every few steps, where the text fits; the cursor's always.
     const int every = std::max(1, (textHeight + m_cell - 1) / m_cell);
     if (step % every != 0 && step != m_cursorStep) {
         return;
     }
-    const StepRowTexts texts =
-        StepRowColumns(m_steps.length(), m_steps.stepLength()).texts(step, shownStepBytes(step));
-    painter.setFont(font);
+    const StepRowTexts texts = look.columns.texts(step, shownStepBytes(step));
+    painter.setFont(m_rowFont);
     const QColor text = palette().color(selected ? QPalette::HighlightedText : QPalette::Text);
     const auto write = [&](const StepRowFields::Field& field, const QString& value,
                            Qt::Alignment alignment) {

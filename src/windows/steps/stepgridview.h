@@ -2,6 +2,7 @@
 
 #include "core/geometry/stepgridlayout.h"
 #include "core/steps/stepoperations.h"
+#include "core/steps/steprowtexts.h"
 
 #include <QAbstractScrollArea>
 #include <QHash>
@@ -14,7 +15,6 @@ class ChannelColourModel;
 class DisplayHold;
 class ProgramChoice;
 class StepGridHeader;
-class StepRowColumns;
 class StepsModel;
 
 /// One lamp the user painted in the grid, and the state it took.
@@ -94,7 +94,7 @@ public:
     /// sideways.
     [[nodiscard]] int widthShowing(int channels) const;
     /// The left column's font: fixed pitch, so that numbers and bytes line up.
-    [[nodiscard]] QFont rowFont() const;
+    [[nodiscard]] const QFont& rowFont() const { return m_rowFont; }
     [[nodiscard]] StepGridHeader& header() { return *m_header; }
 
     /// The colour that marks the cursor: its cell's frame, its step and its channel number.
@@ -116,6 +116,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     /// A lamp's key in a stroke: its step and channel as one number.
@@ -131,7 +132,13 @@ private:
     [[nodiscard]] StepRowFields rowFields(const StepRowColumns& columns) const;
     [[nodiscard]] bool shownLit(int step, int channel) const;
     [[nodiscard]] QColor litColour(int channel) const;
-    void paintRowTexts(QPainter& painter, int step, const StepRowFields& fields, int y) const;
+    /// What every row's texts are written with, worked out once a paint.
+    struct RowTextPaint {
+        StepRowFields fields;
+        StepRowColumns columns;
+        int textHeight;
+    };
+    void paintRowTexts(QPainter& painter, int step, const RowTextPaint& look, int y) const;
     [[nodiscard]] QByteArray shownStepBytes(int step) const;
     void paintCells(QPainter& painter, int step, const StepGridLayout& layout, int y) const;
     void paintProgramStart(QPainter& painter, int step, const StepGridLayout& layout, int y) const;
@@ -146,6 +153,16 @@ private:
     const ProgramChoice* m_programs = nullptr;
     int m_cell = StepGridLayout::DefaultCell;
     StepGridHeader* m_header;
+    QFont m_rowFont;
+    /// The left column's fields for the image's length, step length and programs, measured
+    /// once for them rather than at every layout() and paint.
+    struct MeasuredFields {
+        qint64 length;
+        int stepLength;
+        bool programs;
+        StepRowFields fields;
+    };
+    mutable std::optional<MeasuredFields> m_measuredFields;
     bool m_channelColours = true;
     bool m_boardLook = false;
     bool m_playing = false;
